@@ -85,7 +85,21 @@ struct IMalloc;
     ENTRY(HRESULT, SHGetMalloc, (IMalloc**))                                                                \
     ENTRY(LSTATUS, RegOpenKeyExA, (HKEY, LPCSTR, DWORD, REGSAM, PHKEY))                                     \
     ENTRY(LSTATUS, RegQueryValueExA, (HKEY, LPCSTR, LPDWORD, LPDWORD, LPBYTE, LPDWORD))                     \
-    ENTRY(LSTATUS, RegCloseKey, (HKEY))
+    ENTRY(LSTATUS, RegCloseKey, (HKEY))                                                                     \
+    ENTRY(HMODULE, LoadLibraryA, (LPCSTR))                                                                  \
+    ENTRY(BOOL, FreeLibrary, (HMODULE))                                                                     \
+    ENTRY(HRSRC, FindResourceA, (HMODULE, LPCSTR, LPCSTR))                                                  \
+    ENTRY(DWORD, SizeofResource, (HMODULE, HRSRC))                                                          \
+    ENTRY(HGLOBAL, LoadResource, (HMODULE, HRSRC))                                                          \
+    ENTRY(LPVOID, LockResource, (HGLOBAL))                                                                  \
+    ENTRY(DWORD, GetFileVersionInfoSizeA, (LPCSTR, LPDWORD))                                                \
+    ENTRY(BOOL, GetFileVersionInfoA, (LPCSTR, DWORD, DWORD, LPVOID))                                        \
+    ENTRY(BOOL, VerQueryValueA, (LPCVOID, LPCSTR, LPVOID*, PUINT))                                          \
+    ENTRY(void, OutputDebugStringA, (LPCSTR))                                                               \
+    ENTRY(DWORD, GetCurrentDirectoryA, (DWORD, LPSTR))                                                      \
+    ENTRY(BOOL, CreateProcessA, (LPCSTR, LPSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL, DWORD,  \
+                                   LPVOID, LPCSTR, LPSTARTUPINFOA, LPPROCESS_INFORMATION))                  \
+    ENTRY(BOOL, ShellExecuteExA, (SHELLEXECUTEINFOA*))
 
 // The window-manager table: window classes, windows and messages.
 #define DRAVIM_WINDOW_ENTRIES(ENTRY, OWN_ENTRY)                                                             \
@@ -93,7 +107,8 @@ struct IMalloc;
     ENTRY(BOOL, PostMessageA, (HWND, UINT, WPARAM, LPARAM))                                                 \
     ENTRY(LRESULT, DefWindowProcA, (HWND, UINT, WPARAM, LPARAM))                                            \
     ENTRY(HWND, CreateWindowExA,                                                                            \
-          (DWORD, LPCSTR, LPCSTR, DWORD, int, int, int, int, HWND, HMENU, HINSTANCE, LPVOID))
+          (DWORD, LPCSTR, LPCSTR, DWORD, int, int, int, int, HWND, HMENU, HINSTANCE, LPVOID))               \
+    ENTRY(int, MessageBoxA, (HWND, LPCSTR, LPCSTR, UINT))
 
 #define DRAVIM_DECLARE_TABLE_ENTRY(result, name, parameters) result(*name) parameters;
 

@@ -21,6 +21,8 @@
 #endif
 
 #include <windows.h>
+// The shell's execute request; lean <windows.h> leaves it out.
+#include <shellapi.h>
 
 // The atomic operations are ours (the tables bind them to standard atomics), so their names stay free for
 // the table entries; mingw maps them to compiler intrinsics otherwise.
@@ -110,6 +112,7 @@
 #undef RegDeleteKey
 #undef RegDeleteValue
 #undef ShellExecute
+#undef ShellExecuteEx
 #undef SetDlgItemText
 #undef GetDlgItemText
 #undef CreateDialog
