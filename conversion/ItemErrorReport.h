@@ -1,0 +1,50 @@
+#pragma once
+
+// The converter's one routine for a file it could not read or convert: a sentence for the user, a short
+// cause for the log, and the user's answer.
+
+#include <cstdint>
+#include <exception>
+#include <string>
+
+namespace NSErrorListener {
+class IErrorListener;
+}
+namespace NSLogger {
+class ILog;
+}
+
+namespace NSConverter {
+
+// Results of ReportItemError.
+constexpr std::uint32_t kItemGoOn = 0;
+constexpr std::uint32_t kItemStopKeepOutput = 1;
+constexpr std::uint32_t kItemStopDeleteOutput = 2;
+
+// The failed file and where it lies. isSample: a sample file (else a program); converting: the failure
+// came while converting (else while reading).
+struct CFailedItem
+{
+    std::string fileName;
+    std::string partitionName;
+    std::string volumeName;
+    bool isSample = false;
+    bool converting = false;
+};
+
+// The string ids of the long and the short cause for a failure (null for one outside the standard
+// exception family), chosen by its dynamic type.
+std::uint32_t GetLongCauseId(const std::exception* failure);
+std::uint32_t GetShortCauseId(const std::exception* failure);
+
+// Adds the skipped-item entry with the short cause: to the log's second list for a sample, to its
+// first for a program.
+void LogSkippedItem(const std::exception* failure, const CFailedItem& item, NSLogger::ILog& log);
+
+// Logs the item, then, unless ignoreAllErrors is set, asks the listener. "Ignore All Errors" sets
+// ignoreAllErrors. Returns kItemGoOn, kItemStopKeepOutput or kItemStopDeleteOutput.
+std::uint32_t ReportItemError(const std::exception* failure, const CFailedItem& item,
+                              NSErrorListener::IErrorListener& errorListener, NSLogger::ILog& log,
+                              bool& ignoreAllErrors);
+
+} // namespace NSConverter

@@ -1,0 +1,178 @@
+// Measures the conversion of a synthetic disc image against the plain I/O of the same work:
+//     DravimConvertBench SIZE_MB WORKFOLDER
+// makes an image of about SIZE_MB megabytes of samples in WORKFOLDER (in a child process, so that the
+// image held in memory while it is built does not count), converts it into WORKFOLDER/out and prints the
+// image bytes converted per wall second, the peak working set, and the ratio of the conversion's time to
+// the time of reading the image once and writing as many bytes as the conversion wrote. Target on x86_64
+// under Wine with a warm cache: 300 MB/s or more and a ratio of at most 2.
+
+#include "akai/DiskImageDiskMedia.h"
+#include "akai/ParserStrings.h"
+#include "akai/tests/support/ParserTestStrings.h"
+#include "conversion/Converter.h"
+#include "conversion/ErrorListener.h"
+#include "conversion/Logger.h"
+#include "conversion/ProgressListener.h"
+#include "conversion/tests/support/ConversionDiscMaker.h"
+#include "conversion/tests/support/ConversionTexts.h"
+#include "framework/foundation/FileMedia.h"
+#include "framework/foundation/FileOperations.h"
+#include "framework/foundation/FileSpec.h"
+#include "framework/foundation/FileTypeDescription.h"
+#include "framework/foundation/win32/PlatformTables.h"
+#include "tools/BenchMemory.h"
+
+#include <process.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::int32_t kPieceSizeInBytes = 1 << 20;
+
+class CSilentListeners final : public NSProgressListener::IProgressListener, public NSErrorListener::IErrorListener
+{
+public:
+    std::uint32_t ReportProgress(std::uint32_t, std::uint32_t, const std::string&, const std::string&, const std::string&,
+                                 std::uint64_t bytesWritten) override
+    {
+        if (bytesWritten != 0)
+            lastBytesWritten = bytesWritten;
+        return NSProgressListener::kGoOn;
+    }
+    void StartTiming() override {}
+    std::uint32_t ReportError(std::string message) override
+    {
+        std::printf("error: %s\n", message.c_str());
+        return NSErrorListener::kIgnoreError;
+    }
+
+    std::uint64_t lastBytesWritten = 0;
+};
+
+double SecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Reads the whole file in pieces through the framework's files, as plainly as it can be read.
+double TimeReading(const NSTramvell::CFileSpec& file)
+{
+    const auto start = std::chrono::steady_clock::now();
+    NSTramvell::COpenFile input(file);
+    const std::int32_t size = input.GetSize();
+    std::vector<std::uint8_t> piece(kPieceSizeInBytes);
+    for (std::int32_t position = 0; position < size; position += kPieceSizeInBytes)
+        input.ReadAt(position, std::min(kPieceSizeInBytes, size - position), piece.data());
+    return SecondsSince(start);
+}
+
+// Writes byteCount bytes into a new file in pieces of the sizes the conversion writes (one per file).
+double TimeWriting(const NSTramvell::CDirSpec& folder, std::uint64_t byteCount, std::uint64_t fileCount)
+{
+    const std::uint64_t perFile = fileCount == 0 ? byteCount : byteCount / fileCount;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(perFile), 0x5A);
+    const auto start = std::chrono::steady_clock::now();
+    for (std::uint64_t i = 0; i < std::max<std::uint64_t>(fileCount, 1); ++i) {
+        NSTramvell::COpenFile output(NSTramvell::CFileSpec(folder.GetPath(), "plain" + std::to_string(i), ".bin"),
+                                     NSTramvell::CMacCreatorCode("????"), NSTramvell::GetUndefinedBinaryDescription());
+        output.WriteAt(0, static_cast<std::int32_t>(bytes.size()), bytes.data());
+    }
+    return SecondsSince(start);
+}
+
+constexpr const char* kMakeImageOption = "--make-image";
+
+int MakeImage(std::uint64_t sizeInMegabytes, const std::string& imagePath)
+{
+    const NSAkaiTestSupport::CDiscImage image = NSConversionTestSupport::MakeBenchmarkDisc(sizeInMegabytes << 20);
+    NSConversionTestSupport::WriteBytesToFile(imagePath, image.Bytes());
+    return 0;
+}
+
+int Run(const char* program, const char* sizeText, const std::string& workPath)
+{
+    NSConversionTestSupport::InstallConversionTexts();
+    NSAkaiParser::SetUIStrings(NSAkaiTestSupport::MakeParserStrings());
+
+    std::filesystem::remove_all(workPath);
+    std::filesystem::create_directories(workPath + "/out");
+    std::filesystem::create_directories(workPath + "/plain");
+    const std::string imagePath = workPath + "/bench.img";
+    const std::string quotedImagePath = "\"" + imagePath + "\"";
+    const char* const makeArguments[] = {program, kMakeImageOption, sizeText, quotedImagePath.c_str(), nullptr};
+    if (_spawnv(_P_WAIT, program, makeArguments) != 0) {
+        std::printf("the image could not be made\n");
+        return 1;
+    }
+    const NSTramvell::CFileSpec imageSpec(NSTramvell::MakeFullPath(imagePath));
+    const double imageBytes = static_cast<double>(std::filesystem::file_size(imagePath));
+
+    const double readSeconds = TimeReading(imageSpec);
+
+    CSilentListeners listeners;
+    NSLoggerImplementation::CLogger logger;
+    const NSTramvell::CDirSpec outputFolder(NSTramvell::MakeFullPath(workPath + "/out"));
+    const auto start = std::chrono::steady_clock::now();
+    std::uint32_t result = 0;
+    {
+        CDiskImageDiskMedia image(imageSpec);
+        result = NSAkaiConversion::ConvertDisk(listeners, listeners, logger, image, outputFolder,
+                                               NSAkaiConversion::kFolderOutput);
+    }
+    const double convertSeconds = SecondsSince(start);
+    if (result != NSAkaiConversion::kConversionCompleted) {
+        std::printf("the conversion stopped with %u\n", result);
+        return 1;
+    }
+
+    std::uint64_t fileCount = 0;
+    std::uint64_t outputBytes = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(workPath + "/out")) {
+        if (entry.is_regular_file()) {
+            ++fileCount;
+            outputBytes += entry.file_size();
+        }
+    }
+    const double writeSeconds =
+        TimeWriting(NSTramvell::CDirSpec(NSTramvell::MakeFullPath(workPath + "/plain")), outputBytes, fileCount);
+    const double plainSeconds = readSeconds + writeSeconds;
+
+    std::printf("image: %.1f MB; output: %llu files, %.1f MB\n", imageBytes / 1048576.0,
+                static_cast<unsigned long long>(fileCount), static_cast<double>(outputBytes) / 1048576.0);
+    std::printf("conversion: %.3f s, %.1f MB/s\n", convertSeconds, imageBytes / 1048576.0 / convertSeconds);
+    std::printf("plain I/O: %.3f s (read %.3f s, write %.3f s)\n", plainSeconds, readSeconds, writeSeconds);
+    std::printf("ratio conversion / plain I/O: %.2f\n", convertSeconds / plainSeconds);
+    std::printf("peak working set: %.1f MB\n", static_cast<double>(GetPeakWorkingSetInBytes()) / 1048576.0);
+    std::filesystem::remove_all(workPath);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const bool makeImage = argc == 4 && std::string(argv[1]) == kMakeImageOption;
+    if (argc != 3 && !makeImage) {
+        std::fprintf(stderr, "usage: DravimConvertBench SIZE_MB WORKFOLDER\n");
+        return 2;
+    }
+    NSTramvell::BindPlatformTables();
+    int exitCode = 1;
+    try {
+        if (makeImage)
+            exitCode = MakeImage(std::strtoull(argv[2], nullptr, 10), argv[3]);
+        else
+            exitCode = Run(argv[0], argv[1], argv[2]);
+    } catch (const std::exception& failure) {
+        std::printf("the benchmark failed: %s\n", failure.what());
+    }
+    std::fflush(stdout);
+    NSTramvell::ReleasePlatformTables();
+    return exitCode;
+}
