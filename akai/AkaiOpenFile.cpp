@@ -9,9 +9,62 @@
 #include <cstring>
 #include <exception>
 #include <limits>
+#include <mutex>
 #include <stdexcept>
+#include <utility>
 
 namespace NSAkaiFileSystemImplementation {
+
+namespace {
+
+// A file's contents come in one buffer. Buffers this large are mapped fresh from the system on every
+// allocation and each page is cleared on first touch; a conversion opens file after file, so the last
+// closed buffer is kept for the next open. Larger ones are rare enough to be freed.
+constexpr std::uint32_t kLargestKeptBufferInBytes = 16u << 20;
+
+struct CKeptBuffer
+{
+    std::mutex lock;
+    std::unique_ptr<std::uint8_t[]> bytes;
+    std::uint32_t capacityInBytes = 0;
+};
+
+// Never destroyed, so that a file closed while the program ends can still hand its buffer back.
+CKeptBuffer& KeptBuffer()
+{
+    static CKeptBuffer* const kept = new CKeptBuffer;
+    return *kept;
+}
+
+// A buffer of at least sizeInBytes, not cleared.
+std::unique_ptr<std::uint8_t[]> TakeBuffer(std::uint32_t sizeInBytes, std::uint32_t& capacityInBytes)
+{
+    CKeptBuffer& kept = KeptBuffer();
+    {
+        const std::lock_guard<std::mutex> guard(kept.lock);
+        if (kept.bytes && kept.capacityInBytes >= sizeInBytes) {
+            capacityInBytes = std::exchange(kept.capacityInBytes, 0);
+            return std::move(kept.bytes);
+        }
+    }
+    capacityInBytes = sizeInBytes;
+    return std::make_unique_for_overwrite<std::uint8_t[]>(sizeInBytes);
+}
+
+void KeepBuffer(std::unique_ptr<std::uint8_t[]> bytes, std::uint32_t capacityInBytes) noexcept
+{
+    if (!bytes || capacityInBytes > kLargestKeptBufferInBytes) {
+        return;
+    }
+    CKeptBuffer& kept = KeptBuffer();
+    const std::lock_guard<std::mutex> guard(kept.lock);
+    if (capacityInBytes >= kept.capacityInBytes) {
+        std::swap(kept.bytes, bytes);
+        kept.capacityInBytes = capacityInBytes;
+    }
+}
+
+} // namespace
 
 std::optional<std::vector<std::uint32_t>> FollowBlockChain(NSAkaiFileSystem::CAkaiDiskMedia& disc,
                                                            const CPartition& partition,
@@ -72,24 +125,39 @@ CInternalAkaiOpenFile::CInternalAkaiOpenFile(CPartitionCache& partitionCache, st
         mIsDamaged = true;
         return;
     }
-    mContents.resize(mSizeInBytes);
+    if (mSizeInBytes == 0) {
+        return;
+    }
+    mContents = TakeBuffer(mSizeInBytes, mCapacityInBytes);
     const std::int64_t partitionStart = contents.GetStartBlock();
     if (!IsFragmented(*blocks)) {
-        if (mSizeInBytes > 0) {
-            ReadDisc(disc, (partitionStart + mFirstBlock) * kBlockSizeInBytes, mSizeInBytes, mContents.data());
-        }
+        ReadDisc(disc, (partitionStart + mFirstBlock) * kBlockSizeInBytes, mSizeInBytes, mContents.get());
         return;
     }
     std::int64_t done = 0;
     for (const std::uint32_t block : *blocks) {
         const std::int64_t count = std::min<std::int64_t>(kBlockSizeInBytes, mSizeInBytes - done);
         ReadDisc(disc, (partitionStart + block) * kBlockSizeInBytes, count,
-                 mContents.data() + static_cast<std::size_t>(done));
+                 mContents.get() + static_cast<std::size_t>(done));
         done += count;
     }
 }
 
-CInternalAkaiOpenFile::~CInternalAkaiOpenFile() = default;
+CInternalAkaiOpenFile::CInternalAkaiOpenFile(const CInternalAkaiOpenFile& other)
+    : NSTramvell::CMedia(other), mSizeInBytes(other.mSizeInBytes), mFirstBlock(other.mFirstBlock),
+      mPartition(other.mPartition), mPartitionCache(other.mPartitionCache), mPosition(other.mPosition),
+      mIsDamaged(other.mIsDamaged)
+{
+    if (other.mContents) {
+        mContents = TakeBuffer(mSizeInBytes, mCapacityInBytes);
+        std::memcpy(mContents.get(), other.mContents.get(), mSizeInBytes);
+    }
+}
+
+CInternalAkaiOpenFile::~CInternalAkaiOpenFile()
+{
+    KeepBuffer(std::move(mContents), mCapacityInBytes);
+}
 
 std::int32_t CInternalAkaiOpenFile::GetSize() const
 {
@@ -112,7 +180,7 @@ void CInternalAkaiOpenFile::ReadAt(std::int32_t position, std::int32_t length, v
         throw NSTramvell::XBadFormat();
     }
     if (length > 0) {
-        std::memcpy(destination, mContents.data() + position, static_cast<std::size_t>(length));
+        std::memcpy(destination, mContents.get() + position, static_cast<std::size_t>(length));
     }
     mPosition = position + length;
 }

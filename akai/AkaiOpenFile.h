@@ -36,7 +36,7 @@ public:
     // the lists throw std::out_of_range.
     CInternalAkaiOpenFile(CPartitionCache& partitionCache, std::int32_t partition, std::int32_t volume,
                           std::int32_t file);
-    CInternalAkaiOpenFile(const CInternalAkaiOpenFile& other) = default;
+    CInternalAkaiOpenFile(const CInternalAkaiOpenFile& other);
     CInternalAkaiOpenFile& operator=(const CInternalAkaiOpenFile&) = delete;
     ~CInternalAkaiOpenFile() override;
 
@@ -54,7 +54,9 @@ private:
     std::uint16_t mPartition = 0;
     CPartitionCache* mPartitionCache;      // borrowed from the file system
     std::int32_t mPosition = 0;
-    std::vector<std::uint8_t> mContents;
+    // The first mSizeInBytes of mCapacityInBytes bytes hold the file; none for a damaged or empty file.
+    std::unique_ptr<std::uint8_t[]> mContents;
+    std::uint32_t mCapacityInBytes = 0;
     bool mIsDamaged = false;
 };
 

@@ -9,6 +9,7 @@
 #include "framework/foundation/Exceptions.h"
 #include "framework/foundation/StringUtilities.h"
 
+#include <bit>
 #include <cmath>
 
 namespace NSAkaiParserImplementation {
@@ -192,16 +193,18 @@ void CAkaiSample::ReadRateAndCorrectTune(CHeaderReader& reader, NSAkaiParser::IA
         reports.push_back(NSAkaiParser::GetParserString(NSAkaiParser::kResampledRateReportId));
 }
 
+// The data is read straight into the samples' own storage in one read; only a big-endian machine then
+// has bytes to turn round.
 void CAkaiSample::ReadData(NSAkaiParser::IAkaiFileMedia& file, std::uint64_t headerSize)
 {
     if (mSampleLength == 0)
         return;
-    const std::uint64_t sizeInBytes = 2 * static_cast<std::uint64_t>(mSampleLength);
-    std::vector<std::uint8_t> stored(static_cast<std::size_t>(sizeInBytes));
-    file.ReadAt(headerSize, sizeInBytes, stored.data());
     mSampleData.resize(mSampleLength);
-    for (std::size_t i = 0; i < mSampleData.size(); ++i)
-        mSampleData[i] = static_cast<std::int16_t>(NSTramvell::ReadLittleEndian16(stored.data() + 2 * i));
+    file.ReadAt(headerSize, 2 * static_cast<std::uint64_t>(mSampleLength), mSampleData.data());
+    if constexpr (std::endian::native != std::endian::little) {
+        for (std::int16_t& value : mSampleData)
+            value = static_cast<std::int16_t>(NSTramvell::ReadLittleEndian16(reinterpret_cast<std::uint8_t*>(&value)));
+    }
 }
 
 } // namespace NSAkaiParserImplementation

@@ -33,23 +33,51 @@ struct CLibraryDeleter
     void operator()(NSSondrel::IFrameWriter* writer) const { delete writer; }
 };
 
-// Frames go to the library a piece at a time, so that no float copy of a whole sample is held.
-constexpr std::size_t kFramesPerPiece = 16384;
+// Frames go to the library a piece at a time, so that no float copy of a whole sample is held. A piece of
+// stereo frames still fits one of the library's sample blocks.
+constexpr std::size_t kFramesPerPiece = 16383;
+// Frames are converted in groups of this many, a fixed count that the compiler turns into vector code.
+constexpr std::size_t kGroupSize = 8;
+
+float ToLibraryScale(std::int16_t value)
+{
+    return static_cast<float>(value) * kSampleScale;
+}
 
 // The frames first .. first + count of the sample (and its partner, interleaved left first) as floats.
 void FillFrames(const std::vector<std::int16_t>& left, const std::vector<std::int16_t>* right, std::size_t first,
                 std::size_t count, std::vector<float>& frames)
 {
+    const std::int16_t* leftData = left.data() + first;
+    float* out = frames.data();
+    std::size_t i = 0;
     if (right == nullptr) {
-        for (std::size_t i = 0; i < count; ++i)
-            frames[i] = static_cast<float>(left[first + i]) * kSampleScale;
+        for (; count - i >= kGroupSize; i += kGroupSize) {
+            for (std::size_t k = 0; k < kGroupSize; ++k)
+                out[i + k] = ToLibraryScale(leftData[i + k]);
+        }
+        for (; i < count; ++i)
+            out[i] = ToLibraryScale(leftData[i]);
         return;
     }
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::size_t frame = first + i;
-        frames[2 * i] = static_cast<float>(left[frame]) * kSampleScale;
-        // A right half shorter than the left (pairs are checked to match) is padded with silence.
-        frames[2 * i + 1] = frame < right->size() ? static_cast<float>((*right)[frame]) * kSampleScale : 0.0f;
+    // A right half shorter than the left (pairs are checked to match) is padded with silence.
+    const std::size_t pairedCount = first < right->size() ? std::min(count, right->size() - first) : 0;
+    if (pairedCount > 0) {
+        const std::int16_t* rightData = right->data() + first;
+        for (; pairedCount - i >= kGroupSize; i += kGroupSize) {
+            for (std::size_t k = 0; k < kGroupSize; ++k) {
+                out[2 * (i + k)] = ToLibraryScale(leftData[i + k]);
+                out[2 * (i + k) + 1] = ToLibraryScale(rightData[i + k]);
+            }
+        }
+        for (; i < pairedCount; ++i) {
+            out[2 * i] = ToLibraryScale(leftData[i]);
+            out[2 * i + 1] = ToLibraryScale(rightData[i]);
+        }
+    }
+    for (; i < count; ++i) {
+        out[2 * i] = ToLibraryScale(leftData[i]);
+        out[2 * i + 1] = 0.0f;
     }
 }
 

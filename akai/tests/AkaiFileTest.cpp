@@ -218,6 +218,38 @@ TEST(CAkaiFile, LooksItsEntryUpAgainAndCopiesItsContents)
     EXPECT_EQ(ReadWhole(copy), MakeFileContents(50, 1));
 }
 
+// Buffers of closed files are used again: each file must still see only its own bytes, also while
+// another one is open or when it is a copy.
+TEST(CAkaiFile, FilesOpenedOneAfterAnotherEachHoldOnlyTheirOwnBytes)
+{
+    CDiscImageBuilder builder;
+    builder.AddPartition(40);
+    builder.AddVolume(0, CVolumeDescription("V"));
+    builder.AddFile(0, 0, CFileDescription("LARGE", 243, MakeFileContents(3 * kBlock + 10, 3)));
+    builder.AddFile(0, 0, CFileDescription("SMALL", 243, MakeFileContents(700, 4)));
+    CMemoryDiskMedia disc(builder.Build());
+    CAkaiFileSystem fileSystem(disc);
+
+    const std::vector<std::uint8_t> largeContents = MakeFileContents(3 * kBlock + 10, 3);
+    const std::vector<std::uint8_t> smallContents = MakeFileContents(700, 4);
+    for (int pass = 0; pass < 2; ++pass) {
+        SCOPED_TRACE(pass);
+        {
+            CAkaiFile large(fileSystem, 0, 0, 0);
+            EXPECT_EQ(ReadWhole(large), largeContents);
+        }
+        CAkaiFile small(fileSystem, 0, 0, 1);
+        EXPECT_EQ(small.GetSize(), 700);
+        std::uint8_t byte = 0;
+        EXPECT_THROW(small.ReadAt(700, 1, &byte), NSTramvell::XBadFormat);
+        CAkaiFile large(fileSystem, 0, 0, 0);
+        CAkaiFile copy(small);
+        EXPECT_EQ(ReadWhole(small), smallContents);
+        EXPECT_EQ(ReadWhole(copy), smallContents);
+        EXPECT_EQ(ReadWhole(large), largeContents);
+    }
+}
+
 TEST(CPartitionCache, APartitionThatFailedToReadIsReadAgainOnTheNextRequest)
 {
     CDiscImageBuilder builder;

@@ -105,6 +105,33 @@ TEST(ConversionSampleWriter, StereoPairIsInterleavedLeftFirst)
     EXPECT_EQ(chunks["data"], LittleEndianData(interleaved));
 }
 
+// Frames go to the library in pieces and are converted in groups: lengths that end inside a group and a
+// piece, and a right half that runs out early (padded with silence), must still give every frame.
+TEST(ConversionSampleWriter, LongSamplesAndShortRightHalvesKeepEveryFrame)
+{
+    constexpr std::size_t kFrames = 2 * 16383 + 5;
+    CFakeSample left;
+    for (std::size_t i = 0; i < kFrames; ++i)
+        left.data.push_back(static_cast<std::int16_t>(static_cast<std::int32_t>(i * 7919 % 65536) - 32768));
+    {
+        auto media = WriteSampleFile(left, nullptr);
+        EXPECT_EQ(ReadChunks(*media)["data"], LittleEndianData(left.data));
+    }
+    for (const std::size_t rightFrames : {kFrames, kFrames - 3, std::size_t{16383 + 9}, std::size_t{0}}) {
+        SCOPED_TRACE(rightFrames);
+        CFakeSample right;
+        for (std::size_t i = 0; i < rightFrames; ++i)
+            right.data.push_back(static_cast<std::int16_t>(-1 - left.data[i]));
+        std::vector<std::int16_t> interleaved;
+        for (std::size_t i = 0; i < kFrames; ++i) {
+            interleaved.push_back(left.data[i]);
+            interleaved.push_back(i < rightFrames ? right.data[i] : std::int16_t{0});
+        }
+        auto media = WriteSampleFile(left, &right);
+        EXPECT_EQ(ReadChunks(*media)["data"], LittleEndianData(interleaved));
+    }
+}
+
 TEST(ConversionSampleWriter, HoldLoopGivesAForwardLoopWithTheRoot)
 {
     CFakeSample sample;

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <vector>
 
 namespace NSSondrel {
@@ -91,11 +92,13 @@ void CFrameWriterImpl::WriteSamples(std::int64_t sampleCount, const float* sampl
         throw NSTramvell::XUnsupportedFormat();
     }
     const std::int64_t blockInSamples = std::min(kLargestSampleBlock, sampleCount);
-    std::vector<std::uint8_t> block(static_cast<std::size_t>(blockInSamples * bytesPerSample), 0);
+    // Each block is filled whole by the encoding before it is written, so it needs no clearing.
+    const auto block =
+        std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(blockInSamples * bytesPerSample));
     for (std::int64_t done = 0; done < sampleCount;) {
         const auto count = static_cast<std::int32_t>(std::min(sampleCount - done, blockInSamples));
-        EncodeSamples(samples + done, count, mInfo.bitsPerSample, block.data());
-        mDataMedia->Write(count * bytesPerSample, block.data());
+        EncodeSamples(samples + done, count, mInfo.bitsPerSample, block.get());
+        mDataMedia->Write(count * bytesPerSample, block.get());
         done += count;
     }
 }

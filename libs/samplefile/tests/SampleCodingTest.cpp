@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -29,6 +31,78 @@ TEST(QuantiseTo24Bit, RoundsToNearestTiesToEvenAndClamps)
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.sample);
         EXPECT_EQ(QuantiseTo24Bit(c.sample), c.value);
+    }
+}
+
+// The rule stated plainly: clamp in double, take the floor, round a remainder of one half to the even
+// neighbour.
+std::int32_t QuantiseByFloor(float sample)
+{
+    if (std::isnan(sample))
+        return 0;
+    const double value = std::clamp(static_cast<double>(sample), -8388608.0, 8388607.0);
+    const double below = std::floor(value);
+    const double fraction = value - below;
+    auto rounded = static_cast<std::int32_t>(below);
+    if (fraction > 0.5 || (fraction == 0.5 && rounded % 2 != 0))
+        ++rounded;
+    return rounded;
+}
+
+float FloatOfBits(std::uint32_t bits)
+{
+    float value = 0.0f;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+// Floats worth checking: a sweep over all bit patterns (every sign, exponent, NaN and infinity), and every
+// quarter step with its neighbours near zero and near both ends of the range, where ties and clamping meet.
+std::vector<float> QuantiserProbes()
+{
+    std::vector<float> probes;
+    for (std::uint64_t bits = 0; bits <= 0xFFFFFFFFu; bits += 65521)
+        probes.push_back(FloatOfBits(static_cast<std::uint32_t>(bits)));
+    for (const double centre : {0.0, 8388608.0, -8388608.0, 4194304.0, -4194304.0, 1000000.0}) {
+        for (double offset = -8.0; offset <= 8.0; offset += 0.25) {
+            const auto value = static_cast<float>(centre + offset);
+            probes.push_back(value);
+            probes.push_back(std::nextafter(value, std::numeric_limits<float>::infinity()));
+            probes.push_back(std::nextafter(value, -std::numeric_limits<float>::infinity()));
+        }
+    }
+    probes.push_back(std::numeric_limits<float>::denorm_min());
+    probes.push_back(-std::numeric_limits<float>::denorm_min());
+    probes.push_back(-0.0f);
+    return probes;
+}
+
+TEST(QuantiseTo24Bit, AgreesWithTheFloorRuleAcrossAllKindsOfFloat)
+{
+    for (const float probe : QuantiserProbes()) {
+        SCOPED_TRACE(testing::Message() << std::hexfloat << probe);
+        ASSERT_EQ(QuantiseTo24Bit(probe), QuantiseByFloor(probe));
+    }
+}
+
+// A long run is encoded in groups, a single sample on its own: both must store the same bytes, whatever the
+// alignment and length.
+TEST(EncodeSamples, ARunStoresWhatItsSamplesStoreOneByOne)
+{
+    std::vector<float> probes = QuantiserProbes();
+    probes.resize(probes.size() / 8 * 8 + 5);
+    for (std::int32_t bits : {8, 16, 20, 22, 24}) {
+        SCOPED_TRACE(bits);
+        const std::size_t width = bits == 8 ? 1 : bits == 16 ? 2 : 3;
+        for (const std::size_t skip : {std::size_t{0}, std::size_t{1}}) {
+            const auto count = static_cast<std::int32_t>(probes.size() - skip);
+            std::vector<std::uint8_t> run(probes.size() * width + 1);
+            EncodeSamples(probes.data() + skip, count, bits, run.data() + skip);
+            std::vector<std::uint8_t> single(probes.size() * width + 1);
+            for (std::int32_t i = 0; i < count; ++i)
+                EncodeSamples(probes.data() + skip + i, 1, bits, single.data() + skip + i * width);
+            ASSERT_EQ(run, single);
+        }
     }
 }
 
