@@ -69,7 +69,9 @@ NSTramvell::CFileName CreatePatchFile(const NSTramvell::CDirSpec& volumeFolder, 
                                       NSConverter::IOutputFileMedia& media)
 {
     const NSTramvell::CFileName name = NSAkaiConversion::MakeUniqueFileName(volumeFolder, MakePatchFileText(programName));
-    StoreOutputFile(NSTramvell::MakeFileSpecInFolder(volumeFolder, name), media, MakePatchFileType());
+    // The volume folder was made by CreateFolder under the long output folder: its path is already spelled
+    // as the file system spells it, so no file stored in it asks for that again.
+    StoreOutputFile(NSTramvell::MakeFileSpecInLongFolder(volumeFolder, name), media, MakePatchFileType());
     return name;
 }
 
@@ -77,7 +79,8 @@ NSTramvell::CFileName CreateSampleFile(NSConverter::IOutputFileMedia& media, con
                                        const std::string& outputSampleName)
 {
     const NSTramvell::CFileName name = NSAkaiConversion::MakeUniqueFileName(volumeFolder, outputSampleName);
-    StoreOutputFile(NSTramvell::MakeFileSpecInFolder(volumeFolder, name), media, NSTramvell::GetWaveFileDescription());
+    StoreOutputFile(NSTramvell::MakeFileSpecInLongFolder(volumeFolder, name), media,
+                    NSTramvell::GetWaveFileDescription());
     return name;
 }
 

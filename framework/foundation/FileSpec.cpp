@@ -79,6 +79,14 @@ std::size_t RootLength(const std::string& path)
     return 0;
 }
 
+// The extension runs from the last '.', whatever its length.
+void SplitAtLastDot(const std::string& text, std::string& name, std::string& extension)
+{
+    const std::size_t dot = text.rfind('.');
+    name = dot == std::string::npos ? text : text.substr(0, dot);
+    extension = dot == std::string::npos ? std::string() : text.substr(dot);
+}
+
 } // namespace
 
 // CDirSpec
@@ -170,6 +178,14 @@ CFileSpec::CFileSpec(const std::string& folderPath, const std::string& name, con
 {
 }
 
+CFileSpec::CFileSpec(const std::string& longFolderPath, const std::string& name, const std::string& extension,
+                     CStoreAsGiven)
+    : mFolderPath(longFolderPath)
+    , mName(name)
+    , mExtension(extension)
+{
+}
+
 CFileSpec::CFileSpec(CMedia& media)
     : CFileSpec(ReadPath(media))
 {
@@ -251,11 +267,18 @@ std::string GetFileNameStem(const CFileName& fileName)
 
 CFileSpec MakeFileSpecInFolder(const CDirSpec& folder, const CFileName& fileName)
 {
-    const std::string text = fileName.GetString();
-    const std::size_t dot = text.rfind('.');
-    if (dot == std::string::npos)
-        return CFileSpec(folder.GetPath(), text, std::string());
-    return CFileSpec(folder.GetPath(), text.substr(0, dot), text.substr(dot));
+    std::string name;
+    std::string extension;
+    SplitAtLastDot(fileName.GetString(), name, extension);
+    return CFileSpec(folder.GetPath(), name, extension);
+}
+
+CFileSpec MakeFileSpecInLongFolder(const CDirSpec& folder, const CFileName& fileName)
+{
+    std::string name;
+    std::string extension;
+    SplitAtLastDot(fileName.GetString(), name, extension);
+    return CFileSpec(folder.GetPath(), name, extension, CFileSpec::CStoreAsGiven{});
 }
 
 std::string GetDriveOfPath(const std::string& text)

@@ -81,6 +81,12 @@ public:
     bool operator==(const CFileSpec& other) const;
 
 private:
+    friend CFileSpec MakeFileSpecInLongFolder(const CDirSpec& folder, const CFileName& fileName);
+    struct CStoreAsGiven
+    {
+    };
+    CFileSpec(const std::string& longFolderPath, const std::string& name, const std::string& extension, CStoreAsGiven);
+
     std::string mFolderPath;
     std::string mName;
     std::string mExtension;
@@ -94,6 +100,11 @@ std::string GetFileNameStem(const CFileName& fileName);
 
 // A file in the folder; the extension runs from the last '.' of the name, whatever its length.
 CFileSpec MakeFileSpecInFolder(const CDirSpec& folder, const CFileName& fileName);
+// As MakeFileSpecInFolder, with the folder's path taken as it stands instead of asked of the file system
+// again: for a folder known to be spelled as the file system spells it (made by a CDirSpec constructor,
+// or by CreateFolder, whose folder rule keeps the name on disc as asked). Storing many files in one folder
+// then costs no walk over every parent folder per file.
+CFileSpec MakeFileSpecInLongFolder(const CDirSpec& folder, const CFileName& fileName);
 
 // The absolute form of a path (at most 260 characters), from the platform; failure throws XBase.
 std::string MakeFullPath(const std::string& text);

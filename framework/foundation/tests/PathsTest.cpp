@@ -148,17 +148,36 @@ TEST(CDirSpec, EqualityIgnoresCase)
 
 TEST(MakeFileSpecInFolder, SplitsAtTheLastDotWithoutLengthLimits)
 {
-    const std::string stem(290, 'n');
-    const std::string name = stem + ".longextension";
-    const CFileSpec file = MakeFileSpecInFolder(CDirSpec("C:\\x\\"), CFileName(name));
-    EXPECT_EQ(file.GetDirectoryPath(), "C:\\x\\");
-    EXPECT_EQ(file.GetName(), stem);
-    EXPECT_EQ(file.GetExtension(), ".longextension");
-    EXPECT_EQ(file.GetFullPath(), "C:\\x\\" + name);
+    // Both ways of building a file in a folder split the name alike.
+    using CMaker = CFileSpec (*)(const CDirSpec&, const CFileName&);
+    for (const CMaker make : {&MakeFileSpecInFolder, &MakeFileSpecInLongFolder}) {
+        const std::string stem(290, 'n');
+        const std::string name = stem + ".longextension";
+        const CFileSpec file = make(CDirSpec("C:\\x\\"), CFileName(name));
+        EXPECT_EQ(file.GetDirectoryPath(), "C:\\x\\");
+        EXPECT_EQ(file.GetName(), stem);
+        EXPECT_EQ(file.GetExtension(), ".longextension");
+        EXPECT_EQ(file.GetFullPath(), "C:\\x\\" + name);
 
-    const CFileSpec plain = MakeFileSpecInFolder(CDirSpec("C:\\x\\"), CFileName("temp1234"));
-    EXPECT_EQ(plain.GetName(), "temp1234");
-    EXPECT_EQ(plain.GetExtension(), "");
+        const CFileSpec plain = make(CDirSpec("C:\\x\\"), CFileName("temp1234"));
+        EXPECT_EQ(plain.GetName(), "temp1234");
+        EXPECT_EQ(plain.GetExtension(), "");
+
+        const CFileSpec dotted = make(CDirSpec("C:\\x\\"), CFileName("a.b.wav"));
+        EXPECT_EQ(dotted.GetName(), "a.b");
+        EXPECT_EQ(dotted.GetExtension(), ".wav");
+    }
+}
+
+TEST(MakeFileSpecInLongFolder, TakesTheFolderPathAsItStands)
+{
+    // A sub-folder path is kept letter for letter, a short-looking name included: nothing is asked of
+    // the file system about the folder.
+    const CDirSpec folder = CDirSpec("C:\\x\\").GetSubFolder("PIANO~1");
+    const CFileSpec file = MakeFileSpecInLongFolder(folder, CFileName("GRAND PNO (S).wav"));
+    EXPECT_EQ(file.GetDirectoryPath(), "C:\\x\\PIANO~1\\");
+    EXPECT_EQ(file.GetFullPath(), "C:\\x\\PIANO~1\\GRAND PNO (S).wav");
+    EXPECT_EQ(file.GetDirSpec(), folder);
 }
 
 TEST(GetDriveOfPath, DriveOrBackslashOrNothing)
