@@ -2,7 +2,7 @@
 
 // Folder and file names as values, the path operations around them, and the stored forms of a path and
 // of a string. Paths are Windows paths: backslash separators, a drive root ('C:\') or a network root
-// ('\\server\'). Building a folder or file specification may ask the platform for the long form of its
+// ('\\server\'). Building a CDirSpec or CFileSpec may ask the platform for the long form of its
 // folder; everything else here is text work.
 
 #include "framework/foundation/RulingString.h"

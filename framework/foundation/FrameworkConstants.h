@@ -44,7 +44,7 @@ const CApplicationDefinedSignature& GetTraceServerSignature();  // "SBOy"
 const CApplicationDefinedSignature& GetTraceLogSignature(std::size_t index);
 
 // Versions.
-const CVersion& GetVolumeSpecFormatVersion();        // 1.0, stored volume specifications
+const CVersion& GetVolumeSpecFormatVersion();        // 1.0, stored CVolumeSpec records
 const CVersion& GetShellItemListFormatVersion();     // 1.0, stored shell item lists
 const CVersion& GetVerifyVersion();                  // 1.0.0, the verify facility
 const CVersion& GetAIFFCodesVersion();               // 1.0, kept with the AIFF codes

@@ -110,7 +110,7 @@ TEST(ReadUInt64, LowWordFirstAndTheHighWordMustBeZero)
     EXPECT_THROW(ReadUInt64(bad), XBadFormat);
 }
 
-TEST(StoredSpecs, FolderAndFileSpecificationsReadBackEqual)
+TEST(StoredSpecs, FolderAndFileSpecsReadBackEqual)
 {
     COwnedMemoryMedia media;
     const CDirSpec folder("C:\\Audio\\Drums\\");

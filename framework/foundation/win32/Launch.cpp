@@ -203,7 +203,7 @@ std::unique_ptr<CFileSpec> CreateOpenHandlerSpec(const CFileSpec& document)
             return nullptr;
         program = program.substr(1, closingQuote - 1);
     }
-    // A bare program name has no folder to make a file specification of.
+    // A bare program name has no folder to make a CFileSpec of.
     if (program.empty() || program.find('\\') == std::string::npos)
         return nullptr;
     return std::make_unique<CFileSpec>(program);
