@@ -42,9 +42,12 @@ std::int64_t CheckedWriteEnd(std::int32_t position, std::int32_t length)
     return end;
 }
 
+// A step of at least half the capacity keeps a run of small appends amortised: with steps sized by the
+// shortfall alone, every 100 bytes appended would copy the whole block again.
 std::int32_t GrownCapacity(std::int32_t capacity, std::int64_t end)
 {
-    const std::int64_t step = std::max(kSmallestGrowthStepInBytes, (end - capacity) * 3 / 2);
+    const std::int64_t step =
+        std::max({kSmallestGrowthStepInBytes, (end - capacity) * 3 / 2, std::int64_t{capacity} / 2});
     return static_cast<std::int32_t>(std::min(capacity + step, kLargestPosition));
 }
 

@@ -16,10 +16,29 @@ constexpr char kScriptLineBreaks[] = "\r\n\t";
 
 CStringManager* gStringManager = nullptr;
 
-void TrimLineBreaks(std::string& text)
+// Where a pattern next occurs at or after a position that never moves back. A place found stays the
+// answer until the position passes it, and a pattern missing from one position is missing from every
+// later one, so the searches of one script read each byte of it a bounded number of times.
+class CForwardSearch
 {
-    TrimLeft(text, kScriptLineBreaks);
-}
+public:
+    CForwardSearch(const std::string& text, const char* pattern) : mText(text), mPattern(pattern) {}
+
+    std::size_t From(std::size_t position)
+    {
+        if (!mHasSearched || (mFound != std::string::npos && mFound < position)) {
+            mFound = mText.find(mPattern, position);
+            mHasSearched = true;
+        }
+        return mFound;
+    }
+
+private:
+    const std::string& mText;
+    const char* mPattern;
+    std::size_t mFound = std::string::npos;
+    bool mHasSearched = false;
+};
 
 std::string CleanEntryText(std::string text)
 {
@@ -183,35 +202,39 @@ std::string GetHelpString(std::int32_t referenceNumber)
     return GetEntryOfType(kHelpStringResourceType, referenceNumber);
 }
 
+// The script is walked by position and never cut from its front, so a damaged or huge script costs
+// time in proportion to its length.
 std::vector<CStringScriptEntry> ParseScript(const std::string& script)
 {
     std::vector<CStringScriptEntry> entries;
-    std::string text = script;
-    TrimLineBreaks(text);
-    while (!text.empty()) {
-        if (text.compare(0, 2, "//") == 0) {
-            const std::size_t lineEnd = text.find_first_of("\r\n");
-            text.erase(0, lineEnd);
-        } else if (text.compare(0, 2, "/*") == 0) {
-            const std::size_t commentEnd = text.find("*/", 2);
-            text.erase(0, commentEnd == std::string::npos ? 1 : commentEnd + 2);
-        } else if (text[0] >= '0' && text[0] <= '9') {
+    CForwardSearch nextOpen(script, "{");
+    CForwardSearch nextClose(script, "}");
+    CForwardSearch nextCommentEnd(script, "*/");
+    std::size_t position = script.find_first_not_of(kScriptLineBreaks);
+    while (position < script.size()) {
+        if (script.compare(position, 2, "//") == 0) {
+            position = script.find_first_of("\r\n", position);
+        } else if (script.compare(position, 2, "/*") == 0) {
+            const std::size_t commentEnd = nextCommentEnd.From(position + 2);
+            position = commentEnd == std::string::npos ? position + 1 : commentEnd + 2;
+        } else if (script[position] >= '0' && script[position] <= '9') {
+            const std::size_t digitsEnd = script.find_first_not_of("0123456789", position);
             std::int32_t id = 0;
-            StringToInt(text, id);
-            const std::size_t open = text.find('{');
-            const std::size_t close = text.find('}');
+            StringToInt(script.substr(position, digitsEnd - position), id);
+            const std::size_t open = nextOpen.From(position);
+            const std::size_t close = nextClose.From(position);
             // Without a closing brace nothing after the number can form an entry.
             if (close == std::string::npos)
                 break;
             if (open != std::string::npos && open < close) {
                 entries.push_back(CStringScriptEntry{static_cast<std::uint16_t>(id),
-                                                     CleanEntryText(text.substr(open + 1, close - open - 1))});
+                                                     CleanEntryText(script.substr(open + 1, close - open - 1))});
             }
-            text.erase(0, close + 1);
+            position = close + 1;
         } else {
-            text.erase(0, 1);
+            ++position;
         }
-        TrimLineBreaks(text);
+        position = script.find_first_not_of(kScriptLineBreaks, position);
     }
     return entries;
 }

@@ -93,6 +93,25 @@ TYPED_TEST(MemoryMedia, GrowsByHalfTheShortfallWithAStepOfAtLeast100)
     EXPECT_EQ(Contents(media), written);
 }
 
+TYPED_TEST(MemoryMedia, SmallAppendsGrowTheBlockByHalfItsCapacityAtLeast)
+{
+    TypeParam media(0);
+    const Bytes piece = Counting(10);
+    std::int32_t capacity = 0;
+    int growths = 0;
+    for (int i = 0; i < 20000; ++i) {
+        media.Write(10, piece.data());
+        if (media.GetCapacity() != capacity) {
+            ASSERT_GE(media.GetCapacity(), capacity + std::max(100, capacity / 2));
+            capacity = media.GetCapacity();
+            ++growths;
+        }
+    }
+    EXPECT_EQ(media.GetSize(), 200000);
+    // 100, 150, 225, ... 220,753: twenty blocks for 200,000 bytes, where steps of 100 would take 2,000.
+    EXPECT_EQ(growths, 20);
+}
+
 TYPED_TEST(MemoryMedia, RefusesReadsOutsideTheContents)
 {
     TypeParam media(0);
