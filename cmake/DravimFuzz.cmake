@@ -1,0 +1,87 @@
+# Fuzzing the readers of untrusted bytes. Each target's body is a plain function in a library of its
+# own, linked both by the libFuzzer program (DRAVIM_FUZZ builds only, which tools/fuzz makes with clang)
+# and by fuzz_regression_tests, which replays every input that ever made a target fail in every build.
+option(DRAVIM_FUZZ "Build the libFuzzer targets and their seed writer (clang; see tools/fuzz)" OFF)
+
+set(DRAVIM_FUZZ_TARGETS)
+set(DRAVIM_FUZZ_TARGET_LINES "")
+set(DRAVIM_FUZZ_DEFINITIONS)
+
+# dravim_add_fuzz_target(name BODY source ENTRY source LIBS ...): the body library fuzz_<name>_body,
+# and in a fuzz build the program fuzz_<name>.
+macro(dravim_add_fuzz_target name)
+    cmake_parse_arguments(FUZZ "" "ENTRY" "BODY;LIBS" ${ARGN})
+    dravim_add_library(fuzz_${name}_body SOURCES ${FUZZ_BODY} PUBLIC_LIBS ${FUZZ_LIBS})
+    if(DRAVIM_FUZZ)
+        add_executable(fuzz_${name} ${FUZZ_ENTRY})
+        target_link_libraries(fuzz_${name} PRIVATE fuzz_${name}_body)
+        target_link_options(fuzz_${name} PRIVATE -fsanitize=fuzzer)
+        dravim_target_options(fuzz_${name})
+    endif()
+    list(APPEND DRAVIM_FUZZ_TARGETS ${name})
+    get_filename_component(FUZZ_FOLDER ${FUZZ_ENTRY} DIRECTORY)
+    string(APPEND DRAVIM_FUZZ_TARGET_LINES "${name} ${FUZZ_FOLDER}\n")
+    string(TOUPPER ${name} FUZZ_UPPER_NAME)
+    list(APPEND DRAVIM_FUZZ_DEFINITIONS DRAVIM_FUZZ_HAS_${FUZZ_UPPER_NAME}=1)
+endmacro()
+
+set(DRAVIM_AKAI_FUZZ ${CMAKE_SOURCE_DIR}/akai/tests/fuzz)
+set(DRAVIM_FOUNDATION_FUZZ ${CMAKE_SOURCE_DIR}/framework/foundation/tests/fuzz)
+set(DRAVIM_SAMPLEFILE_FUZZ ${CMAKE_SOURCE_DIR}/libs/samplefile/tests/fuzz)
+
+dravim_add_fuzz_target(disc_image
+    BODY ${DRAVIM_AKAI_FUZZ}/FuzzDiscImage.cpp ENTRY ${DRAVIM_AKAI_FUZZ}/DiscImageFuzzer.cpp
+    LIBS akai_filesystem)
+if(TARGET akai_parsers)
+    dravim_add_fuzz_target(akai_file
+        BODY ${DRAVIM_AKAI_FUZZ}/FuzzAkaiFile.cpp ENTRY ${DRAVIM_AKAI_FUZZ}/AkaiFileFuzzer.cpp
+        LIBS akai_parsers akai_parser_test_support)
+endif()
+dravim_add_fuzz_target(chunk_files
+    BODY ${DRAVIM_FOUNDATION_FUZZ}/FuzzChunkFiles.cpp ENTRY ${DRAVIM_FOUNDATION_FUZZ}/ChunkFilesFuzzer.cpp
+    LIBS tramvell_chunks)
+if(TARGET sondrel_core)
+    # The library's two exports come in as source: the target calls Sondrel_Create in process.
+    dravim_add_fuzz_target(sample_file
+        BODY ${DRAVIM_SAMPLEFILE_FUZZ}/FuzzSampleFile.cpp ${CMAKE_SOURCE_DIR}/libs/samplefile/SondrelExports.cpp
+        ENTRY ${DRAVIM_SAMPLEFILE_FUZZ}/SampleFileFuzzer.cpp
+        LIBS sondrel_core)
+endif()
+dravim_add_fuzz_target(string_script
+    BODY ${DRAVIM_FOUNDATION_FUZZ}/FuzzStringScript.cpp ENTRY ${DRAVIM_FOUNDATION_FUZZ}/StringScriptFuzzer.cpp
+    LIBS tramvell_strings)
+
+set(DRAVIM_FUZZ_BODIES ${DRAVIM_FUZZ_TARGETS})
+list(TRANSFORM DRAVIM_FUZZ_BODIES PREPEND fuzz_)
+list(TRANSFORM DRAVIM_FUZZ_BODIES APPEND _body)
+
+# A kept input that hangs again runs into the timeout: the replay of all of them takes seconds.
+dravim_add_test(fuzz_regression_tests
+    SOURCES
+        ${CMAKE_SOURCE_DIR}/tests/fuzz/FuzzRegressionTest.cpp
+        ${CMAKE_SOURCE_DIR}/tests/fuzz/LargestAllocation.cpp
+    LIBS ${DRAVIM_FUZZ_BODIES}
+    TIMEOUT 120)
+target_compile_definitions(fuzz_regression_tests PRIVATE ${DRAVIM_FUZZ_DEFINITIONS}
+    DRAVIM_FUZZ_REGRESSION_DIR="${CMAKE_SOURCE_DIR}/tests/fuzz/regressions")
+
+if(NOT DRAVIM_FUZZ)
+    return()
+endif()
+
+dravim_add_library(fuzz_seed_files SOURCES ${CMAKE_SOURCE_DIR}/tests/fuzz/SeedFiles.cpp)
+add_executable(dravim_fuzz_seeds
+    ${CMAKE_SOURCE_DIR}/tests/fuzz/WriteFuzzSeeds.cpp
+    ${DRAVIM_AKAI_FUZZ}/AkaiSeeds.cpp
+    ${DRAVIM_FOUNDATION_FUZZ}/FoundationSeeds.cpp)
+target_link_libraries(dravim_fuzz_seeds PRIVATE fuzz_seed_files akai_disc_image_builder tramvell_chunks)
+if(TARGET sondrel_core)
+    target_sources(dravim_fuzz_seeds PRIVATE ${DRAVIM_SAMPLEFILE_FUZZ}/SampleFileSeeds.cpp)
+    target_link_libraries(dravim_fuzz_seeds PRIVATE fuzz_sample_file_body)
+endif()
+target_compile_definitions(dravim_fuzz_seeds PRIVATE ${DRAVIM_FUZZ_DEFINITIONS}
+    DRAVIM_SOURCE_DIR="${CMAKE_SOURCE_DIR}" DRAVIM_TESTDATA_DIR="${CMAKE_SOURCE_DIR}/../shared/testdata")
+dravim_target_options(dravim_fuzz_seeds)
+
+# For tools/fuzz: each target of this build and the folder of its sources (where its dictionary lies).
+file(WRITE ${CMAKE_BINARY_DIR}/fuzz-targets.txt "${DRAVIM_FUZZ_TARGET_LINES}")
