@@ -9,7 +9,6 @@
 #include <cstring>
 #include <exception>
 #include <limits>
-#include <mutex>
 #include <stdexcept>
 #include <utility>
 
@@ -17,51 +16,11 @@ namespace NSAkaiFileSystemImplementation {
 
 namespace {
 
-// A file's contents come in one buffer. Buffers this large are mapped fresh from the system on every
-// allocation and each page is cleared on first touch; a conversion opens file after file, so the last
-// closed buffer is kept for the next open. Larger ones are rare enough to be freed.
-constexpr std::uint32_t kLargestKeptBufferInBytes = 16u << 20;
-
-struct CKeptBuffer
+// A file's contents come in one buffer, taken from the framework's kept blocks: a conversion opens file
+// after file, and each takes the pages of the one before.
+NSTramvell::CKeptBlockPointer TakeBuffer(std::uint32_t sizeInBytes)
 {
-    std::mutex lock;
-    std::unique_ptr<std::uint8_t[]> bytes;
-    std::uint32_t capacityInBytes = 0;
-};
-
-// Never destroyed, so that a file closed while the program ends can still hand its buffer back.
-CKeptBuffer& KeptBuffer()
-{
-    static CKeptBuffer* const kept = new CKeptBuffer;
-    return *kept;
-}
-
-// A buffer of at least sizeInBytes, not cleared.
-std::unique_ptr<std::uint8_t[]> TakeBuffer(std::uint32_t sizeInBytes, std::uint32_t& capacityInBytes)
-{
-    CKeptBuffer& kept = KeptBuffer();
-    {
-        const std::lock_guard<std::mutex> guard(kept.lock);
-        if (kept.bytes && kept.capacityInBytes >= sizeInBytes) {
-            capacityInBytes = std::exchange(kept.capacityInBytes, 0);
-            return std::move(kept.bytes);
-        }
-    }
-    capacityInBytes = sizeInBytes;
-    return std::make_unique_for_overwrite<std::uint8_t[]>(sizeInBytes);
-}
-
-void KeepBuffer(std::unique_ptr<std::uint8_t[]> bytes, std::uint32_t capacityInBytes) noexcept
-{
-    if (!bytes || capacityInBytes > kLargestKeptBufferInBytes) {
-        return;
-    }
-    CKeptBuffer& kept = KeptBuffer();
-    const std::lock_guard<std::mutex> guard(kept.lock);
-    if (capacityInBytes >= kept.capacityInBytes) {
-        std::swap(kept.bytes, bytes);
-        kept.capacityInBytes = capacityInBytes;
-    }
+    return NSTramvell::CKeptBlockPointer(NSTramvell::TakeBlock(sizeInBytes));
 }
 
 } // namespace
@@ -128,7 +87,7 @@ CInternalAkaiOpenFile::CInternalAkaiOpenFile(CPartitionCache& partitionCache, st
     if (mSizeInBytes == 0) {
         return;
     }
-    mContents = TakeBuffer(mSizeInBytes, mCapacityInBytes);
+    mContents = TakeBuffer(mSizeInBytes);
     const std::int64_t partitionStart = contents.GetStartBlock();
     if (!IsFragmented(*blocks)) {
         ReadDisc(disc, (partitionStart + mFirstBlock) * kBlockSizeInBytes, mSizeInBytes, mContents.get());
@@ -149,15 +108,12 @@ CInternalAkaiOpenFile::CInternalAkaiOpenFile(const CInternalAkaiOpenFile& other)
       mIsDamaged(other.mIsDamaged)
 {
     if (other.mContents) {
-        mContents = TakeBuffer(mSizeInBytes, mCapacityInBytes);
+        mContents = TakeBuffer(mSizeInBytes);
         std::memcpy(mContents.get(), other.mContents.get(), mSizeInBytes);
     }
 }
 
-CInternalAkaiOpenFile::~CInternalAkaiOpenFile()
-{
-    KeepBuffer(std::move(mContents), mCapacityInBytes);
-}
+CInternalAkaiOpenFile::~CInternalAkaiOpenFile() = default;
 
 std::int32_t CInternalAkaiOpenFile::GetSize() const
 {

@@ -2,6 +2,7 @@
 
 // An Akai file read whole into memory when it is opened, as a read-only media.
 
+#include "framework/foundation/KeptBlocks.h"
 #include "framework/foundation/Media.h"
 
 #include <cstdint>
@@ -54,9 +55,8 @@ private:
     std::uint16_t mPartition = 0;
     CPartitionCache* mPartitionCache;      // borrowed from the file system
     std::int32_t mPosition = 0;
-    // The first mSizeInBytes of mCapacityInBytes bytes hold the file; none for a damaged or empty file.
-    std::unique_ptr<std::uint8_t[]> mContents;
-    std::uint32_t mCapacityInBytes = 0;
+    // The file's mSizeInBytes bytes; none for a damaged or empty file.
+    NSTramvell::CKeptBlockPointer mContents;
     bool mIsDamaged = false;
 };
 

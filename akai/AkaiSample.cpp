@@ -193,8 +193,8 @@ void CAkaiSample::ReadRateAndCorrectTune(CHeaderReader& reader, NSAkaiParser::IA
         reports.push_back(NSAkaiParser::GetParserString(NSAkaiParser::kResampledRateReportId));
 }
 
-// The data is read straight into the samples' own storage in one read; only a big-endian machine then
-// has bytes to turn round.
+// The data is read straight into the samples' own storage in one read, which the sizing leaves
+// uncleared; only a big-endian machine then has bytes to turn round.
 void CAkaiSample::ReadData(NSAkaiParser::IAkaiFileMedia& file, std::uint64_t headerSize)
 {
     if (mSampleLength == 0)

@@ -4,6 +4,7 @@
 // format 7 has a 150-byte header; every other format a 192-byte one.
 
 #include "akai/AkaiLoop.h"
+#include "framework/foundation/KeptBlocks.h"
 
 #include <cstdint>
 #include <memory>
@@ -13,6 +14,10 @@
 namespace NSAkaiParser {
 
 class IAkaiFileMedia;
+
+// A sample's 16-bit data. A disc holds hundreds of megabytes of it, read volume by volume, so its storage
+// comes from the framework's kept blocks: the next volume's samples take the pages of the last.
+using CSampleData = std::vector<std::int16_t, NSTramvell::CKeptBlockAllocator<std::int16_t>>;
 
 // A parsed sample; it owns its loops and data.
 class IAkaiSample
@@ -32,7 +37,7 @@ public:
     virtual std::uint16_t GetSampleRate() const = 0;
     virtual std::int8_t GetLoopTuneOffset() const = 0;
     // Valid while the sample lives.
-    virtual const std::vector<std::int16_t>* GetSampleData() const = 0;
+    virtual const CSampleData* GetSampleData() const = 0;
 };
 
 // Parses a whole sample and reads its data. name is the sample's name as the directory gives it.
@@ -75,7 +80,7 @@ public:
     std::vector<NSAkaiParser::CAkaiLoop> GetLoops() const override { return mLoops; }
     std::uint16_t GetSampleRate() const override { return mSampleRate; }
     std::int8_t GetLoopTuneOffset() const override { return mLoopTuneOffset; }
-    const std::vector<std::int16_t>* GetSampleData() const override { return &mSampleData; }
+    const NSAkaiParser::CSampleData* GetSampleData() const override { return &mSampleData; }
 
 private:
     class CHeaderReader;
@@ -95,7 +100,7 @@ private:
     std::vector<NSAkaiParser::CAkaiLoop> mLoops;
     std::uint16_t mSampleRate = 0;
     std::int8_t mLoopTuneOffset = 0;
-    std::vector<std::int16_t> mSampleData;
+    NSAkaiParser::CSampleData mSampleData;
 };
 
 } // namespace NSAkaiParserImplementation

@@ -7,6 +7,7 @@
 #include "conversion/VolumeConverter.h"
 #include "framework/foundation/FileOperations.h"
 #include "framework/foundation/FileSpec.h"
+#include "framework/foundation/KeptBlocks.h"
 
 #include <string>
 
@@ -53,6 +54,12 @@ std::uint32_t ConvertDisk(NSProgressListener::IProgressListener& progressListene
                           NSAkaiFileSystem::IAkaiDiskMedia& diskMedia, const NSTramvell::CDirSpec& outputFolder,
                           std::uint8_t outputMode)
 {
+    // The blocks that held files are kept for the next file while the conversion runs, and given back to
+    // the system when it ends, however it ends.
+    struct CKeptBlocksRelease
+    {
+        ~CKeptBlocksRelease() { NSTramvell::ReleaseKeptBlocks(); }
+    } const keptBlocksRelease;
     CWalkReporter reporter(progressListener);
     const std::string noPartition = GetConversionString(kNoPartitionNameId);
     const std::string noVolume = GetConversionString(kNoVolumeNameId);

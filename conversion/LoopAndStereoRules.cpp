@@ -121,7 +121,7 @@ std::int32_t GetZoneLoopMode(std::int32_t zoneLoopMode, const NSAkaiParser::IAka
 
 std::int32_t GetFrameCount(const NSAkaiParser::IAkaiSample& sample)
 {
-    const std::vector<std::int16_t>* data = sample.GetSampleData();
+    const NSAkaiParser::CSampleData* data = sample.GetSampleData();
     const std::size_t count = data == nullptr ? 0 : data->size();
     return static_cast<std::int32_t>(std::min<std::size_t>(count, std::numeric_limits<std::int32_t>::max()));
 }

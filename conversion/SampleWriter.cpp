@@ -45,7 +45,7 @@ float ToLibraryScale(std::int16_t value)
 }
 
 // The frames first .. first + count of the sample (and its partner, interleaved left first) as floats.
-void FillFrames(const std::vector<std::int16_t>& left, const std::vector<std::int16_t>* right, std::size_t first,
+void FillFrames(const NSAkaiParser::CSampleData& left, const NSAkaiParser::CSampleData* right, std::size_t first,
                 std::size_t count, std::vector<float>& frames)
 {
     const std::int16_t* leftData = left.data() + first;
@@ -134,10 +134,10 @@ NSSondrel::FormatInfo MakeSampleFormatInfo(const NSAkaiParser::IAkaiSample& samp
 std::unique_ptr<COutputFileMemoryMedia> WriteSampleFile(const NSAkaiParser::IAkaiSample& sample,
                                                         const NSAkaiParser::IAkaiSample* partner)
 {
-    static const std::vector<std::int16_t> kNoData;
+    static const NSAkaiParser::CSampleData kNoData;
     const NSSondrel::FormatInfo info = MakeSampleFormatInfo(sample, partner != nullptr);
-    const std::vector<std::int16_t>& left = sample.GetSampleData() != nullptr ? *sample.GetSampleData() : kNoData;
-    const std::vector<std::int16_t>* right = nullptr;
+    const NSAkaiParser::CSampleData& left = sample.GetSampleData() != nullptr ? *sample.GetSampleData() : kNoData;
+    const NSAkaiParser::CSampleData* right = nullptr;
     if (partner != nullptr)
         right = partner->GetSampleData() != nullptr ? partner->GetSampleData() : &kNoData;
 

@@ -200,7 +200,7 @@ void DumpProgram(CDump& dump, const NSAkaiParser::IAkaiProgram& p)
 
 void DumpSample(CDump& dump, const NSAkaiParser::IAkaiSample& s)
 {
-    const std::vector<std::int16_t>& data = *s.GetSampleData();
+    const NSAkaiParser::CSampleData& data = *s.GetSampleData();
     std::ostringstream crc;
     crc << std::hex << std::setw(8) << std::setfill('0')
         << Crc32(reinterpret_cast<const std::uint8_t*>(data.data()), data.size() * sizeof(std::int16_t));

@@ -154,7 +154,7 @@ TEST(SamplerFiles, SamplesGiveTheirPlayRangeLoopAndData)
         EXPECT_EQ(sample->GetSampleEnd(), expected.frames - 1);
         EXPECT_EQ(sample->GetLoops(), std::vector<NSAkaiParser::CAkaiLoop>{NSAkaiParser::CAkaiLoop(
                                           expected.loopAt, expected.fraction, expected.loopLength, 9999)});
-        const std::vector<std::int16_t>& data = *sample->GetSampleData();
+        const NSAkaiParser::CSampleData& data = *sample->GetSampleData();
         ASSERT_EQ(data.size(), expected.frames);
         // The data is the rest of the file, little-endian.
         const std::size_t last = data.size() - 1;

@@ -64,7 +64,7 @@ TEST(AkaiSample, ReadsTheHeaderAndTheData)
         EXPECT_EQ(sample->GetSampleRate(), 44100);
         EXPECT_EQ(sample->GetLoopTuneOffset(), -3);
         EXPECT_EQ(sample->GetLoops(), std::vector<NSAkaiParser::CAkaiLoop>{NSAkaiParser::CAkaiLoop(3, 1234, 2, 50)});
-        EXPECT_EQ(*sample->GetSampleData(), (std::vector<std::int16_t>{1, -2, 32767, -32768}));
+        EXPECT_EQ(*sample->GetSampleData(), (NSAkaiParser::CSampleData{1, -2, 32767, -32768}));
     }
 }
 

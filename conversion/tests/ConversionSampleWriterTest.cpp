@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -52,7 +53,7 @@ std::map<std::string, std::vector<std::uint8_t>> ReadChunks(NSConverterImplement
     return chunks;
 }
 
-std::vector<std::uint8_t> LittleEndianData(const std::vector<std::int16_t>& values)
+std::vector<std::uint8_t> LittleEndianData(std::span<const std::int16_t> values)
 {
     std::vector<std::uint8_t> bytes;
     for (const std::int16_t value : values) {

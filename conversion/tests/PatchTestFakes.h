@@ -292,7 +292,7 @@ public:
     std::vector<NSAkaiParser::CAkaiLoop> GetLoops() const override { return loops; }
     std::uint16_t GetSampleRate() const override { return sampleRate; }
     std::int8_t GetLoopTuneOffset() const override { return loopTuneOffset; }
-    const std::vector<std::int16_t>* GetSampleData() const override { return &sampleData; }
+    const NSAkaiParser::CSampleData* GetSampleData() const override { return &sampleData; }
 
     std::uint8_t midiRootNote{};
     std::string name{};
@@ -304,7 +304,7 @@ public:
     std::vector<NSAkaiParser::CAkaiLoop> loops{};
     std::uint16_t sampleRate{};
     std::int8_t loopTuneOffset{};
-    std::vector<std::int16_t> sampleData;
+    NSAkaiParser::CSampleData sampleData;
 };
 
 // One velocity zone; the fields not given are those of a plain, centred zone over all velocities.

@@ -2,6 +2,7 @@
 
 #include "framework/foundation/ByteOrder.h"
 #include "framework/foundation/Exceptions.h"
+#include "framework/foundation/KeptBlocks.h"
 
 #include <algorithm>
 #include <array>
@@ -51,10 +52,11 @@ std::int32_t GrownCapacity(std::int32_t capacity, std::int64_t end)
     return static_cast<std::int32_t>(std::min(capacity + step, kLargestPosition));
 }
 
-std::unique_ptr<std::uint8_t[]> NewBlock(std::int32_t capacityInBytes)
+// Owned blocks are kept blocks: an output file built in memory takes the pages of the one before.
+CKeptBlockPointer NewBlock(std::int32_t capacityInBytes)
 {
     CheckCapacity(capacityInBytes);
-    return std::unique_ptr<std::uint8_t[]>(new std::uint8_t[static_cast<std::size_t>(capacityInBytes)]);
+    return CKeptBlockPointer(TakeBlock(static_cast<std::size_t>(capacityInBytes)));
 }
 
 void CopyBytes(void* destination, const void* source, std::int64_t count)
@@ -65,13 +67,13 @@ void CopyBytes(void* destination, const void* source, std::int64_t count)
 
 // A new block of the grown capacity holding the first size bytes; the caller decides about the old
 // block. Returns null when the capacity already reaches end. Allocation failure leaves everything as it was.
-std::unique_ptr<std::uint8_t[]> GrowBlock(const std::uint8_t* block, std::int32_t size, std::int32_t& capacity,
+CKeptBlockPointer GrowBlock(const std::uint8_t* block, std::int32_t size, std::int32_t& capacity,
                                           std::int64_t end)
 {
     if (end <= capacity)
         return nullptr;
     const std::int32_t newCapacity = GrownCapacity(capacity, end);
-    std::unique_ptr<std::uint8_t[]> grown = NewBlock(newCapacity);
+    CKeptBlockPointer grown = NewBlock(newCapacity);
     CopyBytes(grown.get(), block, size);
     capacity = newCapacity;
     return grown;
@@ -187,7 +189,7 @@ CMemoryMedia::CMemoryMedia(CMedia& source)
     const std::int32_t size = source.GetSize();
     if (size < 0)
         throw XRead();
-    std::unique_ptr<std::uint8_t[]> block = NewBlock(size);
+    CKeptBlockPointer block = NewBlock(size);
     const std::int32_t savedPosition = source.GetPosition();
     source.ReadAt(0, size, block.get());
     source.SetPosition(savedPosition);
@@ -212,7 +214,7 @@ CMemoryMedia::CMemoryMedia(std::int32_t sizeInBytes, void* block)
 CMemoryMedia::~CMemoryMedia()
 {
     if (mOwnsBlock)
-        delete[] mBlock;
+        KeepBlock(mBlock);
 }
 
 std::int32_t CMemoryMedia::GetSize() const { return mSize; }
@@ -249,14 +251,14 @@ std::uint8_t* CMemoryMedia::Reserve(std::int32_t count)
 
 void CMemoryMedia::GrowFor(std::int64_t end)
 {
-    std::unique_ptr<std::uint8_t[]> grown = GrowBlock(mBlock, mSize, mCapacity, end);
+    CKeptBlockPointer grown = GrowBlock(mBlock, mSize, mCapacity, end);
     if (!grown)
         return;
     // A lent block is the caller's to free and may not even come from the heap. Growing moves the
     // contents into a block of our own, so a writer never sees a refusal and the caller's block stays
     // untouched past this point; refusing would make a lent block unusable for any output of unknown length.
     if (mOwnsBlock)
-        delete[] mBlock;
+        KeepBlock(mBlock);
     mBlock = grown.release();
     mOwnsBlock = true;
 }
@@ -282,7 +284,7 @@ COwnedMemoryMedia::COwnedMemoryMedia(CMedia& source)
     const std::int32_t size = source.GetSize();
     if (size < 0)
         throw XRead();
-    std::unique_ptr<std::uint8_t[]> block = NewBlock(size);
+    CKeptBlockPointer block = NewBlock(size);
     const std::int32_t savedPosition = source.GetPosition();
     source.ReadAt(0, size, block.get());
     source.SetPosition(savedPosition);
@@ -304,9 +306,9 @@ COwnedMemoryMedia& COwnedMemoryMedia::operator=(const COwnedMemoryMedia& other)
     if (this == &other)
         return *this;
     // Allocate before freeing, so a failed allocation leaves this media as it was.
-    std::unique_ptr<std::uint8_t[]> block = NewBlock(other.mCapacity);
+    CKeptBlockPointer block = NewBlock(other.mCapacity);
     CopyBytes(block.get(), other.mBlock, other.mSize);
-    delete[] mBlock;
+    KeepBlock(mBlock);
     mBlock = block.release();
     mPosition = other.mPosition;
     mCapacity = other.mCapacity;
@@ -324,7 +326,7 @@ COwnedMemoryMedia& COwnedMemoryMedia::operator=(COwnedMemoryMedia&& other) noexc
 {
     if (this == &other)
         return *this;
-    delete[] mBlock;
+    KeepBlock(mBlock);
     mBlock = std::exchange(other.mBlock, nullptr);
     mPosition = std::exchange(other.mPosition, 0);
     mCapacity = std::exchange(other.mCapacity, 0);
@@ -334,7 +336,7 @@ COwnedMemoryMedia& COwnedMemoryMedia::operator=(COwnedMemoryMedia&& other) noexc
 
 COwnedMemoryMedia::~COwnedMemoryMedia()
 {
-    delete[] mBlock;
+    KeepBlock(mBlock);
 }
 
 std::int32_t COwnedMemoryMedia::GetSize() const { return mSize; }
@@ -371,10 +373,10 @@ std::uint8_t* COwnedMemoryMedia::Reserve(std::int32_t count)
 
 void COwnedMemoryMedia::GrowFor(std::int64_t end)
 {
-    std::unique_ptr<std::uint8_t[]> grown = GrowBlock(mBlock, mSize, mCapacity, end);
+    CKeptBlockPointer grown = GrowBlock(mBlock, mSize, mCapacity, end);
     if (!grown)
         return;
-    delete[] mBlock;
+    KeepBlock(mBlock);
     mBlock = grown.release();
 }
 

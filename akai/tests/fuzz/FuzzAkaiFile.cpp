@@ -64,7 +64,7 @@ void ParseSample(NSAkaiParser::IAkaiFileMedia& file, std::int32_t headerFormat, 
     const std::unique_ptr<NSAkaiParser::IAkaiSample> sample =
         NSAkaiParser::CreateAkaiSample(file, headerFormat, reports, "SINE");
     static_cast<void>(sample->GetLoops());
-    const std::vector<std::int16_t>* data = sample->GetSampleData();
+    const NSAkaiParser::CSampleData* data = sample->GetSampleData();
     // The play range and the data must agree, or a writer would read past the data.
     if (data == nullptr || sample->GetSampleLength() != data->size() || sample->GetSampleEnd() > data->size() ||
         sample->GetSampleStart() > sample->GetSampleEnd()) {

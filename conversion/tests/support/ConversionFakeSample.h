@@ -23,7 +23,7 @@ public:
     std::vector<NSAkaiParser::CAkaiLoop> GetLoops() const override { return loops; }
     std::uint16_t GetSampleRate() const override { return rate; }
     std::int8_t GetLoopTuneOffset() const override { return 0; }
-    const std::vector<std::int16_t>* GetSampleData() const override { return &data; }
+    const NSAkaiParser::CSampleData* GetSampleData() const override { return &data; }
 
     std::string name = "SAMPLE";
     std::uint8_t rootNote = 60;
@@ -31,7 +31,7 @@ public:
     std::int32_t tuneCents = 0;
     std::uint16_t rate = 44100;
     std::vector<NSAkaiParser::CAkaiLoop> loops;
-    std::vector<std::int16_t> data;
+    NSAkaiParser::CSampleData data;
 };
 
 } // namespace NSConversionTestSupport
