@@ -46,6 +46,9 @@ inline __m128i QuantiseFour(__m128 sample)
     value = _mm_min_ps(value, _mm_set1_ps(kHighest24Bit));
     const __m128i whole = _mm_cvttps_epi32(value);
     const __m128 fraction = _mm_sub_ps(value, _mm_cvtepi32_ps(whole));
+    // Whole numbers, as scaled-up integer data always are, need no rounding.
+    if (_mm_movemask_ps(_mm_cmpneq_ps(fraction, _mm_setzero_ps())) == 0)
+        return whole;
     const __m128i one = _mm_set1_epi32(1);
     const __m128i odd = _mm_cmpeq_epi32(_mm_and_si128(whole, one), one);
     const __m128 half = _mm_set1_ps(0.5f);

@@ -71,6 +71,9 @@ std::vector<float> QuantiserProbes()
             probes.push_back(std::nextafter(value, -std::numeric_limits<float>::infinity()));
         }
     }
+    // Runs of whole numbers, as 16-bit data scaled up gives, with a fraction among them now and then.
+    for (std::int32_t value = -32768; value < 32768; value += 997)
+        probes.push_back(value % 7 == 0 ? static_cast<float>(value) * 256.0f + 0.5f : static_cast<float>(value) * 256.0f);
     probes.push_back(std::numeric_limits<float>::denorm_min());
     probes.push_back(-std::numeric_limits<float>::denorm_min());
     probes.push_back(-0.0f);
