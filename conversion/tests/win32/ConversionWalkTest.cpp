@@ -13,6 +13,7 @@
 #include "conversion/tests/win32/ConversionTestFolder.h"
 #include "framework/foundation/Exceptions.h"
 #include "framework/foundation/FileOperations.h"
+#include "framework/foundation/KeptBlocks.h"
 
 #include <gtest/gtest.h>
 
@@ -232,6 +233,41 @@ TEST_F(ConversionWalk, FullDiskAbortsWithoutAskingAndLeavesNoPartFile)
         const NSLogger::CSkippedEntry& failed = v2.GetSkippedSample(v2.GetSkippedSampleCount() - 1);
         EXPECT_EQ(failed.fileName, "S02.wav");
         EXPECT_EQ(failed.cause, "disk full");
+    }
+}
+
+TEST_F(ConversionWalk, ReusesTheBlocksOfEarlierFilesAndGivesThemBackWhenItEnds)
+{
+    // Two samples of 400 kB, large enough for their blocks to be kept between files.
+    CDiscImageBuilder builder;
+    const std::size_t partition = builder.AddPartition(200);
+    const std::size_t volume = builder.AddVolume(partition, CVolumeDescription("LARGE", EVolumeKind::kS3000));
+    for (const char* name : {"FIRST", "SECOND"})
+        builder.AddFile(partition, volume, CFileDescription(name, kLongSampleType, Sample(name, 200000, 1)));
+    const CDiscImage image = builder.Build();
+
+    for (const bool diskFull : {false, true}) {
+        SCOPED_TRACE(diskFull);
+        NSTramvell::ReleaseKeptBlocks();
+        std::size_t mostKeptBytes = 0;
+        progress.answer = [&mostKeptBytes](const CProgressReport&) {
+            mostKeptBytes = std::max(mostKeptBytes, NSTramvell::GetKeptBytes());
+            return NSProgressListener::kGoOn;
+        };
+        CTestFolder output;
+        CMemoryDiskMedia disc(image);
+        if (diskFull) {
+            CScopedFailingWrites full(500000);
+            EXPECT_THROW(NSAkaiConversion::ConvertDisk(progress, errors, log, disc, output.Spec(),
+                                                       NSAkaiConversion::kFolderOutput),
+                         XDiskFull);
+        } else {
+            EXPECT_EQ(NSAkaiConversion::ConvertDisk(progress, errors, log, disc, output.Spec(),
+                                                    NSAkaiConversion::kFolderOutput),
+                      NSAkaiConversion::kConversionCompleted);
+        }
+        EXPECT_GE(mostKeptBytes, 400000u);
+        EXPECT_EQ(NSTramvell::GetKeptBytes(), 0u);
     }
 }
 
