@@ -12,3 +12,18 @@ std::uint64_t GetPeakWorkingSetInBytes()
         return 0;
     return counters.PeakWorkingSetSize;
 }
+
+double GetProcessorSeconds()
+{
+    FILETIME creation{};
+    FILETIME exit{};
+    FILETIME kernel{};
+    FILETIME user{};
+    if (!GetProcessTimes(GetCurrentProcess(), &creation, &exit, &kernel, &user))
+        return 0.0;
+    const auto ticks = [](const FILETIME& time) {
+        return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+    };
+    // FILETIME counts 100-nanosecond ticks.
+    return static_cast<double>(ticks(kernel) + ticks(user)) / 1e7;
+}
