@@ -3,6 +3,7 @@
 #include "akai/AkaiFileMedia.h"
 #include "akai/AkaiNames.h"
 #include "akai/AkaiValidators.h"
+#include "akai/HeaderReader.h"
 #include "akai/ParserStrings.h"
 #include "framework/foundation/Exceptions.h"
 #include "framework/foundation/StringUtilities.h"
@@ -43,56 +44,19 @@ std::int32_t RowDefault(EParameterRow row)
     return kParameterRows[row].defaultValue;
 }
 
-} // namespace
-
-// Reads header fields and checks each against the program's validators, without a prefix.
-class CAkaiProgram::CHeaderReader
+void ThrowIfBeyondRepair(const CHeaderReader& reader)
 {
-public:
-    CHeaderReader(NSAkaiParser::IAkaiFileMedia& file, std::vector<std::string>& reports)
-        : mFile(file), mReports(reports)
-    {
-    }
+    if (reader.GetErrorCount() > kMostErrorsKept)
+        throw NSTramvell::XBadFormat();
+}
 
-    std::uint8_t Byte(std::uint64_t position, EParameterRow row)
-    {
-        return static_cast<std::uint8_t>(Check(NSAkaiParser::ReadHeaderByte(mFile, position), row));
-    }
-
-    std::int8_t SignedByte(std::uint64_t position, EParameterRow row)
-    {
-        return static_cast<std::int8_t>(Check(NSAkaiParser::ReadHeaderSignedByte(mFile, position), row));
-    }
-
-    bool Flag(std::uint64_t position, std::uint32_t nameId, bool defaultFlag)
-    {
-        return NSAkaiParser::ReadFlag(mFile, position, mReports, mErrorCount, nameId, defaultFlag);
-    }
-
-    void CountError() { ++mErrorCount; }
-
-    void ThrowIfBeyondRepair() const
-    {
-        if (mErrorCount > kMostErrorsKept)
-            throw NSTramvell::XBadFormat();
-    }
-
-private:
-    std::int32_t Check(std::int32_t value, EParameterRow row)
-    {
-        return ProgramValidators()[row].Validate(value, mReports, mErrorCount, std::string());
-    }
-
-    NSAkaiParser::IAkaiFileMedia& mFile;    // borrowed for the constructor's run
-    std::vector<std::string>& mReports;     // the caller's
-    std::int32_t mErrorCount = 0;
-};
+} // namespace
 
 CAkaiProgram::CAkaiProgram(NSAkaiParser::IAkaiFileMedia& file, std::int32_t headerFormat,
                            std::vector<std::string>& reports)
     : mHeaderFormat(headerFormat)
 {
-    CHeaderReader reader(file, reports);
+    CHeaderReader reader(file, ProgramValidators(), reports);
 
     // A name outside the Akai table counts against the program but is not worth a report.
     mName = NSAkaiParser::ReadAkaiName(file, kNameOffset);
@@ -132,7 +96,7 @@ CAkaiProgram::CAkaiProgram(NSAkaiParser::IAkaiFileMedia& file, std::int32_t head
     const std::uint8_t fine = NSAkaiParser::ReadHeaderByte(file, 65);
     const std::int8_t semitones = NSAkaiParser::ReadHeaderSignedByte(file, 66);
     mTuneCents = NSAkaiParser::TuneToCents(semitones, fine);
-    reader.ThrowIfBeyondRepair();
+    ThrowIfBeyondRepair(reader);
 
     ReadKeyGroups(file, reports, keyGroupCount);
 
@@ -141,7 +105,7 @@ CAkaiProgram::CAkaiProgram(NSAkaiParser::IAkaiFileMedia& file, std::int32_t head
         ReadFormat7Fields(reader);
     else
         ReadExtendedFields(reader);
-    reader.ThrowIfBeyondRepair();
+    ThrowIfBeyondRepair(reader);
 
     if (mKeyGroups.empty())
         throw NSTramvell::XBadFormat();

@@ -94,6 +94,8 @@ std::unique_ptr<IAkaiProgram> CreateAkaiProgram(IAkaiFileMedia& file, std::int32
 
 namespace NSAkaiParserImplementation {
 
+class CHeaderReader;
+
 // A program parsed whole at construction and unchanged afterwards. The file is only read while it is
 // built.
 class CAkaiProgram : public NSAkaiParser::IAkaiProgram
@@ -165,7 +167,6 @@ public:
     std::vector<const NSAkaiParser::IKeyGroup*> GetKeyGroups() const override;
 
 private:
-    class CHeaderReader;
     void ReadKeyGroups(NSAkaiParser::IAkaiFileMedia& file, std::vector<std::string>& reports,
                        std::uint8_t keyGroupCount);
     void ReadFormat7Fields(CHeaderReader& reader);

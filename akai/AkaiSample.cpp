@@ -3,6 +3,7 @@
 #include "akai/AkaiFileMedia.h"
 #include "akai/AkaiNames.h"
 #include "akai/AkaiValidators.h"
+#include "akai/HeaderReader.h"
 #include "akai/ParserStrings.h"
 #include "akai/SplitHundreds.h"
 #include "framework/foundation/ByteOrder.h"
@@ -56,52 +57,11 @@ CParameterValidatorTable& SampleValidators()
 
 } // namespace
 
-// Reads header fields and checks each against the sample's validators, without a prefix.
-class CAkaiSample::CHeaderReader
-{
-public:
-    CHeaderReader(NSAkaiParser::IAkaiFileMedia& file, std::vector<std::string>& reports)
-        : mFile(file), mReports(reports)
-    {
-    }
-
-    std::uint8_t Byte(std::uint64_t position, EParameterRow row)
-    {
-        return static_cast<std::uint8_t>(Check(NSAkaiParser::ReadHeaderByte(mFile, position), row));
-    }
-
-    std::int8_t SignedByte(std::uint64_t position, EParameterRow row)
-    {
-        return static_cast<std::int8_t>(Check(NSAkaiParser::ReadHeaderSignedByte(mFile, position), row));
-    }
-
-    std::int32_t Check(std::int32_t value, EParameterRow row)
-    {
-        return SampleValidators()[row].Validate(value, mReports, mErrorCount, std::string());
-    }
-
-    void CountError() { ++mErrorCount; }
-
-    // Counts and reports a value that no validator row covers.
-    void ReportOutOfRange(std::uint32_t nameId)
-    {
-        ++mErrorCount;
-        mReports.push_back(MakeOutOfRangeReport(NSAkaiParser::GetParserString(nameId)));
-    }
-
-    std::int32_t GetErrorCount() const { return mErrorCount; }
-
-private:
-    NSAkaiParser::IAkaiFileMedia& mFile;    // borrowed for the constructor's run
-    std::vector<std::string>& mReports;     // the caller's
-    std::int32_t mErrorCount = 0;
-};
-
 CAkaiSample::CAkaiSample(NSAkaiParser::IAkaiFileMedia& file, std::vector<std::string>& reports,
                          std::int32_t headerFormat, const std::string& name)
     : mName(name)
 {
-    CHeaderReader reader(file, reports);
+    CHeaderReader reader(file, SampleValidators(), reports);
     const std::uint64_t headerSize =
         headerFormat == kShortRecordFormat ? kShortHeaderSizeInBytes : kLongHeaderSizeInBytes;
 

@@ -62,6 +62,8 @@ bool IsLoopSlotUsed(IAkaiFileMedia& file, std::uint64_t recordStart);
 
 namespace NSAkaiParserImplementation {
 
+class CHeaderReader;
+
 // A sample parsed whole at construction and unchanged afterwards. The file is only read while it is
 // built.
 class CAkaiSample : public NSAkaiParser::IAkaiSample
@@ -83,7 +85,6 @@ public:
     const NSAkaiParser::CSampleData* GetSampleData() const override { return &mSampleData; }
 
 private:
-    class CHeaderReader;
     void ReadPlayRange(CHeaderReader& reader, NSAkaiParser::IAkaiFileMedia& file, std::uint64_t headerSize);
     void ReadLoops(CHeaderReader& reader, NSAkaiParser::IAkaiFileMedia& file, std::vector<std::string>& reports);
     void ReadRateAndCorrectTune(CHeaderReader& reader, NSAkaiParser::IAkaiFileMedia& file,

@@ -3,6 +3,7 @@ dravim_add_library(akai_parsers
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/../ParserStrings.cpp
         ${CMAKE_CURRENT_LIST_DIR}/../AkaiValidators.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/../HeaderReader.cpp
         ${CMAKE_CURRENT_LIST_DIR}/../AkaiSampleParameters.cpp
         ${CMAKE_CURRENT_LIST_DIR}/../KeyGroup.cpp
         ${CMAKE_CURRENT_LIST_DIR}/../AkaiProgram.cpp
