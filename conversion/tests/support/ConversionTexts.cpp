@@ -39,15 +39,6 @@ CTextTable Select(std::initializer_list<std::pair<std::uint32_t, std::uint32_t>>
 
 } // namespace
 
-std::string HostPath(const std::string& absolutePath)
-{
-#ifdef _WIN32
-    return "Z:" + absolutePath;
-#else
-    return absolutePath;
-#endif
-}
-
 std::string ReadWholeFile(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);

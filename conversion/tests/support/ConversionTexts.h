@@ -3,6 +3,8 @@
 // The conversion's texts and log templates as the tests and the test-support programs install them:
 // read from the very files the program's resources are built from, never typed again.
 
+#include "akai/tests/support/ParserTestStrings.h"
+
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -24,8 +26,7 @@ std::string ConversionText(std::uint32_t entry);
 // (akai_parser_test_support) and installed by whoever links that.
 void InstallConversionTexts();
 
-// An absolute path of the build machine as the program must spell it (under Wine on drive Z:).
-std::string HostPath(const std::string& absolutePath);
+using NSAkaiTestSupport::HostPath;
 std::string ReadWholeFile(const std::string& path);
 
 } // namespace NSConversionTestSupport
