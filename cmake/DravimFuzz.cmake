@@ -25,20 +25,22 @@ macro(dravim_add_fuzz_target name)
     list(APPEND DRAVIM_FUZZ_DEFINITIONS DRAVIM_FUZZ_HAS_${FUZZ_UPPER_NAME}=1)
 endmacro()
 
-set(DRAVIM_AKAI_FUZZ ${CMAKE_SOURCE_DIR}/akai/tests/fuzz)
-set(DRAVIM_FOUNDATION_FUZZ ${CMAKE_SOURCE_DIR}/framework/foundation/tests/fuzz)
+set(DRAVIM_DISC_IMAGE_FUZZ ${CMAKE_SOURCE_DIR}/akai/filesystem/tests/fuzz)
+set(DRAVIM_AKAI_FILE_FUZZ ${CMAKE_SOURCE_DIR}/akai/parsers/tests/fuzz)
+set(DRAVIM_CHUNKS_FUZZ ${CMAKE_SOURCE_DIR}/framework/foundation/chunks/tests/fuzz)
+set(DRAVIM_STRINGS_FUZZ ${CMAKE_SOURCE_DIR}/framework/foundation/strings/tests/fuzz)
 set(DRAVIM_SAMPLEFILE_FUZZ ${CMAKE_SOURCE_DIR}/libs/samplefile/tests/fuzz)
 
 dravim_add_fuzz_target(disc_image
-    BODY ${DRAVIM_AKAI_FUZZ}/FuzzDiscImage.cpp ENTRY ${DRAVIM_AKAI_FUZZ}/DiscImageFuzzer.cpp
+    BODY ${DRAVIM_DISC_IMAGE_FUZZ}/FuzzDiscImage.cpp ENTRY ${DRAVIM_DISC_IMAGE_FUZZ}/DiscImageFuzzer.cpp
     LIBS akai_filesystem)
 if(TARGET akai_parsers)
     dravim_add_fuzz_target(akai_file
-        BODY ${DRAVIM_AKAI_FUZZ}/FuzzAkaiFile.cpp ENTRY ${DRAVIM_AKAI_FUZZ}/AkaiFileFuzzer.cpp
+        BODY ${DRAVIM_AKAI_FILE_FUZZ}/FuzzAkaiFile.cpp ENTRY ${DRAVIM_AKAI_FILE_FUZZ}/AkaiFileFuzzer.cpp
         LIBS akai_parsers akai_parser_test_support)
 endif()
 dravim_add_fuzz_target(chunk_files
-    BODY ${DRAVIM_FOUNDATION_FUZZ}/FuzzChunkFiles.cpp ENTRY ${DRAVIM_FOUNDATION_FUZZ}/ChunkFilesFuzzer.cpp
+    BODY ${DRAVIM_CHUNKS_FUZZ}/FuzzChunkFiles.cpp ENTRY ${DRAVIM_CHUNKS_FUZZ}/ChunkFilesFuzzer.cpp
     LIBS tramvell_chunks)
 if(TARGET sondrel_core)
     # The library's two exports come in as source: the target calls Sondrel_Create in process.
@@ -48,7 +50,7 @@ if(TARGET sondrel_core)
         LIBS sondrel_core)
 endif()
 dravim_add_fuzz_target(string_script
-    BODY ${DRAVIM_FOUNDATION_FUZZ}/FuzzStringScript.cpp ENTRY ${DRAVIM_FOUNDATION_FUZZ}/StringScriptFuzzer.cpp
+    BODY ${DRAVIM_STRINGS_FUZZ}/FuzzStringScript.cpp ENTRY ${DRAVIM_STRINGS_FUZZ}/StringScriptFuzzer.cpp
     LIBS tramvell_strings)
 
 set(DRAVIM_FUZZ_BODIES ${DRAVIM_FUZZ_TARGETS})
@@ -72,8 +74,8 @@ endif()
 dravim_add_library(fuzz_seed_files SOURCES ${CMAKE_SOURCE_DIR}/tests/fuzz/SeedFiles.cpp)
 add_executable(dravim_fuzz_seeds
     ${CMAKE_SOURCE_DIR}/tests/fuzz/WriteFuzzSeeds.cpp
-    ${DRAVIM_AKAI_FUZZ}/AkaiSeeds.cpp
-    ${DRAVIM_FOUNDATION_FUZZ}/FoundationSeeds.cpp)
+    ${DRAVIM_AKAI_FILE_FUZZ}/AkaiSeeds.cpp
+    ${DRAVIM_CHUNKS_FUZZ}/FoundationSeeds.cpp)
 target_link_libraries(dravim_fuzz_seeds PRIVATE fuzz_seed_files akai_disc_image_builder tramvell_chunks)
 if(TARGET sondrel_core)
     target_sources(dravim_fuzz_seeds PRIVATE ${DRAVIM_SAMPLEFILE_FUZZ}/SampleFileSeeds.cpp)

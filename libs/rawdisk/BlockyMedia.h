@@ -3,7 +3,7 @@
 // The library's byte media over a block device: byte ranges become whole-block reads, and only a part
 // block at the head or tail of a request passes through the one-block scratch buffer.
 
-#include "framework/foundation/Media.h"
+#include "framework/foundation/core/Media.h"
 #include "libs/rawdisk/BlockDevice.h"
 
 #include <cstdint>

@@ -3,7 +3,7 @@
 // The caller's byte streams seen as framework media, so that the framework's RIFF reader and writer can
 // work on them. Both borrow the stream: the caller keeps it alive while the media lives.
 
-#include "framework/foundation/Media.h"
+#include "framework/foundation/core/Media.h"
 #include "libs/samplefile/Sondrel.h"
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "libs/samplefile/FrameReader.h"
 
-#include "framework/foundation/ByteOrder.h"
-#include "framework/foundation/Exceptions.h"
-#include "framework/foundation/RIFF.h"
+#include "framework/foundation/core/ByteOrder.h"
+#include "framework/foundation/core/Exceptions.h"
+#include "framework/foundation/chunks/RIFF.h"
 #include "libs/samplefile/FormatValidation.h"
 #include "libs/samplefile/SampleCoding.h"
 #include "libs/samplefile/SamplerChunk.h"

@@ -1,7 +1,7 @@
 #include "libs/samplefile/FrameWriter.h"
 
-#include "framework/foundation/ByteOrder.h"
-#include "framework/foundation/Exceptions.h"
+#include "framework/foundation/core/ByteOrder.h"
+#include "framework/foundation/core/Exceptions.h"
 #include "libs/samplefile/FormatValidation.h"
 #include "libs/samplefile/SampleCoding.h"
 #include "libs/samplefile/SamplerChunk.h"

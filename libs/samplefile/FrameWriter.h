@@ -3,7 +3,7 @@
 // Writes one PCM WAVE file through the caller's IByteWriter: "RIFF"/"WAVE", "fmt ", "smpl" when there is
 // a loop, then "data", whose frames come in any number of WriteFrames calls. Close patches the sizes.
 
-#include "framework/foundation/RIFF.h"
+#include "framework/foundation/chunks/RIFF.h"
 #include "libs/samplefile/ByteStreamMedia.h"
 #include "libs/samplefile/LibraryMemory.h"
 #include "libs/samplefile/Sondrel.h"

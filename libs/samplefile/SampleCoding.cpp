@@ -1,6 +1,6 @@
 #include "libs/samplefile/SampleCoding.h"
 
-#include "framework/foundation/ByteOrder.h"
+#include "framework/foundation/core/ByteOrder.h"
 #include "libs/samplefile/FormatValidation.h"
 
 #if defined(__SSE2__)

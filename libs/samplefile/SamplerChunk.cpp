@@ -1,6 +1,6 @@
 #include "libs/samplefile/SamplerChunk.h"
 
-#include "framework/foundation/ByteOrder.h"
+#include "framework/foundation/core/ByteOrder.h"
 
 namespace NSSondrel {
 

@@ -3,7 +3,7 @@
 // The library's own exceptions. Inside the library a failure is one of these (or a standard exception);
 // at the boundary StatusFromCurrentException turns it into a status code.
 
-#include "framework/foundation/Exceptions.h"
+#include "framework/foundation/core/Exceptions.h"
 
 #include <new>
 

@@ -1,6 +1,6 @@
 #include "libs/samplefile/SondrelImpl.h"
 
-#include "framework/foundation/Exceptions.h"
+#include "framework/foundation/core/Exceptions.h"
 #include "libs/samplefile/FormatValidation.h"
 #include "libs/samplefile/FrameReader.h"
 #include "libs/samplefile/FrameWriter.h"

@@ -1,12 +1,12 @@
 // Replays every input that ever made a fuzz target fail, through the same body the fuzzer runs, so
 // the host and Windows builds guard each fix without a fuzzer.
 
-#include "akai/tests/fuzz/FuzzDiscImage.h"
-#include "framework/foundation/tests/fuzz/FuzzChunkFiles.h"
-#include "framework/foundation/tests/fuzz/FuzzStringScript.h"
+#include "akai/filesystem/tests/fuzz/FuzzDiscImage.h"
+#include "framework/foundation/chunks/tests/fuzz/FuzzChunkFiles.h"
+#include "framework/foundation/strings/tests/fuzz/FuzzStringScript.h"
 #include "tests/fuzz/LargestAllocation.h"
 #if DRAVIM_FUZZ_HAS_AKAI_FILE
-#include "akai/tests/fuzz/FuzzAkaiFile.h"
+#include "akai/parsers/tests/fuzz/FuzzAkaiFile.h"
 #endif
 #if DRAVIM_FUZZ_HAS_SAMPLE_FILE
 #include "libs/samplefile/tests/fuzz/FuzzSampleFile.h"

@@ -1,8 +1,8 @@
 // Writes the seed corpus of every fuzz target into <output folder>/<target>/, from the tests' own
 // builders and writers and the sampler files of the shared test data.
 
-#include "akai/tests/fuzz/AkaiSeeds.h"
-#include "framework/foundation/tests/fuzz/FoundationSeeds.h"
+#include "akai/parsers/tests/fuzz/AkaiSeeds.h"
+#include "framework/foundation/chunks/tests/fuzz/FoundationSeeds.h"
 #if DRAVIM_FUZZ_HAS_SAMPLE_FILE
 #include "libs/samplefile/tests/fuzz/SampleFileSeeds.h"
 #endif
@@ -16,7 +16,7 @@
 namespace {
 
 // Where the program keeps its string scripts; each holds one script per .txt file.
-const char* const kScriptFolders[] = {"conversion/resources", "framework/foundation/tests/fixtures",
+const char* const kScriptFolders[] = {"conversion/resources", "framework/foundation/modules/tests/fixtures",
                                       "akai/resources", "app/resources"};
 
 std::vector<std::filesystem::path> FindScriptFiles(const std::filesystem::path& sourceRoot)

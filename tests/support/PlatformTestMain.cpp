@@ -1,7 +1,7 @@
 // The test main of programs that reach the platform through the bound tables: the tables are bound before
 // the first test, as the program entry binds them before anything of the framework runs.
 
-#include "framework/foundation/win32/PlatformTables.h"
+#include "framework/foundation/platform/win32/PlatformTables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "tools/BenchMemory.h"
 
-#include "framework/foundation/win32/PlatformWin32.h"
+#include "framework/foundation/platform/win32/PlatformWin32.h"
 
 #include <psapi.h>
 

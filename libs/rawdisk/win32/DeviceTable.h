@@ -4,7 +4,7 @@
 // unless a test puts a fake in its place. Entries have the exact names they bind and the default calling
 // convention, so a captureless lambda fits them in both builds.
 
-#include "framework/foundation/win32/PlatformWin32.h"
+#include "framework/foundation/platform/win32/PlatformWin32.h"
 
 namespace NSBrakvelImplementation {
 

@@ -3,7 +3,7 @@
 // The drive functions: opening and closing a drive, its geometry and its disc's table of contents.
 // Failures throw XDriveIsBusy when the drive is not ready or held elsewhere, XFile otherwise.
 
-#include "framework/foundation/win32/PlatformWin32.h"
+#include "framework/foundation/platform/win32/PlatformWin32.h"
 #include "libs/rawdisk/win32/DriveHandle.h"
 
 #include <cstdint>

@@ -3,7 +3,7 @@
 // Owns one open drive handle and closes it when it goes; the result of that close is not examined.
 // Release hands the handle on to a new owner.
 
-#include "framework/foundation/win32/PlatformWin32.h"
+#include "framework/foundation/platform/win32/PlatformWin32.h"
 
 namespace NSBrakvelImplementation {
 

@@ -3,7 +3,7 @@
 // One opened drive with a medium, as the program sees it. It owns the byte media, which owns the block
 // device, which owns the drive handle; an eject closes them all.
 
-#include "framework/foundation/win32/PlatformWin32.h"
+#include "framework/foundation/platform/win32/PlatformWin32.h"
 #include "libs/rawdisk/Brakvel.h"
 #include "libs/rawdisk/BlockyMedia.h"
 #include "libs/rawdisk/win32/DriveHandle.h"

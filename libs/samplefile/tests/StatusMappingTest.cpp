@@ -1,6 +1,6 @@
 #include "libs/samplefile/StatusMapping.h"
 
-#include "framework/foundation/Exceptions.h"
+#include "framework/foundation/core/Exceptions.h"
 #include "libs/samplefile/SondrelExceptions.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Loads the real Brakvel.dll, as the program does, and calls it through its exported names only.
 
-#include "framework/foundation/win32/PlatformWin32.h"
+#include "framework/foundation/platform/win32/PlatformWin32.h"
 #include "libs/rawdisk/Brakvel.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,140 @@
+#include "akai/parsers/tests/support/ParserTestStrings.h"
+
+#include "akai/parsers/ParserStrings.h"
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <stdexcept>
+
+namespace NSAkaiTestSupport {
+
+namespace {
+
+std::vector<std::string> SplitCsvLine(const std::string& line)
+{
+    std::vector<std::string> fields;
+    std::stringstream stream(line);
+    std::string field;
+    while (std::getline(stream, field, ','))
+        fields.push_back(field);
+    return fields;
+}
+
+const std::vector<CValidatorFixtureRow>& Fixture()
+{
+    static const std::vector<CValidatorFixtureRow> rows = LoadValidatorFixture();
+    return rows;
+}
+
+} // namespace
+
+std::string HostPath(const std::string& absolutePath)
+{
+#ifdef _WIN32
+    return "Z:" + absolutePath;
+#else
+    return absolutePath;
+#endif
+}
+
+std::string SharedTestDataPath(const std::string& relativePath)
+{
+    return HostPath(std::string(DRAVIM_TESTDATA_DIR) + "/" + relativePath);
+}
+
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        throw std::runtime_error("cannot open " + path);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+std::vector<CValidatorFixtureRow> LoadValidatorFixture()
+{
+    std::ifstream file(HostPath(std::string(DRAVIM_PARSER_FIXTURE_DIR) + "/validators.csv"));
+    if (!file)
+        throw std::runtime_error("validators.csv not found");
+    std::vector<CValidatorFixtureRow> rows;
+    std::string line;
+    std::getline(file, line);  // the column names
+    while (std::getline(file, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty())
+            continue;
+        const std::vector<std::string> fields = SplitCsvLine(line);
+        if (fields.size() != 6)
+            throw std::runtime_error("bad fixture line: " + line);
+        rows.push_back({static_cast<std::size_t>(std::stoul(fields[0])), static_cast<std::uint32_t>(std::stoul(fields[1])),
+                        fields[2], std::stoi(fields[3]), std::stoi(fields[4]), std::stoi(fields[5])});
+    }
+    return rows;
+}
+
+std::vector<std::pair<std::uint32_t, std::string>> MakeParserStrings()
+{
+    using NSAkaiParser::ParserStringId;
+    std::vector<std::pair<std::uint32_t, std::string>> strings = {
+        {ParserStringId(100), "The parameter '^0' was out of range."},
+        {ParserStringId(101), "KeyGroup ^0: "},
+        {ParserStringId(133), "Loop ^0: ^1"},
+        {ParserStringId(275), "KeyGroup ^0 refers to a sample with an illegal name: \"^1\". "
+                              "The reference to this sample has been removed."},
+        {ParserStringId(276), "KeyGroup ^0 is corrupt. This KeyGroup is ignored."},
+        {ParserStringId(277), "Resampled sample rate differs too much from original sample rate. "
+                              "Pitch will be affected."},
+        {ParserStringId(129), "Velocity Zone Crossfade"},
+        {ParserStringId(141), "Sample Key Tracking Is On"},
+        {ParserStringId(175), "LFO Desync"},
+        {ParserStringId(195), "Mono Legato Mode Enabled"},
+        {ParserStringId(225), "LFO2 Retrigger Mode"},
+        {ParserStringId(228), "Portamento On"},
+        {ParserStringId(189), "Loop Length"},
+        {ParserStringId(190), "Sample Start"},
+        {ParserStringId(191), "Loop At"},
+        {ParserStringId(269), "Sample End"},
+        {ParserStringId(278), "Sample Length"},
+    };
+    for (const CValidatorFixtureRow& row : Fixture())
+        strings.emplace_back(ParserStringId(row.entry), row.name);
+    return strings;
+}
+
+void InstallParserStrings()
+{
+    NSAkaiParser::SetUIStrings(MakeParserStrings());
+}
+
+std::string RowName(std::size_t row)
+{
+    return Fixture().at(row).name;
+}
+
+std::string OutOfRange(const std::string& name)
+{
+    return "The parameter '" + name + "' was out of range.";
+}
+
+
+CScopedParserStrings::CScopedParserStrings(const std::vector<std::pair<std::uint32_t, std::string>>& strings)
+{
+    NSAkaiParser::SetUIStrings(strings);
+}
+
+CScopedParserStrings::~CScopedParserStrings()
+{
+    InstallParserStrings();
+}
+
+std::string TestString(std::uint32_t id)
+{
+    for (const auto& entry : MakeParserStrings()) {
+        if (entry.first == id)
+            return entry.second;
+    }
+    throw std::out_of_range("no test string");
+}
+
+} // namespace NSAkaiTestSupport

@@ -1,0 +1,56 @@
+#pragma once
+
+// The parser strings the tests run with: the parameter names of the validator fixture, the flag and
+// play-range names, and the report texts, as the application would install them.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace NSAkaiTestSupport {
+
+// One row of akai/parsers/tests/data/validators.csv, as written from the table of parameter ranges.
+struct CValidatorFixtureRow
+{
+    std::size_t index;
+    std::uint32_t entry;     // entry of string table 128 that names the parameter
+    std::string name;
+    std::int32_t minimum;
+    std::int32_t maximum;
+    std::int32_t defaultValue;
+};
+
+std::vector<CValidatorFixtureRow> LoadValidatorFixture();
+
+std::vector<std::pair<std::uint32_t, std::string>> MakeParserStrings();
+// Installs MakeParserStrings() as the parser strings.
+void InstallParserStrings();
+
+// The name of a validator row, from the fixture.
+std::string RowName(std::size_t row);
+// "The parameter '<name>' was out of range."
+std::string OutOfRange(const std::string& name);
+
+// An absolute path of the build machine, as the test program must spell it (under Wine on drive Z:).
+std::string HostPath(const std::string& absolutePath);
+// A file under the shared test data folder, e.g. "akai-s3000xl/defaults/kg_01.a3p".
+std::string SharedTestDataPath(const std::string& relativePath);
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
+
+
+// Installs other parser strings for one scope, and the test strings again at its end.
+class CScopedParserStrings
+{
+public:
+    explicit CScopedParserStrings(const std::vector<std::pair<std::uint32_t, std::string>>& strings);
+    ~CScopedParserStrings();
+    CScopedParserStrings(const CScopedParserStrings&) = delete;
+    CScopedParserStrings& operator=(const CScopedParserStrings&) = delete;
+};
+
+// The text the test strings hold for a reference number.
+std::string TestString(std::uint32_t id);
+
+} // namespace NSAkaiTestSupport

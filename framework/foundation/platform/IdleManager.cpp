@@ -1,0 +1,112 @@
+#include "framework/foundation/platform/IdleManager.h"
+
+#include "framework/foundation/platform/TimeBase.h"
+
+#include <algorithm>
+
+namespace NSTramvell {
+namespace {
+
+constexpr std::array<std::int32_t, CIdleManager::kSlotCount> kSlotIntervalsMs = {
+    0, 10, 20, 50, 100, 200, 500, 1000, 2000, 10000};
+
+// Codes 21 to 29 select slots 1 to 9; every other code selects slot 0.
+constexpr std::int32_t kFirstSlotCode = 20;
+
+} // namespace
+
+IIdleable::~IIdleable() = default;
+
+CIdleManager::CIdleManager()
+{
+    for (std::int32_t index = 0; index < kSlotCount; ++index)
+        mSlots[index].mIntervalMs = kSlotIntervalsMs[index];
+}
+
+std::int32_t CIdleManager::SlotIndexOf(std::int32_t intervalCode)
+{
+    if (intervalCode > kFirstSlotCode && intervalCode < kFirstSlotCode + kSlotCount)
+        return intervalCode - kFirstSlotCode;
+    return 0;
+}
+
+void CIdleManager::Register(IIdleable* client, std::int32_t intervalCode)
+{
+    mSlots[SlotIndexOf(intervalCode)].mClients.push_back(client);
+    UpdateWaitTime();
+}
+
+void CIdleManager::Unregister(IIdleable* client)
+{
+    for (CIdleSlot& slot : mSlots) {
+        const auto found = std::find(slot.mClients.begin(), slot.mClients.end(), client);
+        if (found != slot.mClients.end())
+            slot.mClients.erase(found);
+    }
+    UpdateWaitTime();
+}
+
+void CIdleManager::UpdateWaitTime()
+{
+    const auto used = std::find_if(mSlots.begin(), mSlots.end(),
+                                   [](const CIdleSlot& slot) { return !slot.mClients.empty(); });
+    mWaitTimeMs.store(used == mSlots.end() ? kWaitTimeWithoutClientsMs : used->mIntervalMs);
+}
+
+std::int32_t CIdleManager::GetWaitTime() const
+{
+    return mWaitTimeMs.load();
+}
+
+void CIdleManager::DoIdle(std::int64_t now)
+{
+    if (mSuspendCount != 0)
+        return;
+    for (CIdleSlot& slot : mSlots)
+        RunSlot(slot, now);
+}
+
+void CIdleManager::RunSlot(CIdleSlot& slot, std::int64_t now)
+{
+    const std::int64_t interval = MicrosecondsToClock(std::int64_t{slot.mIntervalMs} * 1000);
+    if (slot.mLastRun && now < *slot.mLastRun + interval)
+        return;
+    const CIdleInfo info{now, slot.mLastRun.value_or(now)};
+    // By index, re-reading the size each time: clients may come and go during the pass.
+    for (std::size_t index = 0; index < slot.mClients.size(); ++index)
+        slot.mClients[index]->OnIdle(info);
+    slot.mLastRun = now;
+}
+
+void CIdleManager::Suspend()
+{
+    ++mSuspendCount;
+}
+
+void CIdleManager::Resume()
+{
+    --mSuspendCount;
+}
+
+const CIdleSlot& CIdleManager::GetSlot(std::int32_t intervalCode) const
+{
+    return mSlots[SlotIndexOf(intervalCode)];
+}
+
+std::int32_t CIdleManager::GetSlotInterval(std::int32_t intervalCode) const
+{
+    return GetSlot(intervalCode).mIntervalMs;
+}
+
+std::int64_t CIdleManager::GetSlotIntervalClock(std::int32_t intervalCode) const
+{
+    return MicrosecondsToClock(std::int64_t{GetSlotInterval(intervalCode)} * 1000);
+}
+
+CIdleManager& GetIdleManager()
+{
+    static CIdleManager manager;
+    return manager;
+}
+
+} // namespace NSTramvell

@@ -1,0 +1,165 @@
+#pragma once
+
+// The tables of platform functions through which the framework reaches Win32 (internal: Windows-side
+// sources and tests only). Each table is one struct of function pointers with one process-wide instance.
+// An entry carries the exact name of the Win32 function it stands for, Win32 parameter and result types
+// and the default calling convention, so that a test can put a captureless lambda into it in both the
+// 64-bit and the 32-bit build. BindPlatformTables fills the entries with adapters that call the real
+// functions; before it and after ReleasePlatformTables every entry is a stub that throws NSTramvell::XBase,
+// so a call in the wrong order is a clear error instead of a jump through null.
+//
+// Adding an entry: append one line to the table's list below,
+//     ENTRY(DWORD, GetFileAttributesA, (LPCSTR))
+// giving the result type, the Win32 name and the parenthesised parameter types. Binding, the stub and
+// the member follow from that line; the Win32 function must be declared by PlatformWin32.h and its
+// import library linked by tramvell_platform. OWN_ENTRY marks an entry whose binding PlatformTables.cpp
+// supplies by hand (a function that is not exported everywhere, or that we implement ourselves).
+// Then add the one-line wrapper that the rest of the framework calls, and call the entry only as
+// GetKernelTable().Name(...) or GetWindowTable().Name(...).
+//
+// Faking an entry in a test (the test program links dravim_platform_test_main, which binds the real
+// tables before the tests run):
+//     CScopedTableEntry noAttributes(GetKernelTable().GetFileAttributesA,
+//                                    [](LPCSTR) { return INVALID_FILE_ATTRIBUTES; });
+// The lambda must be captureless and return exactly the entry's result type (write `-> BOOL` where the
+// body would return an int); the fake reads whatever state it needs from a variable the test sets. The
+// entry is restored when the guard ends.
+
+#include "framework/foundation/platform/win32/PlatformWin32.h"
+
+#include <type_traits>
+
+// The shell's item list and allocator, named by the file-system entries below without the shell's headers
+// (which would define `interface` for every includer); PlatformTables.cpp includes them for the binding.
+struct _ITEMIDLIST;
+struct IMalloc;
+
+// The kernel table: threads, events, mutexes, waits, files, time and atomic operations.
+#define DRAVIM_KERNEL_ENTRIES(ENTRY, OWN_ENTRY)                                                             \
+    ENTRY(BOOL, CloseHandle, (HANDLE))                                                                      \
+    ENTRY(DWORD, GetLastError, ())                                                                          \
+    ENTRY(DWORD, GetCurrentThreadId, ())                                                                    \
+    ENTRY(void, Sleep, (DWORD))                                                                             \
+    ENTRY(DWORD, WaitForSingleObject, (HANDLE, DWORD))                                                      \
+    ENTRY(HANDLE, CreateMutexA, (LPSECURITY_ATTRIBUTES, BOOL, LPCSTR))                                      \
+    ENTRY(BOOL, ReleaseMutex, (HANDLE))                                                                     \
+    ENTRY(HANDLE, CreateThread,                                                                             \
+          (LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE, LPVOID, DWORD, LPDWORD))                  \
+    ENTRY(DWORD, ResumeThread, (HANDLE))                                                                    \
+    ENTRY(HANDLE, CreateEventA, (LPSECURITY_ATTRIBUTES, BOOL, BOOL, LPCSTR))                                \
+    ENTRY(BOOL, SetEvent, (HANDLE))                                                                         \
+    ENTRY(DWORD, GetFileSize, (HANDLE, LPDWORD))                                                            \
+    ENTRY(BOOL, WriteFile, (HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED))                                 \
+    ENTRY(BOOL, ReadFile, (HANDLE, LPVOID, DWORD, LPDWORD, LPOVERLAPPED))                                   \
+    ENTRY(DWORD, SetFilePointer, (HANDLE, LONG, PLONG, DWORD))                                              \
+    ENTRY(BOOL, QueryPerformanceFrequency, (LARGE_INTEGER*))                                                \
+    ENTRY(BOOL, QueryPerformanceCounter, (LARGE_INTEGER*))                                                  \
+    ENTRY(DWORD, GetTickCount, ())                                                                          \
+    OWN_ENTRY(ULONGLONG, GetTickCount64, ())                                                                \
+    OWN_ENTRY(LONG, InterlockedExchange, (LONG volatile*, LONG))                                            \
+    OWN_ENTRY(LONG, InterlockedExchangeAdd, (LONG volatile*, LONG))                                       \
+    ENTRY(HANDLE, CreateFileA, (LPCSTR, DWORD, DWORD, LPSECURITY_ATTRIBUTES, DWORD, DWORD, HANDLE))         \
+    ENTRY(DWORD, GetFileAttributesA, (LPCSTR))                                                              \
+    ENTRY(BOOL, DeleteFileA, (LPCSTR))                                                                      \
+    ENTRY(BOOL, CreateDirectoryA, (LPCSTR, LPSECURITY_ATTRIBUTES))                                          \
+    ENTRY(BOOL, RemoveDirectoryA, (LPCSTR))                                                                 \
+    ENTRY(BOOL, MoveFileA, (LPCSTR, LPCSTR))                                                                \
+    ENTRY(BOOL, GetFileTime, (HANDLE, LPFILETIME, LPFILETIME, LPFILETIME))                                  \
+    ENTRY(BOOL, SetFileTime, (HANDLE, const FILETIME*, const FILETIME*, const FILETIME*))                   \
+    ENTRY(HANDLE, FindFirstFileA, (LPCSTR, LPWIN32_FIND_DATAA))                                             \
+    ENTRY(BOOL, FindNextFileA, (HANDLE, LPWIN32_FIND_DATAA))                                                \
+    ENTRY(BOOL, FindClose, (HANDLE))                                                                        \
+    ENTRY(DWORD, GetFullPathNameA, (LPCSTR, DWORD, LPSTR, LPSTR*))                                          \
+    OWN_ENTRY(DWORD, GetLongPathNameA, (LPCSTR, LPSTR, DWORD))                                              \
+    ENTRY(DWORD, GetTempPathA, (DWORD, LPSTR))                                                              \
+    ENTRY(UINT, GetSystemDirectoryA, (LPSTR, UINT))                                                         \
+    ENTRY(DWORD, GetModuleFileNameA, (HMODULE, LPSTR, DWORD))                                               \
+    ENTRY(DWORD, GetLogicalDriveStringsA, (DWORD, LPSTR))                                                   \
+    ENTRY(UINT, GetDriveTypeA, (LPCSTR))                                                                    \
+    ENTRY(BOOL, GetVolumeInformationA, (LPCSTR, LPSTR, DWORD, LPDWORD, LPDWORD, LPDWORD, LPSTR, DWORD))     \
+    ENTRY(BOOL, GetDiskFreeSpaceA, (LPCSTR, LPDWORD, LPDWORD, LPDWORD, LPDWORD))                            \
+    OWN_ENTRY(BOOL, GetDiskFreeSpaceExA, (LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER))       \
+    ENTRY(UINT, SetErrorMode, (UINT))                                                                       \
+    ENTRY(HRESULT, SHGetSpecialFolderLocation, (HWND, int, _ITEMIDLIST**))                                  \
+    ENTRY(BOOL, SHGetPathFromIDListA, (const _ITEMIDLIST*, LPSTR))                                          \
+    ENTRY(HRESULT, SHGetMalloc, (IMalloc**))                                                                \
+    ENTRY(LSTATUS, RegOpenKeyExA, (HKEY, LPCSTR, DWORD, REGSAM, PHKEY))                                     \
+    ENTRY(LSTATUS, RegQueryValueExA, (HKEY, LPCSTR, LPDWORD, LPDWORD, LPBYTE, LPDWORD))                     \
+    ENTRY(LSTATUS, RegCloseKey, (HKEY))                                                                     \
+    ENTRY(HMODULE, LoadLibraryA, (LPCSTR))                                                                  \
+    ENTRY(BOOL, FreeLibrary, (HMODULE))                                                                     \
+    ENTRY(HRSRC, FindResourceA, (HMODULE, LPCSTR, LPCSTR))                                                  \
+    ENTRY(DWORD, SizeofResource, (HMODULE, HRSRC))                                                          \
+    ENTRY(HGLOBAL, LoadResource, (HMODULE, HRSRC))                                                          \
+    ENTRY(LPVOID, LockResource, (HGLOBAL))                                                                  \
+    ENTRY(DWORD, GetFileVersionInfoSizeA, (LPCSTR, LPDWORD))                                                \
+    ENTRY(BOOL, GetFileVersionInfoA, (LPCSTR, DWORD, DWORD, LPVOID))                                        \
+    ENTRY(BOOL, VerQueryValueA, (LPCVOID, LPCSTR, LPVOID*, PUINT))                                          \
+    ENTRY(void, OutputDebugStringA, (LPCSTR))                                                               \
+    ENTRY(DWORD, GetCurrentDirectoryA, (DWORD, LPSTR))                                                      \
+    ENTRY(BOOL, CreateProcessA, (LPCSTR, LPSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL, DWORD,  \
+                                   LPVOID, LPCSTR, LPSTARTUPINFOA, LPPROCESS_INFORMATION))                  \
+    ENTRY(BOOL, ShellExecuteExA, (SHELLEXECUTEINFOA*))
+
+// The window-manager table: window classes, windows and messages.
+#define DRAVIM_WINDOW_ENTRIES(ENTRY, OWN_ENTRY)                                                             \
+    ENTRY(ATOM, RegisterClassA, (const WNDCLASSA*))                                                         \
+    ENTRY(BOOL, PostMessageA, (HWND, UINT, WPARAM, LPARAM))                                                 \
+    ENTRY(LRESULT, DefWindowProcA, (HWND, UINT, WPARAM, LPARAM))                                            \
+    ENTRY(HWND, CreateWindowExA,                                                                            \
+          (DWORD, LPCSTR, LPCSTR, DWORD, int, int, int, int, HWND, HMENU, HINSTANCE, LPVOID))               \
+    ENTRY(int, MessageBoxA, (HWND, LPCSTR, LPCSTR, UINT))
+
+#define DRAVIM_DECLARE_TABLE_ENTRY(result, name, parameters) result(*name) parameters;
+
+namespace NSTramvell {
+
+struct CKernelTable
+{
+    DRAVIM_KERNEL_ENTRIES(DRAVIM_DECLARE_TABLE_ENTRY, DRAVIM_DECLARE_TABLE_ENTRY)
+};
+
+struct CWindowTable
+{
+    DRAVIM_WINDOW_ENTRIES(DRAVIM_DECLARE_TABLE_ENTRY, DRAVIM_DECLARE_TABLE_ENTRY)
+};
+
+CKernelTable& GetKernelTable();
+CWindowTable& GetWindowTable();
+
+// Called by the program entry before anything of the framework runs, and by the platform test main.
+void BindPlatformTables();
+// Puts the throwing stubs back; the program entry calls it last.
+void ReleasePlatformTables();
+
+// The binding of GetTickCount64 where the system lacks it (Windows XP): GetTickCount, read through the
+// table, carried across its wrap after 49.7 days. It must be read at least once every 24 days, which
+// the idle processing does many times a second.
+ULONGLONG TickCount64FromTickCount();
+
+namespace NSPlatformTablesInternal {
+// Forgets the readings that TickCount64FromTickCount has seen, so that a test can feed it from zero.
+void ResetTickCountWidening();
+} // namespace NSPlatformTablesInternal
+
+// Replaces one table entry for the guard's lifetime and puts the previous one back at its end.
+template <typename TEntry>
+class CScopedTableEntry
+{
+public:
+    CScopedTableEntry(TEntry& entry, std::type_identity_t<TEntry> replacement)
+        : mEntry(entry)
+        , mPrevious(entry)
+    {
+        mEntry = replacement;
+    }
+    ~CScopedTableEntry() { mEntry = mPrevious; }
+    CScopedTableEntry(const CScopedTableEntry&) = delete;
+    CScopedTableEntry& operator=(const CScopedTableEntry&) = delete;
+
+private:
+    TEntry& mEntry;     // borrowed: a member of one of the process-wide tables
+    const TEntry mPrevious;
+};
+
+} // namespace NSTramvell

@@ -1,8 +1,0 @@
-// libFuzzer's entry for the string-script target.
-
-#include "framework/foundation/tests/fuzz/FuzzStringScript.h"
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
-    return NSFuzzTargets::FuzzStringScript(data, size);
-}
