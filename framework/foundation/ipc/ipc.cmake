@@ -1,12 +1,16 @@
-# Links between processes. The synced FIFO and the message ring are platform-free and build everywhere.
+# Links between processes. The synced FIFO and the message ring are platform-free and build everywhere;
+# the shared memory and named mutexes reach the platform and are Windows only.
 set(DRAVIM_IPC_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/SyncedFIFO.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MessageRing.cpp)
 
 if(DRAVIM_WINDOWS)
     dravim_add_library(tramvell_ipc
-        SOURCES ${DRAVIM_IPC_SOURCES}
-        PUBLIC_LIBS tramvell_system tramvell_platform tramvell_core)
+        SOURCES
+            ${DRAVIM_IPC_SOURCES}
+            ${CMAKE_CURRENT_LIST_DIR}/win32/SharedMemory.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/ConnectableSharedMemory.cpp
+        PUBLIC_LIBS tramvell_system tramvell_strings tramvell_platform tramvell_core)
 else()
     dravim_add_library(tramvell_ipc
         SOURCES ${DRAVIM_IPC_SOURCES}
@@ -19,3 +23,26 @@ dravim_add_test(foundation_ipc_text_tests PLATFORM_MAIN
         ${CMAKE_CURRENT_LIST_DIR}/tests/SyncedFIFOTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/MessageRingTest.cpp
     LIBS tramvell_ipc)
+
+if(DRAVIM_WINDOWS)
+    # The other process of the cross-process tests: serves a connectable block, or connects as a client
+    # that stays until told to end or ends without disconnecting.
+    add_executable(foundation_trace_peer ${CMAKE_CURRENT_LIST_DIR}/tests/TracePeer.cpp)
+    target_link_libraries(foundation_trace_peer PRIVATE tramvell_ipc)
+    dravim_target_options(foundation_trace_peer)
+    dravim_static_runtime(foundation_trace_peer)
+
+    add_library(foundation_ipc_test_support STATIC ${CMAKE_CURRENT_LIST_DIR}/tests/IpcTestSupport.cpp)
+    target_link_libraries(foundation_ipc_test_support PUBLIC tramvell_ipc GTest::gtest)
+    dravim_target_options(foundation_ipc_test_support)
+endif()
+
+dravim_add_test(foundation_ipc_tests WINDOWS_ONLY PLATFORM_MAIN
+    SOURCES
+        ${CMAKE_CURRENT_LIST_DIR}/tests/SharedMemoryTest.cpp
+    LIBS foundation_ipc_test_support
+    TIMEOUT 120)
+
+if(TARGET foundation_ipc_tests)
+    add_dependencies(foundation_ipc_tests foundation_trace_peer)
+endif()

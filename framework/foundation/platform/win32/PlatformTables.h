@@ -99,7 +99,16 @@ struct IMalloc;
     ENTRY(DWORD, GetCurrentDirectoryA, (DWORD, LPSTR))                                                      \
     ENTRY(BOOL, CreateProcessA, (LPCSTR, LPSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL, DWORD,  \
                                    LPVOID, LPCSTR, LPSTARTUPINFOA, LPPROCESS_INFORMATION))                  \
-    ENTRY(BOOL, ShellExecuteExA, (SHELLEXECUTEINFOA*))
+    ENTRY(BOOL, ShellExecuteExA, (SHELLEXECUTEINFOA*))                                                     \
+    ENTRY(HANDLE, OpenMutexA, (DWORD, BOOL, LPCSTR))                                                        \
+    ENTRY(UINT, GetTempFileNameA, (LPCSTR, LPCSTR, UINT, LPSTR))                                            \
+    ENTRY(HANDLE, CreateFileMappingA, (HANDLE, LPSECURITY_ATTRIBUTES, DWORD, DWORD, DWORD, LPCSTR))         \
+    ENTRY(HANDLE, OpenFileMappingA, (DWORD, BOOL, LPCSTR))                                                  \
+    ENTRY(LPVOID, MapViewOfFile, (HANDLE, DWORD, DWORD, DWORD, SIZE_T))                                     \
+    ENTRY(BOOL, UnmapViewOfFile, (LPCVOID))                                                                 \
+    ENTRY(DWORD, GetCurrentProcessId, ())                                                                   \
+    ENTRY(HANDLE, OpenProcess, (DWORD, BOOL, DWORD))                                                        \
+    ENTRY(SIZE_T, VirtualQuery, (LPCVOID, PMEMORY_BASIC_INFORMATION, SIZE_T))
 
 // The window-manager table: window classes, windows and messages.
 #define DRAVIM_WINDOW_ENTRIES(ENTRY, OWN_ENTRY)                                                             \
