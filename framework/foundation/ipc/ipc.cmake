@@ -1,8 +1,9 @@
-# Links between processes. The synced FIFO and the message ring are platform-free and build everywhere;
-# the shared memory and named mutexes reach the platform and are Windows only.
+# Links between processes. The synced FIFO, the message ring and the com-port layout are platform-free and
+# build everywhere; the shared memory, named mutexes and com ports reach the platform and are Windows only.
 set(DRAVIM_IPC_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/SyncedFIFO.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/MessageRing.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/MessageRing.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ComPortLayout.cpp)
 
 if(DRAVIM_WINDOWS)
     dravim_add_library(tramvell_ipc
@@ -10,6 +11,7 @@ if(DRAVIM_WINDOWS)
             ${DRAVIM_IPC_SOURCES}
             ${CMAKE_CURRENT_LIST_DIR}/win32/SharedMemory.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/ConnectableSharedMemory.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/ComPort.cpp
         PUBLIC_LIBS tramvell_system tramvell_strings tramvell_platform tramvell_core)
 else()
     dravim_add_library(tramvell_ipc
@@ -22,6 +24,7 @@ dravim_add_test(foundation_ipc_text_tests PLATFORM_MAIN
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/tests/SyncedFIFOTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/MessageRingTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/ComPortLayoutTest.cpp
     LIBS tramvell_ipc)
 
 if(DRAVIM_WINDOWS)
@@ -40,6 +43,7 @@ endif()
 dravim_add_test(foundation_ipc_tests WINDOWS_ONLY PLATFORM_MAIN
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/tests/SharedMemoryTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/ComPortTest.cpp
     LIBS foundation_ipc_test_support
     TIMEOUT 120)
 
