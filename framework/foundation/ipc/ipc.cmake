@@ -1,9 +1,11 @@
-# Links between processes. The synced FIFO, the message ring and the com-port layout are platform-free and
-# build everywhere; the shared memory, named mutexes and com ports reach the platform and are Windows only.
+# Links between processes, and the trace client that uses them. The synced FIFO, the message ring, the
+# com-port layout and the trace lines are platform-free and build everywhere; the shared memory, named
+# mutexes, com ports and the trace client reach the platform and are Windows only.
 set(DRAVIM_IPC_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/SyncedFIFO.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MessageRing.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ComPortLayout.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/ComPortLayout.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TraceLines.cpp)
 
 if(DRAVIM_WINDOWS)
     dravim_add_library(tramvell_ipc
@@ -12,7 +14,8 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/win32/SharedMemory.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/ConnectableSharedMemory.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/ComPort.cpp
-        PUBLIC_LIBS tramvell_system tramvell_strings tramvell_platform tramvell_core)
+            ${CMAKE_CURRENT_LIST_DIR}/win32/TraceClient.cpp
+        PUBLIC_LIBS tramvell_system tramvell_versions tramvell_strings tramvell_runtime tramvell_platform tramvell_core)
 else()
     dravim_add_library(tramvell_ipc
         SOURCES ${DRAVIM_IPC_SOURCES}
@@ -25,6 +28,7 @@ dravim_add_test(foundation_ipc_text_tests PLATFORM_MAIN
         ${CMAKE_CURRENT_LIST_DIR}/tests/SyncedFIFOTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/MessageRingTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/ComPortLayoutTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/TraceLinesTest.cpp
     LIBS tramvell_ipc)
 
 if(DRAVIM_WINDOWS)
@@ -35,7 +39,9 @@ if(DRAVIM_WINDOWS)
     dravim_target_options(foundation_trace_peer)
     dravim_static_runtime(foundation_trace_peer)
 
-    add_library(foundation_ipc_test_support STATIC ${CMAKE_CURRENT_LIST_DIR}/tests/IpcTestSupport.cpp)
+    add_library(foundation_ipc_test_support STATIC
+        ${CMAKE_CURRENT_LIST_DIR}/tests/IpcTestSupport.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/TraceLinkTestSupport.cpp)
     target_link_libraries(foundation_ipc_test_support PUBLIC tramvell_ipc GTest::gtest)
     dravim_target_options(foundation_ipc_test_support)
 endif()
@@ -49,4 +55,15 @@ dravim_add_test(foundation_ipc_tests WINDOWS_ONLY PLATFORM_MAIN
 
 if(TARGET foundation_ipc_tests)
     add_dependencies(foundation_ipc_tests foundation_trace_peer)
+endif()
+
+# The trace ports "TVLa" to "TVLj" are machine-wide: these tests take turns with anything else using them.
+dravim_add_test(foundation_tracelink_tests WINDOWS_ONLY PLATFORM_MAIN
+    SOURCES
+        ${CMAKE_CURRENT_LIST_DIR}/tests/TraceClientTest.cpp
+    LIBS foundation_ipc_test_support
+    TIMEOUT 120)
+
+if(TARGET foundation_tracelink_tests)
+    set_tests_properties(foundation_tracelink_tests PROPERTIES RESOURCE_LOCK trace-ports)
 endif()
