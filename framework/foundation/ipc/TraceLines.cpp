@@ -50,4 +50,13 @@ std::string MakeBannerLine(std::uint32_t processId)
 {
     return std::string(kBannerText) + " (process " + std::to_string(processId) + ")";
 }
+
+std::string MakeConsoleTraceLine(const char* text, int indentLevel)
+{
+    const std::size_t indentWidth = indentLevel > 0 ? 4 * static_cast<std::size_t>(indentLevel) : 0;
+    std::string line(std::min(indentWidth, kConsoleLineLength), ' ');
+    line += Cut(text, kConsoleLineLength - line.size());
+    return line;
+}
+
 } // namespace NSTramvell::NSTraceLines

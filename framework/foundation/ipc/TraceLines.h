@@ -15,8 +15,11 @@ namespace NSTramvell::NSTraceLines {
 inline constexpr std::size_t kClientNameLength = 64;
 inline constexpr std::size_t kFieldLength = 32;
 inline constexpr std::size_t kTextLength = 512;
+// A console-trace line, indent included, fits 512 bytes with its terminator.
+inline constexpr std::size_t kConsoleLineLength = 511;
 
 inline constexpr char kMainConsoleName[] = "Standard Terminal";
+inline constexpr char kAuxConsoleName[] = "Aux Trace";
 inline constexpr char kBannerText[] = "Session Start. Tramvell Trace Client.";
 inline constexpr char kBannerRule[] = "=================================================";
 
@@ -30,5 +33,7 @@ std::string MakeNumbersLine(const char* first, const char* second, float x, floa
 std::string MakeMessage(const std::string& clientName, const std::string& line);
 // The banner's third line: the banner text, a blank and which process is talking.
 std::string MakeBannerLine(std::uint32_t processId);
+// 4 spaces per indent level, then the text, cut to 511 characters.
+std::string MakeConsoleTraceLine(const char* text, int indentLevel);
 
 } // namespace NSTramvell::NSTraceLines

@@ -1,6 +1,6 @@
-# Links between processes, and the trace client that uses them. The synced FIFO, the message ring, the
-# com-port layout and the trace lines are platform-free and build everywhere; the shared memory, named
-# mutexes, com ports and the trace client reach the platform and are Windows only.
+# Links between processes, and the trace client and console trace that use them. The synced FIFO, the
+# message ring, the com-port layout and the trace lines are platform-free and build everywhere; the shared
+# memory, named mutexes, com ports, trace client and console trace reach the platform and are Windows only.
 set(DRAVIM_IPC_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/SyncedFIFO.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MessageRing.cpp
@@ -15,7 +15,8 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/win32/ConnectableSharedMemory.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/ComPort.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/TraceClient.cpp
-        PUBLIC_LIBS tramvell_system tramvell_versions tramvell_strings tramvell_runtime tramvell_platform tramvell_core)
+            ${CMAKE_CURRENT_LIST_DIR}/win32/ConsoleTrace.cpp
+        PUBLIC_LIBS tramvell_system tramvell_modules tramvell_versions tramvell_strings tramvell_runtime tramvell_platform tramvell_core)
 else()
     dravim_add_library(tramvell_ipc
         SOURCES ${DRAVIM_IPC_SOURCES}
@@ -61,7 +62,8 @@ endif()
 dravim_add_test(foundation_tracelink_tests WINDOWS_ONLY PLATFORM_MAIN
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/tests/TraceClientTest.cpp
-    LIBS foundation_ipc_test_support
+        ${CMAKE_CURRENT_LIST_DIR}/tests/ConsoleTraceTest.cpp
+    LIBS foundation_ipc_test_support dravim_test_program_resources
     TIMEOUT 120)
 
 if(TARGET foundation_tracelink_tests)

@@ -31,4 +31,14 @@ TEST(TraceLines, FieldsAreCutToTheirWidths)
     EXPECT_EQ(message, std::string(64, 'c') + "\tT\t" + std::string(32, 'n') + "\t" + std::string(512 - 35, 't'));
 }
 
+TEST(TraceLines, TheConsoleLineIsIndentedAndCutTo511)
+{
+    const std::string text600(600, 'x');
+    const std::string line = MakeConsoleTraceLine(text600.c_str(), 2);
+    EXPECT_EQ(line, std::string(8, ' ') + std::string(503, 'x'));
+    EXPECT_EQ(MakeConsoleTraceLine("abc", 1), "    abc");
+    EXPECT_EQ(MakeConsoleTraceLine(nullptr, 0), "");
+    EXPECT_EQ(MakeConsoleTraceLine("abc", 200), std::string(511, ' '));
+}
+
 } // namespace
