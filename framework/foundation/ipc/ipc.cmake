@@ -63,7 +63,7 @@ dravim_add_test(foundation_tracelink_tests WINDOWS_ONLY PLATFORM_MAIN
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/tests/TraceClientTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/ConsoleTraceTest.cpp
-    LIBS foundation_ipc_test_support dravim_test_program_resources
+    LIBS foundation_ipc_test_support dravim_test_program_module dravim_test_program_resources
     TIMEOUT 120)
 
 if(TARGET foundation_tracelink_tests)

@@ -51,6 +51,10 @@ if(DRAVIM_WINDOWS)
     # program that constructs a code module (construction reads the program's version block): link it.
     add_library(dravim_test_program_resources OBJECT ${DRAVIM_MODULE_FIXTURES}/ModulesTestProgram.rc)
     target_include_directories(dravim_test_program_resources PRIVATE ${DRAVIM_MODULE_FIXTURES})
+    # The test program as the current code module; the program links its own version block.
+    add_library(dravim_test_program_module STATIC ${CMAKE_CURRENT_LIST_DIR}/tests/TestProgramModule.cpp)
+    target_link_libraries(dravim_test_program_module PUBLIC tramvell_modules)
+    dravim_target_options(dravim_test_program_module)
     # The common-controls 6 manifest of the second module test program.
     add_library(foundation_modules_manifest_tests_resources OBJECT
         ${DRAVIM_MODULE_FIXTURES}/CommonControlsManifest.rc)

@@ -47,7 +47,7 @@ dravim_add_test(foundation_system_tests WINDOWS_ONLY PLATFORM_MAIN
         ${CMAKE_CURRENT_LIST_DIR}/tests/VerifyWin32Test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/LaunchWin32Test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/ThreadTest.cpp
-    LIBS tramvell_system foundation_system_tests_resources
+    LIBS tramvell_system dravim_test_program_module foundation_system_tests_resources
     TIMEOUT 120)
 
 if(TARGET foundation_system_tests)

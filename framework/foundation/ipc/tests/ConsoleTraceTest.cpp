@@ -3,14 +3,12 @@
 
 #include "framework/foundation/ipc/ConsoleTrace.h"
 
-#include "framework/foundation/files/Folders.h"
 #include "framework/foundation/ipc/ComPort.h"
 #include "framework/foundation/ipc/TraceClient.h"
 #include "framework/foundation/ipc/tests/BesideThread.h"
 #include "framework/foundation/ipc/tests/TraceLinkTestSupport.h"
-#include "framework/foundation/modules/CodeModule.h"
 #include "framework/foundation/modules/FrameworkConstants.h"
-#include "framework/foundation/modules/ModuleReference.h"
+#include "framework/foundation/modules/tests/TestProgramModule.h"
 #include "framework/foundation/platform/TimeBase.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 
@@ -84,24 +82,6 @@ private:
     TTextDisplayHook mText;
 };
 
-// The program as a code module, so that the thread that makes it is the main thread and others are not.
-class CTestProgramModule : public CABCCodeModule
-{
-public:
-    explicit CTestProgramModule(const CCodeModuleInfo& info)
-        : CABCCodeModule(info)
-    {
-    }
-};
-
-std::unique_ptr<CTestProgramModule> MakeProgramModule()
-{
-    const CFileSpec program = GetProgramFileSpec();
-    const HINSTANCE instance = ::GetModuleHandleA(nullptr);
-    return std::make_unique<CTestProgramModule>(
-        CCodeModuleInfo(program.GetDirSpec(), "TraceLinkTests", OpenModule(program, instance), instance));
-}
-
 // Runs the idle slots as if a little more than their 2 s had passed since the last run.
 void RunIdleAfterTheRetryInterval()
 {
@@ -114,7 +94,7 @@ void RunIdleAfterTheRetryInterval()
 
 TEST(ConsoleTrace, ConnectsFromItsIdleClientOnceAServerIsThere)
 {
-    const auto module = MakeProgramModule();
+    const auto module = NSModuleTestSupport::MakeTestProgramModule("TraceLinkTests");
     const CScopedPreviousHooks previous;
     std::optional<CComPortServer> server;
     {
@@ -163,7 +143,7 @@ TEST(ConsoleTrace, ConnectsFromItsIdleClientOnceAServerIsThere)
 
 TEST(ConsoleTrace, StaysUnconnectedWhileEveryPortIsBusy)
 {
-    const auto module = MakeProgramModule();
+    const auto module = NSModuleTestSupport::MakeTestProgramModule("TraceLinkTests");
     const CScopedPreviousHooks previous;
     CComPortServer server(GetTraceLogSignature(0), 256, 2);
     const CComPortClient holder(GetTraceLogSignature(0));

@@ -3,7 +3,7 @@
 #include "framework/foundation/modules/CodeModule.h"
 #include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/files/Folders.h"
-#include "framework/foundation/modules/ModuleReference.h"
+#include "framework/foundation/modules/tests/TestProgramModule.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 
 #include <gtest/gtest.h>
@@ -91,24 +91,6 @@ private:
     TTraceHook mPrevious;
 };
 
-// The program as a code module, so that the thread that makes it is the main thread and others are not.
-class CTestProgramModule : public CABCCodeModule
-{
-public:
-    explicit CTestProgramModule(const CCodeModuleInfo& info)
-        : CABCCodeModule(info)
-    {
-    }
-};
-
-std::unique_ptr<CTestProgramModule> MakeProgramModule()
-{
-    const CFileSpec program = GetProgramFileSpec();
-    const HINSTANCE instance = ::GetModuleHandleA(nullptr);
-    return std::make_unique<CTestProgramModule>(
-        CCodeModuleInfo(program.GetDirSpec(), "SystemTests", OpenModule(program, instance), instance));
-}
-
 void TraceFromWorker(const char* text)
 {
     std::thread worker([text] { Trace(5, 6, "%s", text); });
@@ -119,7 +101,7 @@ TEST(StandardTrace, WritesMainThreadLinesAndPassesEveryLineOn)
 {
     CFakeDebugOutput debugOutput;
     CScopedTraceHook previous(&RecordPassedOn);
-    const auto module = MakeProgramModule();
+    const auto module = NSModuleTestSupport::MakeTestProgramModule("SystemTests");
     ASSERT_TRUE(IsMainThread());
     {
         CStandardTrace trace;
@@ -152,7 +134,7 @@ TEST(TraceBackEnds, LogFileThenStandardTraceStackNewestFirst)
 {
     CFakeDebugOutput debugOutput;
     CScopedTraceHook previous(nullptr);
-    const auto module = MakeProgramModule();
+    const auto module = NSModuleTestSupport::MakeTestProgramModule("SystemTests");
     auto tracer = std::make_unique<CLogFileTracer>("SystemTestTrace");
     auto trace = std::make_unique<CStandardTrace>();
     const std::string path = tracer->GetLogFilePath();
