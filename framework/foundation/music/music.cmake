@@ -1,0 +1,12 @@
+# Musical files and values: the SoundFont bank writer, standard MIDI files, the clock follower and time
+# signature, time codes, musical texts and keyboard geometry. Platform-free.
+dravim_add_library(tramvell_music
+    SOURCES
+        ${CMAKE_CURRENT_LIST_DIR}/ClockFollower.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/TimeSignature.cpp
+    PUBLIC_LIBS tramvell_core)
+
+dravim_add_test(foundation_music_tests
+    SOURCES
+        ${CMAKE_CURRENT_LIST_DIR}/tests/ClockFollowerTest.cpp
+    LIBS tramvell_music)
