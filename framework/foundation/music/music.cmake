@@ -4,9 +4,14 @@ dravim_add_library(tramvell_music
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/ClockFollower.cpp
         ${CMAKE_CURRENT_LIST_DIR}/TimeSignature.cpp
-    PUBLIC_LIBS tramvell_core)
+        ${CMAKE_CURRENT_LIST_DIR}/TimeCode.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/MusicalTexts.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/KeyboardGeometry.cpp
+    PUBLIC_LIBS tramvell_strings tramvell_geometry)
 
 dravim_add_test(foundation_music_tests
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/tests/ClockFollowerTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/TimeCodeTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/KeyboardGeometryTest.cpp
     LIBS tramvell_music)
