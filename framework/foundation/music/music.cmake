@@ -7,11 +7,15 @@ dravim_add_library(tramvell_music
         ${CMAKE_CURRENT_LIST_DIR}/TimeCode.cpp
         ${CMAKE_CURRENT_LIST_DIR}/MusicalTexts.cpp
         ${CMAKE_CURRENT_LIST_DIR}/KeyboardGeometry.cpp
-    PUBLIC_LIBS tramvell_strings tramvell_geometry)
+        ${CMAKE_CURRENT_LIST_DIR}/MIDIFileHeader.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/MIDIFileWriter.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/MIDIFileReader.cpp
+    PUBLIC_LIBS tramvell_chunks tramvell_versions tramvell_geometry)
 
 dravim_add_test(foundation_music_tests
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/tests/ClockFollowerTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/TimeCodeTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/KeyboardGeometryTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/MIDIFileTest.cpp
     LIBS tramvell_music)
