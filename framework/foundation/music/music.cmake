@@ -10,6 +10,7 @@ dravim_add_library(tramvell_music
         ${CMAKE_CURRENT_LIST_DIR}/MIDIFileHeader.cpp
         ${CMAKE_CURRENT_LIST_DIR}/MIDIFileWriter.cpp
         ${CMAKE_CURRENT_LIST_DIR}/MIDIFileReader.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/SoundFontFileWriter.cpp
     PUBLIC_LIBS tramvell_chunks tramvell_versions tramvell_geometry)
 
 dravim_add_test(foundation_music_tests
@@ -18,4 +19,5 @@ dravim_add_test(foundation_music_tests
         ${CMAKE_CURRENT_LIST_DIR}/tests/TimeCodeTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/KeyboardGeometryTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/MIDIFileTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/SoundFontFileWriterTest.cpp
     LIBS tramvell_music)
