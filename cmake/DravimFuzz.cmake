@@ -30,6 +30,7 @@ set(DRAVIM_AKAI_FILE_FUZZ ${CMAKE_SOURCE_DIR}/akai/parsers/tests/fuzz)
 set(DRAVIM_CHUNKS_FUZZ ${CMAKE_SOURCE_DIR}/framework/foundation/chunks/tests/fuzz)
 set(DRAVIM_STRINGS_FUZZ ${CMAKE_SOURCE_DIR}/framework/foundation/strings/tests/fuzz)
 set(DRAVIM_SAMPLEFILE_FUZZ ${CMAKE_SOURCE_DIR}/libs/samplefile/tests/fuzz)
+set(DRAVIM_MUSIC_FUZZ ${CMAKE_SOURCE_DIR}/framework/foundation/music/tests/fuzz)
 
 dravim_add_fuzz_target(disc_image
     BODY ${DRAVIM_DISC_IMAGE_FUZZ}/FuzzDiscImage.cpp ENTRY ${DRAVIM_DISC_IMAGE_FUZZ}/DiscImageFuzzer.cpp
@@ -52,6 +53,9 @@ endif()
 dravim_add_fuzz_target(string_script
     BODY ${DRAVIM_STRINGS_FUZZ}/FuzzStringScript.cpp ENTRY ${DRAVIM_STRINGS_FUZZ}/StringScriptFuzzer.cpp
     LIBS tramvell_strings)
+dravim_add_fuzz_target(midi_files
+    BODY ${DRAVIM_MUSIC_FUZZ}/FuzzMIDIFiles.cpp ENTRY ${DRAVIM_MUSIC_FUZZ}/MIDIFilesFuzzer.cpp
+    LIBS tramvell_music)
 
 set(DRAVIM_FUZZ_BODIES ${DRAVIM_FUZZ_TARGETS})
 list(TRANSFORM DRAVIM_FUZZ_BODIES PREPEND fuzz_)
@@ -75,8 +79,9 @@ dravim_add_library(fuzz_seed_files SOURCES ${CMAKE_SOURCE_DIR}/tests/fuzz/SeedFi
 add_executable(dravim_fuzz_seeds
     ${CMAKE_SOURCE_DIR}/tests/fuzz/WriteFuzzSeeds.cpp
     ${DRAVIM_AKAI_FILE_FUZZ}/AkaiSeeds.cpp
-    ${DRAVIM_CHUNKS_FUZZ}/FoundationSeeds.cpp)
-target_link_libraries(dravim_fuzz_seeds PRIVATE fuzz_seed_files akai_disc_image_builder tramvell_chunks)
+    ${DRAVIM_CHUNKS_FUZZ}/FoundationSeeds.cpp
+    ${DRAVIM_MUSIC_FUZZ}/MusicSeeds.cpp)
+target_link_libraries(dravim_fuzz_seeds PRIVATE fuzz_seed_files akai_disc_image_builder tramvell_chunks tramvell_music)
 if(TARGET sondrel_core)
     target_sources(dravim_fuzz_seeds PRIVATE ${DRAVIM_SAMPLEFILE_FUZZ}/SampleFileSeeds.cpp)
     target_link_libraries(dravim_fuzz_seeds PRIVATE fuzz_sample_file_body)

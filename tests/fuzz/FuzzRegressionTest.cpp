@@ -3,6 +3,7 @@
 
 #include "akai/filesystem/tests/fuzz/FuzzDiscImage.h"
 #include "framework/foundation/chunks/tests/fuzz/FuzzChunkFiles.h"
+#include "framework/foundation/music/tests/fuzz/FuzzMIDIFiles.h"
 #include "framework/foundation/strings/tests/fuzz/FuzzStringScript.h"
 #include "tests/fuzz/LargestAllocation.h"
 #if DRAVIM_FUZZ_HAS_AKAI_FILE
@@ -40,6 +41,7 @@ const CFuzzTarget kTargets[] = {
     {"sample_file", NSFuzzTargets::FuzzSampleFile},
 #endif
     {"string_script", NSFuzzTargets::FuzzStringScript},
+    {"midi_files", NSFuzzTargets::FuzzMIDIFiles},
 };
 
 // The build machine's folder, as this program must spell it (under Wine on drive Z:).

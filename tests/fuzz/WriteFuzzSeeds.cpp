@@ -3,6 +3,7 @@
 
 #include "akai/parsers/tests/fuzz/AkaiSeeds.h"
 #include "framework/foundation/chunks/tests/fuzz/FoundationSeeds.h"
+#include "framework/foundation/music/tests/fuzz/MusicSeeds.h"
 #if DRAVIM_FUZZ_HAS_SAMPLE_FILE
 #include "libs/samplefile/tests/fuzz/SampleFileSeeds.h"
 #endif
@@ -52,6 +53,7 @@ int main(int argumentCount, char** arguments)
         NSFuzzTargets::WriteAkaiFileSeeds(output / "akai_file", sampleFolder);
         NSFuzzTargets::WriteChunkFileSeeds(output / "chunk_files");
         NSFuzzTargets::WriteStringScriptSeeds(output / "string_script", FindScriptFiles(DRAVIM_SOURCE_DIR));
+        NSFuzzTargets::WriteMIDIFileSeeds(output / "midi_files");
 #if DRAVIM_FUZZ_HAS_SAMPLE_FILE
         NSFuzzTargets::WriteSampleFileSeeds(output / "sample_file");
 #endif

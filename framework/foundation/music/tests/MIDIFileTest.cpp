@@ -225,14 +225,16 @@ TEST(CMIDIFileReader, RecognisesOnlyWholeValidHeaders)
 
 TEST(CMIDIFileReader, SkipsLongerHeadersAndForeignChunks)
 {
-    const TBytes track = {0x00, 0x90, 60, 100, 0x60, 60, 0}; // the second note in running status
+    // The second note in running status, after a sequencer-specific event that is skipped.
+    const TBytes track = {0x00, 0x90, 60, 100, 0x00, 0xFF, 0x7F, 0x02, 0x7D, 0x01, 0x60, 60, 0};
     TBytes bytes = FileWith(track + kEndOfTrack, 10);
     bytes.insert(bytes.begin() + 18, {'X', 'y', 'z', 'w', 0, 0, 0, 3, 1, 2, 3});
     bytes = bytes + Text("MTrk") + BigEndian(4) + kEndOfTrack;
     COwnedMemoryMedia media = MediaWith(bytes);
     const std::vector<TTrack> tracks = ReadTracks(media);
     ASSERT_EQ(tracks.size(), 2u);
-    EXPECT_EQ(tracks[0], (TTrack{Channel(0, 0x90, {60, 100}), Channel(96, 0x90, {60, 0}), EndOfTrack(96)}));
+    EXPECT_EQ(tracks[0], (TTrack{Channel(0, 0x90, {60, 100}), Meta(0, 0x7F, ""), Channel(96, 0x90, {60, 0}),
+                                 EndOfTrack(96)}));
     EXPECT_EQ(tracks[1], (TTrack{EndOfTrack(0)})); // time starts again in each track
 }
 
