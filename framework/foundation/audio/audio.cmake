@@ -1,4 +1,4 @@
-# Sample-format conversion, audio accessors and in-memory samples. Platform-free.
+# Sample-format conversion, audio accessors and in-memory samples, and the WAVE files. Platform-free.
 dravim_add_library(tramvell_audio
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/SampleFormat.cpp
@@ -7,7 +7,9 @@ dravim_add_library(tramvell_audio
         ${CMAKE_CURRENT_LIST_DIR}/SampleArithmetic.cpp
         ${CMAKE_CURRENT_LIST_DIR}/AudioAccessor.cpp
         ${CMAKE_CURRENT_LIST_DIR}/WaveSample.cpp
-    PUBLIC_LIBS tramvell_strings tramvell_core)
+        ${CMAKE_CURRENT_LIST_DIR}/SampleFrameBlocks.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/WAVEFile.cpp
+    PUBLIC_LIBS tramvell_chunks tramvell_versions tramvell_strings tramvell_core)
 
 dravim_add_test(foundation_audio_tests
     SOURCES
@@ -15,5 +17,6 @@ dravim_add_test(foundation_audio_tests
         ${CMAKE_CURRENT_LIST_DIR}/tests/SampleConversionTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/SampleUtilitiesTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/AudioAccessorTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/WAVEFileTest.cpp
     LIBS tramvell_audio
     TIMEOUT 120)

@@ -1,0 +1,78 @@
+#include "framework/foundation/audio/SampleFrameBlocks.h"
+
+#include "framework/foundation/audio/WaveSample.h"
+#include "framework/foundation/core/Exceptions.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace NSTramvell {
+
+namespace {
+
+constexpr std::int32_t kFramesPerBlock = 2048;
+
+} // namespace
+
+// The converter's floats are whole numbers in 24-bit scale, so they travel through the accessor's 24-bit
+// slots: its float slots expect full scale 1.0.
+void ReadFramesIntoSample(CMedia& media, const CStoredSampleLayout& layout, std::int32_t storedBits,
+                          CWaveSample& sample)
+{
+    const std::int16_t channelCount = sample.GetChannelCount();
+    const std::int32_t frameCount = sample.GetFrameCount();
+    const std::size_t blockValues = static_cast<std::size_t>(std::min(frameCount, kFramesPerBlock)) * channelCount;
+    std::vector<float> floats(blockValues);
+    std::vector<std::int32_t> values(blockValues);
+    for (std::int32_t first = 0; first < frameCount; first += kFramesPerBlock) {
+        const std::int32_t count = std::min(frameCount - first, kFramesPerBlock);
+        ConvertToNative16Bit(media, layout.byteOrder, layout.encoding8Bit, storedBits, channelCount, count,
+                             floats.data());
+        std::transform(floats.begin(), floats.begin() + count * channelCount, values.begin(),
+                       [](float value) { return static_cast<std::int32_t>(value); });
+        if (channelCount == 1)
+            sample.Write24BitFrames(first, count, values.data(), CABCAudioAccessor::kLeftChannel);
+        else
+            sample.Write24BitStereoFrames(first, count, values.data());
+    }
+}
+
+void WriteFramesFromSample(CMedia& media, const CStoredSampleLayout& layout, std::int32_t storedBits,
+                           CWaveSample& sample)
+{
+    const std::int16_t channelCount = sample.GetChannelCount();
+    const std::int32_t frameCount = sample.GetFrameCount();
+    const std::size_t blockValues = static_cast<std::size_t>(std::min(frameCount, kFramesPerBlock)) * channelCount;
+    std::vector<float> floats(blockValues);
+    std::vector<std::int32_t> values(blockValues);
+    for (std::int32_t first = 0; first < frameCount; first += kFramesPerBlock) {
+        const std::int32_t count = std::min(frameCount - first, kFramesPerBlock);
+        if (channelCount == 1)
+            sample.Read24BitFrames(first, count, values.data(), CABCAudioAccessor::kLeftChannel);
+        else
+            sample.Read24BitStereoFrames(first, count, values.data());
+        std::transform(values.begin(), values.begin() + count * channelCount, floats.begin(),
+                       [](std::int32_t value) { return static_cast<float>(value); });
+        ConvertFromNative16Bit(media, layout.byteOrder, layout.encoding8Bit, storedBits, channelCount, count,
+                               floats.data());
+    }
+}
+
+void RequireWritableSample(const CWaveSample& sample, std::int32_t bits)
+{
+    if ((bits != 8 && bits != 16 && bits != 24) || sample.GetSampleRate() == 0)
+        throw XUnsupportedFormat();
+}
+
+void ClampLoopToFrames(CSampleInfo& info, std::int32_t frameCount)
+{
+    info.mLoopStart = std::clamp(info.mLoopStart, 0, std::max(frameCount, 0));
+    info.mLoopEnd = std::clamp(info.mLoopEnd, 0, std::max(frameCount, 0));
+    if (info.mLoopStart >= info.mLoopEnd) {
+        info.mLoopMode = kLoopModeNone;
+        info.mLoopStart = 0;
+        info.mLoopEnd = 0;
+    }
+}
+
+} // namespace NSTramvell
