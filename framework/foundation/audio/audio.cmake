@@ -1,4 +1,5 @@
-# Sample-format conversion, audio accessors and in-memory samples, and the WAVE files. Platform-free.
+# Sample-format conversion, audio accessors and in-memory samples, and the WAVE and AIFF
+# files. Platform-free.
 dravim_add_library(tramvell_audio
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/SampleFormat.cpp
@@ -9,6 +10,7 @@ dravim_add_library(tramvell_audio
         ${CMAKE_CURRENT_LIST_DIR}/WaveSample.cpp
         ${CMAKE_CURRENT_LIST_DIR}/SampleFrameBlocks.cpp
         ${CMAKE_CURRENT_LIST_DIR}/WAVEFile.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/AIFFFile.cpp
     PUBLIC_LIBS tramvell_chunks tramvell_versions tramvell_strings tramvell_core)
 
 dravim_add_test(foundation_audio_tests
@@ -18,5 +20,6 @@ dravim_add_test(foundation_audio_tests
         ${CMAKE_CURRENT_LIST_DIR}/tests/SampleUtilitiesTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/AudioAccessorTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/WAVEFileTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/AIFFFileTest.cpp
     LIBS tramvell_audio
     TIMEOUT 120)
