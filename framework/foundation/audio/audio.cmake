@@ -1,5 +1,5 @@
-# Sample-format conversion, audio accessors and in-memory samples, and the WAVE and AIFF
-# files. Platform-free.
+# Sample-format conversion, audio accessors and in-memory samples, and the WAVE, AIFF and loop-slicer
+# files. Platform-free but for tramvell_audio_files, the loop-slicer reader that opens a file by its name.
 dravim_add_library(tramvell_audio
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/SampleFormat.cpp
@@ -11,15 +11,29 @@ dravim_add_library(tramvell_audio
         ${CMAKE_CURRENT_LIST_DIR}/SampleFrameBlocks.cpp
         ${CMAKE_CURRENT_LIST_DIR}/WAVEFile.cpp
         ${CMAKE_CURRENT_LIST_DIR}/AIFFFile.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/LoopSlicerFiles.cpp
     PUBLIC_LIBS tramvell_chunks tramvell_versions tramvell_strings tramvell_core)
 
-dravim_add_test(foundation_audio_tests
-    SOURCES
-        ${CMAKE_CURRENT_LIST_DIR}/tests/SampleFormatTest.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/tests/SampleConversionTest.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/tests/SampleUtilitiesTest.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/tests/AudioAccessorTest.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/tests/WAVEFileTest.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/tests/AIFFFileTest.cpp
-    LIBS tramvell_audio
+set(DRAVIM_AUDIO_TEST_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/tests/SampleFormatTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/SampleConversionTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/SampleUtilitiesTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/AudioAccessorTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/WAVEFileTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/AIFFFileTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/LoopSlicerFilesTest.cpp)
+set(DRAVIM_AUDIO_TEST_LIBS tramvell_audio)
+if(DRAVIM_WINDOWS)
+    dravim_add_library(tramvell_audio_files
+        SOURCES ${CMAKE_CURRENT_LIST_DIR}/win32/LoopSlicerFileSpec.cpp
+        PUBLIC_LIBS tramvell_audio tramvell_files)
+    list(APPEND DRAVIM_AUDIO_TEST_SOURCES
+        ${CMAKE_CURRENT_LIST_DIR}/tests/LoopSlicerFileSpecTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/../files/tests/FilesTestSupport.cpp)
+    set(DRAVIM_AUDIO_TEST_LIBS tramvell_audio_files)
+endif()
+
+dravim_add_test(foundation_audio_tests PLATFORM_MAIN
+    SOURCES ${DRAVIM_AUDIO_TEST_SOURCES}
+    LIBS ${DRAVIM_AUDIO_TEST_LIBS}
     TIMEOUT 120)
