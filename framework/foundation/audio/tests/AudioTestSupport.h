@@ -111,6 +111,17 @@ inline std::unique_ptr<NSTramvell::CWaveSample> MakeSample(std::int16_t channelC
     return sample;
 }
 
+// What 16-bit values become after a trip through a file of the given depth: 8 bits keep the high byte.
+inline TSamples KeptAtDepth(const TSamples& values, std::int32_t bits)
+{
+    TSamples kept = values;
+    if (bits == 8) {
+        for (std::int16_t& value : kept)
+            value = static_cast<std::int16_t>(static_cast<std::uint16_t>(value) & 0xFF00);
+    }
+    return kept;
+}
+
 inline TSamples ValuesOf(NSTramvell::CWaveSample& sample)
 {
     TSamples values(static_cast<std::size_t>(sample.GetFrameCount()) * sample.GetChannelCount());

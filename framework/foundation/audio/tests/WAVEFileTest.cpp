@@ -1,5 +1,6 @@
 #include "framework/foundation/audio/WAVEFile.h"
 
+#include "framework/foundation/audio/AIFFFile.h"
 #include "framework/foundation/audio/WaveSample.h"
 #include "framework/foundation/audio/tests/AudioTestSupport.h"
 #include "framework/foundation/core/ByteOrder.h"
@@ -19,17 +20,6 @@ using namespace NSAudioTests;
 using NSChunkTests::ContentsOf;
 using NSChunkTests::MediaWith;
 using NSChunkTests::Pattern;
-
-// What a 16-bit value becomes after a trip through a file of the given depth.
-TSamples AtDepth(const TSamples& values, std::int32_t bits)
-{
-    TSamples kept = values;
-    if (bits == 8) {
-        for (std::int16_t& value : kept)
-            value = static_cast<std::int16_t>(static_cast<std::uint16_t>(value) & 0xFF00);
-    }
-    return kept;
-}
 
 CSampleInfo TunedLoop(std::int32_t mode, std::int32_t alternating)
 {
@@ -78,7 +68,7 @@ TEST(WAVEFile, RoundTripsEachDepthLayoutAndLoop)
 
                 auto back = ReadWAVESample(file);
                 EXPECT_EQ(back->GetBitsPerSample(), bits);
-                EXPECT_EQ(ValuesOf(*back), AtDepth(values, bits));
+                EXPECT_EQ(ValuesOf(*back), KeptAtDepth(values, bits));
             }
         }
     }
@@ -239,20 +229,27 @@ TEST(WAVEFile, NoDataChunkReadsAsNoFrames)
     EXPECT_EQ(ReadWAVESample(file)->GetFrameCount(), 0);
 }
 
-TEST(WAVEFile, UnwritableDepthsAndRatesWriteNothing)
+TEST(SampleFileWriters, RefuseUnwritableDepthsAndRatesBeforeWriting)
 {
     auto sample = MakeSample(1, 44100, 16, SamplePattern(4));
     auto silentRate = MakeSample(1, 0, 16, SamplePattern(4));
-    for (const std::int32_t bits : {0, 12, 20, 32}) {
-        SCOPED_TRACE(bits);
-        COwnedMemoryMedia file;
-        EXPECT_THROW(WriteWAVE(file, *sample, nullptr, bits), XUnsupportedFormat);
-        EXPECT_EQ(file.GetSize(), 0);
+    const CSampleInfo info;
+    const struct
+    {
+        const char* name;
+        CWaveSample& sample;
+        std::int32_t bits;
+    } kCases[] = {{"0 bits", *sample, 0}, {"12 bits", *sample, 12}, {"20 bits", *sample, 20},
+                  {"32 bits", *sample, 32}, {"rate 0", *silentRate, 16}};
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.name);
+        COwnedMemoryMedia wave;
+        EXPECT_THROW(WriteWAVE(wave, c.sample, &info, c.bits), XUnsupportedFormat);
+        EXPECT_EQ(wave.GetSize(), 0);
+        COwnedMemoryMedia aiff;
+        EXPECT_THROW(WriteAIFF(aiff, c.sample, &info, c.bits, CFourCharCode("abcd"), "x", 1), XUnsupportedFormat);
+        EXPECT_EQ(aiff.GetSize(), 0);
     }
-    COwnedMemoryMedia file;
-    CSampleInfo info;
-    EXPECT_THROW(WriteWAVE(file, *silentRate, &info, 16), XUnsupportedFormat);
-    EXPECT_EQ(file.GetSize(), 0);
 }
 
 } // namespace
