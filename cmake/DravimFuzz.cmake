@@ -29,6 +29,7 @@ set(DRAVIM_DISC_IMAGE_FUZZ ${CMAKE_SOURCE_DIR}/akai/filesystem/tests/fuzz)
 set(DRAVIM_AKAI_FILE_FUZZ ${CMAKE_SOURCE_DIR}/akai/parsers/tests/fuzz)
 set(DRAVIM_CHUNKS_FUZZ ${CMAKE_SOURCE_DIR}/framework/foundation/chunks/tests/fuzz)
 set(DRAVIM_STRINGS_FUZZ ${CMAKE_SOURCE_DIR}/framework/foundation/strings/tests/fuzz)
+set(DRAVIM_AUDIO_FUZZ ${CMAKE_SOURCE_DIR}/framework/foundation/audio/tests/fuzz)
 set(DRAVIM_SAMPLEFILE_FUZZ ${CMAKE_SOURCE_DIR}/libs/samplefile/tests/fuzz)
 set(DRAVIM_MUSIC_FUZZ ${CMAKE_SOURCE_DIR}/framework/foundation/music/tests/fuzz)
 
@@ -50,6 +51,9 @@ if(TARGET sondrel_core)
         ENTRY ${DRAVIM_SAMPLEFILE_FUZZ}/SampleFileFuzzer.cpp
         LIBS sondrel_core)
 endif()
+dravim_add_fuzz_target(audio_files
+    BODY ${DRAVIM_AUDIO_FUZZ}/FuzzAudioFiles.cpp ENTRY ${DRAVIM_AUDIO_FUZZ}/AudioFilesFuzzer.cpp
+    LIBS tramvell_audio)
 dravim_add_fuzz_target(string_script
     BODY ${DRAVIM_STRINGS_FUZZ}/FuzzStringScript.cpp ENTRY ${DRAVIM_STRINGS_FUZZ}/StringScriptFuzzer.cpp
     LIBS tramvell_strings)
@@ -80,8 +84,10 @@ add_executable(dravim_fuzz_seeds
     ${CMAKE_SOURCE_DIR}/tests/fuzz/WriteFuzzSeeds.cpp
     ${DRAVIM_AKAI_FILE_FUZZ}/AkaiSeeds.cpp
     ${DRAVIM_CHUNKS_FUZZ}/FoundationSeeds.cpp
-    ${DRAVIM_MUSIC_FUZZ}/MusicSeeds.cpp)
-target_link_libraries(dravim_fuzz_seeds PRIVATE fuzz_seed_files akai_disc_image_builder tramvell_chunks tramvell_music)
+    ${DRAVIM_MUSIC_FUZZ}/MusicSeeds.cpp
+    ${DRAVIM_AUDIO_FUZZ}/AudioSeeds.cpp)
+target_link_libraries(dravim_fuzz_seeds PRIVATE fuzz_seed_files akai_disc_image_builder tramvell_chunks
+    tramvell_music tramvell_audio)
 if(TARGET sondrel_core)
     target_sources(dravim_fuzz_seeds PRIVATE ${DRAVIM_SAMPLEFILE_FUZZ}/SampleFileSeeds.cpp)
     target_link_libraries(dravim_fuzz_seeds PRIVATE fuzz_sample_file_body)

@@ -2,6 +2,7 @@
 // the host and Windows builds guard each fix without a fuzzer.
 
 #include "akai/filesystem/tests/fuzz/FuzzDiscImage.h"
+#include "framework/foundation/audio/tests/fuzz/FuzzAudioFiles.h"
 #include "framework/foundation/chunks/tests/fuzz/FuzzChunkFiles.h"
 #include "framework/foundation/music/tests/fuzz/FuzzMIDIFiles.h"
 #include "framework/foundation/strings/tests/fuzz/FuzzStringScript.h"
@@ -37,6 +38,7 @@ const CFuzzTarget kTargets[] = {
     {"akai_file", NSFuzzTargets::FuzzAkaiFile},
 #endif
     {"chunk_files", NSFuzzTargets::FuzzChunkFiles},
+    {"audio_files", NSFuzzTargets::FuzzAudioFiles},
 #if DRAVIM_FUZZ_HAS_SAMPLE_FILE
     {"sample_file", NSFuzzTargets::FuzzSampleFile},
 #endif

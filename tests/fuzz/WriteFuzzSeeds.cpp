@@ -2,6 +2,7 @@
 // builders and writers and the sampler files of the shared test data.
 
 #include "akai/parsers/tests/fuzz/AkaiSeeds.h"
+#include "framework/foundation/audio/tests/fuzz/AudioSeeds.h"
 #include "framework/foundation/chunks/tests/fuzz/FoundationSeeds.h"
 #include "framework/foundation/music/tests/fuzz/MusicSeeds.h"
 #if DRAVIM_FUZZ_HAS_SAMPLE_FILE
@@ -52,6 +53,7 @@ int main(int argumentCount, char** arguments)
         NSFuzzTargets::WriteDiscImageSeeds(output / "disc_image", sampleFolder);
         NSFuzzTargets::WriteAkaiFileSeeds(output / "akai_file", sampleFolder);
         NSFuzzTargets::WriteChunkFileSeeds(output / "chunk_files");
+        NSFuzzTargets::WriteAudioFileSeeds(output / "audio_files");
         NSFuzzTargets::WriteStringScriptSeeds(output / "string_script", FindScriptFiles(DRAVIM_SOURCE_DIR));
         NSFuzzTargets::WriteMIDIFileSeeds(output / "midi_files");
 #if DRAVIM_FUZZ_HAS_SAMPLE_FILE
