@@ -221,12 +221,11 @@ CWaveSampleDescription ReadWAVEParams(CMedia& media)
 std::unique_ptr<CWaveSample> ReadWAVESample(CMedia& media)
 {
     const CWaveSampleDescription description = ReadWAVEParams(media);
+    // Without "data" the parameters count no frames, but a sample file without its sound is damaged.
+    RIFF_READER reader(media);
+    FindDataChunk(reader);
     auto sample = std::make_unique<CWaveSample>(description);
-    if (description.mFrameCount > 0) {
-        RIFF_READER reader(media);
-        FindDataChunk(reader);
-        ReadFramesIntoSample(media, kWAVELayout, description.mBitsPerSample, *sample);
-    }
+    ReadFramesIntoSample(media, kWAVELayout, description.mBitsPerSample, *sample);
     return sample;
 }
 

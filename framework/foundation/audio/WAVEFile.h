@@ -19,7 +19,7 @@ class RIFF_WRITER;
 // two channels, a format other than PCM or an unsupported depth XUnsupportedFormat. A damaged "smpl"
 // leaves the loop and tuning at their defaults.
 CWaveSampleDescription ReadWAVEParams(CMedia& media);
-// All frames; a file with frames but no "data" throws XBadFormat.
+// All frames; a file without "data" throws XBadFormat.
 std::unique_ptr<CWaveSample> ReadWAVESample(CMedia& media);
 // Without info, no "smpl" chunk. Depths other than 8, 16 and 24, and a rate of 0, throw
 // XUnsupportedFormat before anything is written.

@@ -222,11 +222,13 @@ TEST(WAVEFile, DamagedFilesFailWithTheirClassAndADamagedSamplerChunkIsIgnored)
     }
 }
 
-TEST(WAVEFile, NoDataChunkReadsAsNoFrames)
+TEST(WAVEFile, WithoutDataTheParametersCountNoFramesAndTheSampleFails)
 {
-    COwnedMemoryMedia file = MediaWith(WAVEFile(kMonoFormat));
+    COwnedMemoryMedia file = MediaWith(WAVEFile(kMonoFormat + SamplerChunk(60, 0, {})));
     EXPECT_EQ(ReadWAVEParams(file).mFrameCount, 0);
-    EXPECT_EQ(ReadWAVESample(file)->GetFrameCount(), 0);
+    EXPECT_THROW(ReadWAVESample(file), XBadFormat);
+    COwnedMemoryMedia empty = MediaWith(WAVEFile(kMonoFormat + RIFFChunk("data", {})));
+    EXPECT_EQ(ReadWAVESample(empty)->GetFrameCount(), 0);
 }
 
 TEST(SampleFileWriters, RefuseUnwritableDepthsAndRatesBeforeWriting)
