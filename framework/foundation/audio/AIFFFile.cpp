@@ -142,9 +142,11 @@ void ReadInstrument(CIFFReader& reader, CSampleInfo& info)
     std::uint8_t instrument[kInstrumentSizeInBytes];
     if (!reader.ReadChunk(GetAIFFInstrumentChunkCode(), instrument, kInstrumentSizeInBytes))
         throw XBadFormat();
-    const std::int32_t detune = std::clamp<std::int32_t>(static_cast<std::int8_t>(instrument[kDetuneOffset]), -50, 50);
+    const std::int32_t detune =
+        std::clamp<std::int32_t>(static_cast<std::int8_t>(instrument[kDetuneOffset]), -50, 50);
     const std::int16_t playMode = ReadSigned16(instrument + kSustainPlayModeOffset);
-    for (const int offset : {kBaseNoteOffset, kLowNoteOffset, kHighNoteOffset, kLowVelocityOffset, kHighVelocityOffset}) {
+    for (const int offset :
+         {kBaseNoteOffset, kLowNoteOffset, kHighNoteOffset, kLowVelocityOffset, kHighVelocityOffset}) {
         if (instrument[offset] >= 128)
             throw XBadFormat();
     }

@@ -25,7 +25,8 @@ std::int16_t FloatToSample(float value)
     // Values beyond the 64-bit range are multiples of 2^48: their low 16 bits are 0, as for NaN.
     if (!(std::fabs(scaled) < 9223372036854775808.0))
         return 0;
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(static_cast<std::uint64_t>(static_cast<std::int64_t>(scaled))));
+    const auto wrapped = static_cast<std::uint64_t>(static_cast<std::int64_t>(scaled));
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(wrapped));
 }
 
 std::int16_t TwentyFourBitToSample(std::int32_t value)

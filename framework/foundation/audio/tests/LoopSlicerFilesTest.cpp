@@ -29,7 +29,8 @@ TBytes Rate44100()
 // Ten frames of 16-bit mono audio in front of the application chunk.
 TBytes LoopFile(const TBytes& application)
 {
-    const TBytes common = IFFChunk("COMM", BigEndian16(1) + NSChunkTests::BigEndian(10) + BigEndian16(16) + Rate44100());
+    const TBytes common =
+        IFFChunk("COMM", BigEndian16(1) + NSChunkTests::BigEndian(10) + BigEndian16(16) + Rate44100());
     return AIFFFile(common + IFFChunk("SSND", TBytes(8, 0) + Pattern(20)) + application);
 }
 

@@ -41,7 +41,8 @@ TEST(WAVEFile, RoundTripsEachDepthLayoutAndLoop)
         const char* name;
         std::int32_t mode;
         std::int32_t alternating;
-    } kLoops[] = {{"no loop", kLoopModeNone, 0}, {"forward", kLoopModeLooping, 0}, {"alternating", kLoopModeLooping, 1}};
+    } kLoops[] = {
+        {"no loop", kLoopModeNone, 0}, {"forward", kLoopModeLooping, 0}, {"alternating", kLoopModeLooping, 1}};
     for (const std::int32_t bits : {8, 16, 24}) {
         for (const std::int16_t channels : {std::int16_t{1}, std::int16_t{2}}) {
             for (const auto& loop : kLoops) {
