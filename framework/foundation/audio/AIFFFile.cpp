@@ -55,11 +55,6 @@ struct CMarker
     std::int32_t position;
 };
 
-bool IsReadableDepth(std::int16_t bits)
-{
-    return bits == 8 || bits == 16 || bits == 20 || bits == 22 || bits == 24;
-}
-
 bool IsPlayMode(std::int16_t mode)
 {
     return mode == kNoLooping || mode == kForwardLooping || mode == kForwardBackwardLooping;

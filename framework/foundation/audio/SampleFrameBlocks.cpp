@@ -60,6 +60,11 @@ void WriteFramesFromSample(CMedia& media, const CStoredSampleLayout& layout, std
     });
 }
 
+bool IsReadableDepth(std::int32_t bits)
+{
+    return bits == 8 || bits == 16 || bits == 20 || bits == 22 || bits == 24;
+}
+
 void RequireWritableSample(const CWaveSample& sample, std::int32_t bits)
 {
     if ((bits != 8 && bits != 16 && bits != 24) || sample.GetSampleRate() == 0)

@@ -27,6 +27,7 @@ void ReadFramesIntoSample(CMedia& media, const CStoredSampleLayout& layout, std:
 void WriteFramesFromSample(CMedia& media, const CStoredSampleLayout& layout, std::int32_t storedBits,
                            CWaveSample& sample);
 
+bool IsReadableDepth(std::int32_t bits);
 // Depths other than 8, 16 and 24 and a rate of 0 throw XUnsupportedFormat: a file with them could not
 // be read back.
 void RequireWritableSample(const CWaveSample& sample, std::int32_t bits);

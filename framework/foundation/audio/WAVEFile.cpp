@@ -40,11 +40,6 @@ constexpr int kLoopTypeOffset = 4;
 constexpr int kLoopStartOffset = 8;
 constexpr int kLoopEndOffset = 12;
 
-bool IsReadableDepth(std::uint16_t bits)
-{
-    return bits == 8 || bits == 16 || bits == 20 || bits == 22 || bits == 24;
-}
-
 bool IsSMPTEFormat(std::uint32_t format)
 {
     return format == 0 || format == 24 || format == 25 || format == 29 || format == 30;
