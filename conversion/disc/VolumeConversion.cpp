@@ -8,10 +8,11 @@
 #include "akai/parsers/AkaiSample.h"
 #include "conversion/disc/AkaiFileMedia.h"
 #include "conversion/log/ConversionStrings.h"
+#include "conversion/log/ItemErrorReport.h"
 #include "conversion/log/Log.h"
 #include "conversion/disc/OutputFiles.h"
 #include "conversion/patch/PatchFileWriter.h"
-#include "conversion/disc/ProgressListener.h"
+#include "conversion/disc/ProgressReport.h"
 #include "conversion/wave/SampleAnalysis.h"
 #include "conversion/wave/SampleWriter.h"
 #include "framework/foundation/core/Exceptions.h"
@@ -26,7 +27,9 @@ using NSAkaiFileSystemImplementation::IsProgramKind;
 using NSAkaiFileSystemImplementation::IsSampleKind;
 using NSAkaiFileSystemImplementation::kKindProgram;
 using NSAkaiFileSystemImplementation::kKindSample;
+using NSConverter::EStepOutcome;
 using NSConverter::GetConversionString;
+using NSConverter::IsStop;
 
 namespace {
 
@@ -57,29 +60,17 @@ std::string WithoutExtension(const std::string& name, const std::string& extensi
 
 } // namespace
 
-CVolumeConversion::CVolumeConversion(NSProgressListener::IProgressListener& progressListener, std::uint32_t current,
-                                     std::uint32_t total, NSErrorListener::IErrorListener& errorListener,
-                                     NSLogger::ILog& log, std::uint64_t bytesWritten, bool ignoreAllErrors,
-                                     const NSTramvell::CDirSpec& volumeFolder,
-                                     const NSAkaiFileSystem::CAkaiFileSystem& fileSystem, std::int16_t partition,
-                                     std::int16_t volume, std::string partitionName, std::string volumeName,
-                                     std::uint8_t outputMode)
-    : mProgressListener(progressListener), mCurrent(current), mTotal(total), mErrorListener(errorListener), mLog(log),
-      mBytesWritten(bytesWritten), mIgnoreAllErrors(ignoreAllErrors), mVolumeFolder(volumeFolder),
-      mFileSystem(fileSystem), mPartition(partition), mVolume(volume), mPartitionName(std::move(partitionName)),
-      mVolumeName(std::move(volumeName)), mOutputMode(outputMode)
-{
-}
+CVolumeConversion::CVolumeConversion(CVolumeContext context) : mContext(std::move(context)) {}
 
 CVolumeConversion::~CVolumeConversion() = default;
 
-std::uint32_t CVolumeConversion::ConvertVolume()
+EStepOutcome CVolumeConversion::ConvertVolume()
 {
     ScaleProgress(7);
-    if (const std::uint32_t result = ReadFiles(); result != NSConverter::kItemGoOn)
-        return result;
-    if (const std::uint32_t result = Report(GetConversionString(kAnalyzingSamplesId)); result != NSConverter::kItemGoOn)
-        return result;
+    if (const EStepOutcome outcome = ReadFiles(); IsStop(outcome))
+        return outcome;
+    if (const EStepOutcome outcome = Report(GetConversionString(kAnalyzingSamplesId)); IsStop(outcome))
+        return outcome;
 
     CParsedPrograms programs;
     for (const auto& program : mPrograms)
@@ -92,38 +83,44 @@ std::uint32_t CVolumeConversion::ConvertVolume()
 
     // From here a volume spans 14 steps: 12 for reading, one for the samples, one for the patches.
     ScaleProgress(2);
-    if (const std::uint32_t result = WriteSamples(); result != NSConverter::kItemGoOn)
-        return result;
-    const std::uint32_t result = WritePatches();
+    if (const EStepOutcome outcome = WriteSamples(); IsStop(outcome))
+        return outcome;
+    const EStepOutcome outcome = WritePatches();
     UnscaleProgress(2);
     UnscaleProgress(7);
-    return result;
+    return outcome;
 }
 
-std::uint32_t CVolumeConversion::ReadFiles()
+EStepOutcome CVolumeConversion::ForEachItem(std::size_t count, const std::function<EStepOutcome(std::size_t)>& step)
 {
-    const int fileCount = mFileSystem.GetFileCount(mPartition, mVolume);
-    if (fileCount <= 0)
-        return NSConverter::kItemGoOn;
-    const auto count = static_cast<std::uint32_t>(fileCount);
-    ScaleProgress(count);
-    for (std::int32_t i = 0; i < fileCount; ++i) {
-        std::string message;
-        if (const std::uint32_t result = ReadFile(i, message); result != NSConverter::kItemGoOn)
-            return result;
-        mCurrent += 5;
-        if (const std::uint32_t result = Advance(0, message); result != NSConverter::kItemGoOn)
-            return result;
+    if (count == 0)
+        return EStepOutcome::kGoOn;
+    ScaleProgress(static_cast<std::uint32_t>(count));
+    for (std::size_t i = 0; i < count; ++i) {
+        if (const EStepOutcome outcome = step(i); IsStop(outcome))
+            return outcome;
     }
-    UnscaleProgress(count);
-    return NSConverter::kItemGoOn;
+    UnscaleProgress(static_cast<std::uint32_t>(count));
+    return EStepOutcome::kGoOn;
 }
 
-std::uint32_t CVolumeConversion::ReadFile(std::int32_t index, std::string& message)
+EStepOutcome CVolumeConversion::ReadFiles()
+{
+    const int fileCount = mContext.fileSystem.GetFileCount(mContext.partition, mContext.volume);
+    return ForEachItem(fileCount > 0 ? static_cast<std::size_t>(fileCount) : 0, [this](std::size_t i) {
+        std::string message;
+        if (const EStepOutcome outcome = ReadFile(static_cast<std::int32_t>(i), message); IsStop(outcome))
+            return outcome;
+        mContext.current += 5;
+        return Advance(0, message);
+    });
+}
+
+EStepOutcome CVolumeConversion::ReadFile(std::int32_t index, std::string& message)
 {
     // The directory entry names the file for the report even when opening it fails.
     const NSAkaiFileSystemImplementation::CFileEntry entry =
-        mFileSystem.GetPartitionCache().GetPartition(mPartition).GetFile(mVolume, index);
+        mContext.fileSystem.GetPartitionCache().GetPartition(mContext.partition).GetFile(mContext.volume, index);
     const bool isSample = IsSampleKind(entry.kind);
     const bool isProgram = IsProgramKind(entry.kind);
     if (isSample)
@@ -131,14 +128,14 @@ std::uint32_t CVolumeConversion::ReadFile(std::int32_t index, std::string& messa
     else if (isProgram)
         message = Message(kReadingProgramId, entry.name);
     if (!isSample && !isProgram)
-        return NSConverter::kItemGoOn;
+        return EStepOutcome::kGoOn;
 
     bool opened = false;
     try {
-        NSAkaiFileSystem::CAkaiFile file(mFileSystem, mPartition, mVolume, index);
+        NSAkaiFileSystem::CAkaiFile file(mContext.fileSystem, mContext.partition, mContext.volume, index);
         opened = true;
-        if (const std::uint32_t result = Report(message); result != NSConverter::kItemGoOn)
-            return result;
+        if (const EStepOutcome outcome = Report(message); IsStop(outcome))
+            return outcome;
         NSAkaiConversionImplementation::CAkaiFileMedia media(file);
         std::vector<std::string> notes;
         if (isSample) {
@@ -153,127 +150,117 @@ std::uint32_t CVolumeConversion::ReadFile(std::int32_t index, std::string& messa
     } catch (const std::exception& failure) {
         const bool discFailed = !opened && (dynamic_cast<const NSTramvell::XRead*>(&failure) != nullptr ||
                                             dynamic_cast<const XFile*>(&failure) != nullptr);
-        if (discFailed || IsFatalAnywhere(failure)) {
-            NSConverter::LogSkippedItem(&failure, {entry.name, mPartitionName, mVolumeName, isSample, false}, mLog);
-            throw;
-        }
+        if (discFailed || IsFatalAnywhere(failure))
+            LogSkippedAndRethrow(failure, entry.name, isSample, false);
         return ReportFailure(&failure, entry.name, isSample, false);
     }
-    return NSConverter::kItemGoOn;
+    return EStepOutcome::kGoOn;
 }
 
-std::uint32_t CVolumeConversion::WriteSamples()
+EStepOutcome CVolumeConversion::WriteSamples()
 {
-    const std::size_t count = mOutputSamples.size();
-    if (count == 0)
-        return NSConverter::kItemGoOn;
-    ScaleProgress(static_cast<std::uint32_t>(count));
-    for (std::size_t k = 0; k < count; ++k) {
-        if (const std::uint32_t result = WriteSample(k); result != NSConverter::kItemGoOn)
-            return result;
-        // A stop asked for now is seen at the next report.
-        Advance(0, Message(kWritingSampleId, mOutputSamples[k].GetName()));
-    }
-    UnscaleProgress(static_cast<std::uint32_t>(count));
-    return NSConverter::kItemGoOn;
+    return ForEachItem(mOutputSamples.size(), [this](std::size_t k) {
+        if (const EStepOutcome outcome = WriteSample(k); IsStop(outcome))
+            return outcome;
+        // The answer is left unread: a stop asked for now is seen at the next report.
+        static_cast<void>(Advance(0, Message(kWritingSampleId, mOutputSamples[k].GetName())));
+        return EStepOutcome::kGoOn;
+    });
 }
 
-std::uint32_t CVolumeConversion::WriteSample(std::size_t index)
+EStepOutcome CVolumeConversion::WriteSample(std::size_t index)
 {
     const COutputSampleRecord record = mOutputSamples[index];
-    if (const std::uint32_t result = Report(Message(kConvertingSampleId, record.GetName()));
-        result != NSConverter::kItemGoOn)
-        return result;
-    if (record.GetLeftSample() == nullptr)
-        return NSConverter::kItemGoOn;
-
-    std::unique_ptr<NSConverterImplementation::COutputFileMemoryMedia> media;
     std::vector<std::string> notes;
-    try {
-        media = NSConverterImplementation::WriteSampleFile(*record.GetLeftSample(), record.GetRightSample());
-        notes = MakeSampleNotes(record);
-    } catch (const std::exception& failure) {
-        if (IsFatalAnywhere(failure)) {
-            NSConverter::LogSkippedItem(&failure, {record.GetName(), mPartitionName, mVolumeName, true, true}, mLog);
-            throw;
-        }
-        return ReportFailure(&failure, record.GetName(), true, true);
-    }
-    if (const std::uint32_t result = Report(Message(kWritingSampleId, record.GetName()));
-        result != NSConverter::kItemGoOn)
-        return result;
-
-    std::string storedName;
-    try {
-        storedName = NSAkaiConversionImplementation::CreateSampleFile(media->AsOutputFile(), mVolumeFolder,
-                                                                      record.GetName())
-                         .GetString();
-    } catch (const std::exception& failure) {
-        NSConverter::LogSkippedItem(&failure, {record.GetName(), mPartitionName, mVolumeName, true, true}, mLog);
-        throw;
-    }
-    const std::uint64_t size = static_cast<std::uint64_t>(media->AsOutputFile().GetSize());
-    mLog.AddSample({mPartitionName, mVolumeName, storedName, storedName, size, std::move(notes)});
-    // The patches refer to the name the file was stored under.
-    mOutputSamples[index] = COutputSampleRecord(record.GetLeftSample(), record.GetRightSample(), storedName, true);
-    mBytesWritten += size;
-    return NSConverter::kItemGoOn;
+    return WriteOutputItem({
+        record.GetName(),
+        true,
+        kConvertingSampleId,
+        kWritingSampleId,
+        [&]() -> COutputMedia {
+            if (record.GetLeftSample() == nullptr)
+                return nullptr;
+            COutputMedia media =
+                NSConverterImplementation::WriteSampleFile(*record.GetLeftSample(), record.GetRightSample());
+            notes = MakeSampleNotes(record);
+            return media;
+        },
+        [&](NSConverter::IOutputFileMedia& file) {
+            return NSAkaiConversionImplementation::CreateSampleFile(file, mContext.volumeFolder, record.GetName())
+                .GetString();
+        },
+        [&](const std::string& storedName, std::uint64_t sizeInBytes) {
+            mContext.log.AddSample({mContext.partitionName, mContext.volumeName, storedName, storedName, sizeInBytes,
+                                    std::move(notes)});
+            // The patches refer to the name the file was stored under.
+            mOutputSamples[index] =
+                COutputSampleRecord(record.GetLeftSample(), record.GetRightSample(), storedName, true);
+        },
+    });
 }
 
-std::uint32_t CVolumeConversion::WritePatches()
+EStepOutcome CVolumeConversion::WritePatches()
 {
-    const std::size_t count = mPrograms.size();
-    if (count == 0)
-        return NSConverter::kItemGoOn;
-    ScaleProgress(static_cast<std::uint32_t>(count));
-    for (std::size_t j = 0; j < count; ++j) {
-        if (const std::uint32_t result = WritePatch(j); result != NSConverter::kItemGoOn)
-            return result;
-        if (const std::uint32_t result = Advance(0, Message(kWritingProgramId, mPrograms[j]->GetName()));
-            result != NSConverter::kItemGoOn)
-            return result;
-    }
-    UnscaleProgress(static_cast<std::uint32_t>(count));
-    return NSConverter::kItemGoOn;
+    return ForEachItem(mPrograms.size(), [this](std::size_t j) {
+        if (const EStepOutcome outcome = WritePatch(j); IsStop(outcome))
+            return outcome;
+        return Advance(0, Message(kWritingProgramId, mPrograms[j]->GetName()));
+    });
 }
 
-std::uint32_t CVolumeConversion::WritePatch(std::size_t index)
+EStepOutcome CVolumeConversion::WritePatch(std::size_t index)
 {
     const NSAkaiParser::IAkaiProgram& program = *mPrograms[index];
     const std::string name = program.GetName();
-    if (const std::uint32_t result = Report(Message(kConvertingProgramId, name)); result != NSConverter::kItemGoOn)
-        return result;
-
     std::vector<std::string> references;
     std::vector<std::string> missingSamples;
-    std::unique_ptr<NSConverterImplementation::COutputFileMemoryMedia> media;
+    return WriteOutputItem({
+        name,
+        false,
+        kConvertingProgramId,
+        kWritingProgramId,
+        [&] {
+            return NSConverterImplementation::WritePatchFile(program, mOutputSamples, mSampleNameTable, references,
+                                                             missingSamples, mContext.outputMode);
+        },
+        [&](NSConverter::IOutputFileMedia& file) {
+            return NSAkaiConversionImplementation::CreatePatchFile(mContext.volumeFolder, name, file).GetString();
+        },
+        [&](const std::string& storedName, std::uint64_t sizeInBytes) {
+            const std::string shownName = WithoutExtension(storedName, GetConversionString(kPatchFileExtensionId));
+            mContext.log.AddPatch({mContext.partitionName, mContext.volumeName, storedName, shownName, sizeInBytes,
+                                   std::move(references), std::move(missingSamples), mProgramNotes[index]});
+        },
+    });
+}
+
+EStepOutcome CVolumeConversion::WriteOutputItem(const COutputItem& item)
+{
+    if (const EStepOutcome outcome = Report(Message(item.convertingMessageId, item.name)); IsStop(outcome))
+        return outcome;
+    COutputMedia media;
     try {
-        media = NSConverterImplementation::WritePatchFile(program, mOutputSamples, mSampleNameTable, references,
-                                                          missingSamples, mOutputMode);
+        media = item.build();
     } catch (const std::exception& failure) {
-        if (IsFatalAnywhere(failure)) {
-            NSConverter::LogSkippedItem(&failure, {name, mPartitionName, mVolumeName, false, true}, mLog);
-            throw;
-        }
-        return ReportFailure(&failure, name, false, true);
+        if (IsFatalAnywhere(failure))
+            LogSkippedAndRethrow(failure, item.name, item.isSample, true);
+        return ReportFailure(&failure, item.name, item.isSample, true);
     }
-    if (const std::uint32_t result = Report(Message(kWritingProgramId, name)); result != NSConverter::kItemGoOn)
-        return result;
+    if (media == nullptr)
+        return EStepOutcome::kGoOn;
+    if (const EStepOutcome outcome = Report(Message(item.writingMessageId, item.name)); IsStop(outcome))
+        return outcome;
 
     std::string storedName;
     try {
-        storedName = NSAkaiConversionImplementation::CreatePatchFile(mVolumeFolder, name, media->AsOutputFile()).GetString();
+        storedName = item.store(media->AsOutputFile());
     } catch (const std::exception& failure) {
-        NSConverter::LogSkippedItem(&failure, {name, mPartitionName, mVolumeName, false, true}, mLog);
-        throw;
+        LogSkippedAndRethrow(failure, item.name, item.isSample, true);
     }
-    const std::uint64_t size = static_cast<std::uint64_t>(media->AsOutputFile().GetSize());
-    const std::string shownName =
-        WithoutExtension(storedName, GetConversionString(kPatchFileExtensionId));
-    mLog.AddPatch({mPartitionName, mVolumeName, storedName, shownName, size, std::move(references),
-                   std::move(missingSamples), mProgramNotes[index]});
-    mBytesWritten += size;
-    return NSConverter::kItemGoOn;
+    const auto sizeInBytes = static_cast<std::uint64_t>(media->AsOutputFile().GetSize());
+    item.record(storedName, sizeInBytes);
+    mContext.bytesWritten += sizeInBytes;
+    return EStepOutcome::kGoOn;
 }
 
 std::vector<std::string> CVolumeConversion::MakeSampleNotes(const COutputSampleRecord& record) const
@@ -295,42 +282,45 @@ std::vector<std::string> CVolumeConversion::MakeSampleNotes(const COutputSampleR
     return notes;
 }
 
-std::uint32_t CVolumeConversion::ReportFailure(const std::exception* failure, const std::string& fileName,
-                                               bool isSample, bool converting)
+EStepOutcome CVolumeConversion::ReportFailure(const std::exception* failure, const std::string& fileName,
+                                              bool isSample, bool converting)
 {
-    return NSConverter::ReportItemError(failure, {fileName, mPartitionName, mVolumeName, isSample, converting},
-                                        mErrorListener, mLog, mIgnoreAllErrors);
+    return NSConverter::ReportItemError(
+        failure, {fileName, mContext.partitionName, mContext.volumeName, isSample, converting},
+        mContext.errorListener, mContext.log, mContext.ignoreAllErrors);
 }
 
-std::uint32_t CVolumeConversion::Report(const std::string& message)
+void CVolumeConversion::LogSkippedAndRethrow(const std::exception& failure, const std::string& fileName,
+                                             bool isSample, bool converting)
 {
-    switch (mProgressListener.ReportProgress(mCurrent, mTotal, mPartitionName, mVolumeName, message, mBytesWritten)) {
-    case NSProgressListener::kStopKeepOutput:
-        return NSConverter::kItemStopKeepOutput;
-    case NSProgressListener::kStopDeleteOutput:
-        return NSConverter::kItemStopDeleteOutput;
-    default:
-        return NSConverter::kItemGoOn;
-    }
+    NSConverter::LogSkippedItem(&failure, {fileName, mContext.partitionName, mContext.volumeName, isSample, converting},
+                                mContext.log);
+    throw;
 }
 
-std::uint32_t CVolumeConversion::Advance(std::uint64_t byteCount, const std::string& message)
+EStepOutcome CVolumeConversion::Report(const std::string& message)
 {
-    ++mCurrent;
-    mBytesWritten += byteCount;
+    return ReportProgress(mContext.progressListener, mContext.current, mContext.total, mContext.partitionName,
+                          mContext.volumeName, message, mContext.bytesWritten);
+}
+
+EStepOutcome CVolumeConversion::Advance(std::uint64_t byteCount, const std::string& message)
+{
+    ++mContext.current;
+    mContext.bytesWritten += byteCount;
     return Report(message);
 }
 
 void CVolumeConversion::ScaleProgress(std::uint32_t factor)
 {
-    mCurrent *= factor;
-    mTotal *= factor;
+    mContext.current *= factor;
+    mContext.total *= factor;
 }
 
 void CVolumeConversion::UnscaleProgress(std::uint32_t divisor)
 {
-    mCurrent /= divisor;
-    mTotal /= divisor;
+    mContext.current /= divisor;
+    mContext.total /= divisor;
 }
 
 } // namespace NSAkaiConversion

@@ -4,12 +4,13 @@
 // program and sample file; pair stereo halves and name the output files; write one WAVE file per output
 // sample; write one patch file per program. Windows builds only (it stores files).
 
-#include "conversion/log/ItemErrorReport.h"
+#include "conversion/log/StepOutcome.h"
 #include "conversion/patch/OutputSampleRecord.h"
 #include "conversion/patch/ZoneSamples.h"
 #include "framework/foundation/files/FileSpec.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,6 +21,12 @@ class CAkaiFileSystem;
 namespace NSAkaiParser {
 class IAkaiProgram;
 class IAkaiSample;
+}
+namespace NSConverter {
+class IOutputFileMedia;
+}
+namespace NSConverterImplementation {
+class COutputFileMemoryMedia;
 }
 namespace NSErrorListener {
 class IErrorListener;
@@ -33,67 +40,93 @@ class IProgressListener;
 
 namespace NSAkaiConversion {
 
-// Made by the disk walk for one volume and run once. The listeners, the log and the file system are
-// borrowed. A failing file is reported and skipped unless the user stops; running out of memory, a full
-// disk, a disc that cannot be read and any failure to store a file abort the whole conversion: the file
-// is logged as skipped and the exception passes on.
+// What the walk hands one volume. The listeners, the log and the file system are borrowed; bytesWritten
+// and ignoreAllErrors run on from the volume before and are read back after the volume.
+struct CVolumeContext
+{
+    NSProgressListener::IProgressListener& progressListener;
+    NSErrorListener::IErrorListener& errorListener;
+    NSLogger::ILog& log;
+    const NSAkaiFileSystem::CAkaiFileSystem& fileSystem;
+    std::int16_t partition;
+    std::int16_t volume;
+    // The names of the folders that the walk created for the partition and the volume.
+    std::string partitionName;
+    std::string volumeName;
+    NSTramvell::CDirSpec volumeFolder;
+    std::uint8_t outputMode;
+    // The volume's step of the walk's progress, which the phases subdivide.
+    std::uint32_t current;
+    std::uint32_t total;
+    std::uint64_t bytesWritten;
+    bool ignoreAllErrors;
+};
+
+// Made by the disk walk for one volume and run once. A failing file is reported and skipped unless the
+// user stops; running out of memory, a full disk, a disc that cannot be read and any failure to store a
+// file abort the whole conversion: the file is logged as skipped and the exception passes on.
 class CVolumeConversion
 {
 public:
-    // partitionName and volumeName are the names of the folders that the walk created for them.
-    CVolumeConversion(NSProgressListener::IProgressListener& progressListener, std::uint32_t current,
-                      std::uint32_t total, NSErrorListener::IErrorListener& errorListener, NSLogger::ILog& log,
-                      std::uint64_t bytesWritten, bool ignoreAllErrors, const NSTramvell::CDirSpec& volumeFolder,
-                      const NSAkaiFileSystem::CAkaiFileSystem& fileSystem, std::int16_t partition, std::int16_t volume,
-                      std::string partitionName, std::string volumeName, std::uint8_t outputMode);
+    explicit CVolumeConversion(CVolumeContext context);
     CVolumeConversion(const CVolumeConversion&) = delete;
     CVolumeConversion& operator=(const CVolumeConversion&) = delete;
     ~CVolumeConversion();
 
-    // 0 done (skipped files included), 1 stop keeping the output, 2 stop deleting it.
-    std::uint32_t ConvertVolume();
+    // kGoOn when the volume is done, skipped files included.
+    NSConverter::EStepOutcome ConvertVolume();
 
-    std::uint64_t GetBytesWritten() const { return mBytesWritten; }
-    bool GetIgnoreAllErrors() const { return mIgnoreAllErrors; }
+    std::uint64_t GetBytesWritten() const { return mContext.bytesWritten; }
+    bool GetIgnoreAllErrors() const { return mContext.ignoreAllErrors; }
 
 private:
-    std::uint32_t ReadFiles();
-    std::uint32_t ReadFile(std::int32_t index, std::string& message);
-    std::uint32_t WriteSamples();
-    std::uint32_t WriteSample(std::size_t index);
-    std::uint32_t WritePatches();
-    std::uint32_t WritePatch(std::size_t index);
+    using COutputMedia = std::unique_ptr<NSConverterImplementation::COutputFileMemoryMedia>;
+
+    // One output file, a sample or a patch, as the item step reports, builds, stores and logs it.
+    struct COutputItem
+    {
+        std::string name;
+        bool isSample;
+        std::uint32_t convertingMessageId;
+        std::uint32_t writingMessageId;
+        // Builds the file in memory; null when there is nothing to write.
+        std::function<COutputMedia()> build;
+        // Stores the file in the volume folder and returns the name it was stored under.
+        std::function<std::string(NSConverter::IOutputFileMedia& file)> store;
+        // Logs the stored file.
+        std::function<void(const std::string& storedName, std::uint64_t sizeInBytes)> record;
+    };
+
+    NSConverter::EStepOutcome ReadFiles();
+    NSConverter::EStepOutcome ReadFile(std::int32_t index, std::string& message);
+    NSConverter::EStepOutcome WriteSamples();
+    NSConverter::EStepOutcome WriteSample(std::size_t index);
+    NSConverter::EStepOutcome WritePatches();
+    NSConverter::EStepOutcome WritePatch(std::size_t index);
+    NSConverter::EStepOutcome WriteOutputItem(const COutputItem& item);
+    // Runs step for each of count items in a progress scale of its own; the first stop ends the phase.
+    NSConverter::EStepOutcome ForEachItem(std::size_t count,
+                                          const std::function<NSConverter::EStepOutcome(std::size_t)>& step);
 
     std::vector<std::string> MakeSampleNotes(const COutputSampleRecord& record) const;
-    std::uint32_t ReportFailure(const std::exception* failure, const std::string& fileName, bool isSample,
-                                bool converting);
+    NSConverter::EStepOutcome ReportFailure(const std::exception* failure, const std::string& fileName,
+                                            bool isSample, bool converting);
+    // Passes the file's failure on after logging the file as skipped.
+    [[noreturn]] void LogSkippedAndRethrow(const std::exception& failure, const std::string& fileName,
+                                           bool isSample, bool converting);
 
-    // Each turns the listener's answer into 0 go on, 1 stop keeping, 2 stop deleting.
-    std::uint32_t Report(const std::string& message);
-    std::uint32_t Advance(std::uint64_t byteCount, const std::string& message);
+    NSConverter::EStepOutcome Report(const std::string& message);
+    NSConverter::EStepOutcome Advance(std::uint64_t byteCount, const std::string& message);
     void ScaleProgress(std::uint32_t factor);
     void UnscaleProgress(std::uint32_t divisor);
 
-    NSProgressListener::IProgressListener& mProgressListener;
-    std::uint32_t mCurrent;
-    std::uint32_t mTotal;
-    NSErrorListener::IErrorListener& mErrorListener;
-    NSLogger::ILog& mLog;
-    std::uint64_t mBytesWritten;
-    bool mIgnoreAllErrors;
-    NSTramvell::CDirSpec mVolumeFolder;
-    const NSAkaiFileSystem::CAkaiFileSystem& mFileSystem;
-    std::int16_t mPartition;
-    std::int16_t mVolume;
+    CVolumeContext mContext;
     std::vector<std::unique_ptr<NSAkaiParser::IAkaiSample>> mSamples;
     std::vector<std::unique_ptr<NSAkaiParser::IAkaiProgram>> mPrograms;
     std::vector<std::vector<std::string>> mSampleNotes;
     std::vector<std::vector<std::string>> mProgramNotes;
     COutputSampleRecords mOutputSamples;
     CZoneTable mSampleNameTable;
-    std::string mPartitionName;
-    std::string mVolumeName;
-    std::uint8_t mOutputMode;
 };
 
 } // namespace NSAkaiConversion

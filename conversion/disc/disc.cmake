@@ -10,7 +10,8 @@ dravim_add_test(conversion_akai_file_media_tests
 # Converting a whole disc: the walk, the volumes, output names and the folders the files go to. The
 # platform-free half also builds natively; the Windows builds add what stores files and folders.
 set(DRAVIM_CONVERSION_DISC_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/OutputNames.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/OutputNames.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProgressReport.cpp)
 set(DRAVIM_CONVERSION_DISC_LIBS conversion_wave conversion_log conversion_patch conversion_akai_file_media akai_parsers
     akai_filesystem tramvell_paths tramvell_strings tramvell_core)
 if(DRAVIM_WINDOWS)

@@ -41,9 +41,9 @@ void LogSkippedItem(const std::exception* failure, const CFailedItem& item, NSLo
         log.AddSkippedProgram(entry);
 }
 
-std::uint32_t ReportItemError(const std::exception* failure, const CFailedItem& item,
-                              NSErrorListener::IErrorListener& errorListener, NSLogger::ILog& log,
-                              bool& ignoreAllErrors)
+EStepOutcome ReportItemError(const std::exception* failure, const CFailedItem& item,
+                             NSErrorListener::IErrorListener& errorListener, NSLogger::ILog& log,
+                             bool& ignoreAllErrors)
 {
     std::uint32_t sentenceId = 0;
     if (item.isSample)
@@ -55,18 +55,18 @@ std::uint32_t ReportItemError(const std::exception* failure, const CFailedItem& 
 
     LogSkippedItem(failure, item, log);
     if (ignoreAllErrors)
-        return kItemGoOn;
+        return EStepOutcome::kGoOn;
 
     switch (errorListener.ReportError(NSTramvell::ReplaceParameters(sentence, item.fileName, longCause))) {
     case NSErrorListener::kIgnoreAllErrors:
         ignoreAllErrors = true;
-        return kItemGoOn;
+        return EStepOutcome::kGoOn;
     case NSErrorListener::kAbortKeepOutput:
-        return kItemStopKeepOutput;
+        return EStepOutcome::kStopKeepOutput;
     case NSErrorListener::kAbortDeleteOutput:
-        return kItemStopDeleteOutput;
+        return EStepOutcome::kStopDeleteOutput;
     default:
-        return kItemGoOn;
+        return EStepOutcome::kGoOn;
     }
 }
 

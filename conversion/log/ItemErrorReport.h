@@ -3,6 +3,8 @@
 // The converter's one routine for a file it could not read or convert: a sentence for the user, a short
 // cause for the log, and the user's answer.
 
+#include "conversion/log/StepOutcome.h"
+
 #include <cstdint>
 #include <exception>
 #include <string>
@@ -15,11 +17,6 @@ class ILog;
 }
 
 namespace NSConverter {
-
-// Results of ReportItemError.
-constexpr std::uint32_t kItemGoOn = 0;
-constexpr std::uint32_t kItemStopKeepOutput = 1;
-constexpr std::uint32_t kItemStopDeleteOutput = 2;
 
 // The failed file and where it lies. isSample: a sample file (else a program); converting: the failure
 // came while converting (else while reading).
@@ -42,9 +39,9 @@ std::uint32_t GetShortCauseId(const std::exception* failure);
 void LogSkippedItem(const std::exception* failure, const CFailedItem& item, NSLogger::ILog& log);
 
 // Logs the item, then, unless ignoreAllErrors is set, asks the listener. "Ignore All Errors" sets
-// ignoreAllErrors. Returns kItemGoOn, kItemStopKeepOutput or kItemStopDeleteOutput.
-std::uint32_t ReportItemError(const std::exception* failure, const CFailedItem& item,
-                              NSErrorListener::IErrorListener& errorListener, NSLogger::ILog& log,
-                              bool& ignoreAllErrors);
+// ignoreAllErrors. A stop answer stops the conversion; every other answer goes on.
+EStepOutcome ReportItemError(const std::exception* failure, const CFailedItem& item,
+                             NSErrorListener::IErrorListener& errorListener, NSLogger::ILog& log,
+                             bool& ignoreAllErrors);
 
 } // namespace NSConverter

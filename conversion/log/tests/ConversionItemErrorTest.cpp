@@ -68,7 +68,7 @@ TEST_F(ConversionItemError, FailureTypeChoosesTheCausePair)
         CRecordingLog log;
         bool ignoreAll = false;
         EXPECT_EQ(NSConverter::ReportItemError(c.failure.get(), Item(true, true), listener, log, ignoreAll),
-                  NSConverter::kItemGoOn);
+                  NSConverter::EStepOutcome::kGoOn);
         ASSERT_EQ(listener.messages.size(), 1u);
         EXPECT_EQ(listener.messages[0],
                   "The sample GRAND PNO cannot be converted, because " + ConversionText(c.longEntry) + ".");
@@ -100,7 +100,8 @@ TEST_F(ConversionItemError, SentenceByKindAndStageAndProgramsGoToTheFirstList)
         CRecordingErrorListener listener;
         CRecordingLog log;
         bool ignoreAll = false;
-        NSConverter::ReportItemError(&failure, Item(c.isSample, c.converting), listener, log, ignoreAll);
+        static_cast<void>(
+            NSConverter::ReportItemError(&failure, Item(c.isSample, c.converting), listener, log, ignoreAll));
         ASSERT_EQ(listener.messages.size(), 1u);
         EXPECT_EQ(listener.messages[0], c.sentence);
         EXPECT_EQ(log.skippedSamples.size(), c.isSample ? 1u : 0u);
@@ -113,14 +114,14 @@ TEST_F(ConversionItemError, AnswersBecomeResults)
     const struct
     {
         std::uint32_t answer;
-        std::uint32_t result;
+        NSConverter::EStepOutcome result;
         bool ignoreAllAfter;
     } kCases[] = {
-        {NSErrorListener::kIgnoreError, NSConverter::kItemGoOn, false},
-        {NSErrorListener::kIgnoreAllErrors, NSConverter::kItemGoOn, true},
-        {NSErrorListener::kAbortKeepOutput, NSConverter::kItemStopKeepOutput, false},
-        {NSErrorListener::kAbortDeleteOutput, NSConverter::kItemStopDeleteOutput, false},
-        {77, NSConverter::kItemGoOn, false},
+        {NSErrorListener::kIgnoreError, NSConverter::EStepOutcome::kGoOn, false},
+        {NSErrorListener::kIgnoreAllErrors, NSConverter::EStepOutcome::kGoOn, true},
+        {NSErrorListener::kAbortKeepOutput, NSConverter::EStepOutcome::kStopKeepOutput, false},
+        {NSErrorListener::kAbortDeleteOutput, NSConverter::EStepOutcome::kStopDeleteOutput, false},
+        {77, NSConverter::EStepOutcome::kGoOn, false},
     };
     const XDiskFull failure;
     for (const auto& c : kCases) {
@@ -144,7 +145,7 @@ TEST_F(ConversionItemError, AfterIgnoreAllFailuresAreOnlyLogged)
     const NSTramvell::XBadFormat failure;
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(NSConverter::ReportItemError(&failure, Item(true, false), listener, log, ignoreAll),
-                  NSConverter::kItemGoOn);
+                  NSConverter::EStepOutcome::kGoOn);
     EXPECT_EQ(listener.messages.size(), 1u);
     EXPECT_EQ(log.skippedSamples.size(), 3u);
 }
