@@ -2,6 +2,7 @@
 
 #include <limits>
 #include <stdexcept>
+#include <utility>
 
 namespace NSConverterImplementation {
 namespace {
@@ -35,24 +36,46 @@ constexpr CZoneFieldLayout FrameWord32(const char* name)
     return {name, 4, CRange32(0, kLargest, 0), false, true};
 }
 
-constexpr std::array<CZoneFieldLayout, 16> kSampleMapLayout = {{
-    Byte("lowKey", 0, 127, 36),
-    Byte("highKey", 0, 127, 96),
-    Byte("lowVelocity", 1, 127, 1),
-    Byte("highVelocity", 1, 127, 127),
-    Byte("rootKey", 0, 127, 60),
-    Word16("fineTune", -50, 50, 0),
-    FrameWord32("sampleStart"),
-    FrameWord32("sampleEnd"),
-    FrameWord32("loopStart"),
-    FrameWord32("loopEnd"),
-    FrameWord32("frameCount"),
-    Byte("loopMode", 0, 3, 0),
-    Byte("firstReserved", 0),
-    Byte("velocityFadeLow", 0, 127, 0),
-    Byte("velocityFadeHigh", 1, 128, 128),
-    Byte("secondReserved", 0),
-}};
+// One entry of a block's layout table beside the field it describes.
+template <typename TBlock>
+struct CPlacedField
+{
+    typename TBlock::EField field;
+    CZoneFieldLayout layout;
+};
+
+// The layout table of a block; an entry out of its field's place in the zone record does not compile.
+template <typename TBlock, std::size_t N>
+consteval std::array<CZoneFieldLayout, N> InFieldOrder(const CPlacedField<TBlock> (&fields)[N])
+{
+    static_assert(N == TBlock::kFieldCount, "every field of the block has its layout");
+    for (std::size_t i = 0; i < N; ++i) {
+        if (fields[i].field != i)
+            throw "a layout entry out of its field's place";
+    }
+    return [&]<std::size_t... kIndex>(std::index_sequence<kIndex...>) {
+        return std::array<CZoneFieldLayout, N>{fields[kIndex].layout...};
+    }(std::make_index_sequence<N>());
+}
+
+constexpr auto kSampleMapLayout = InFieldOrder<CSampleMapBlock>({
+    {CSampleMapBlock::kLowKey, Byte("lowKey", 0, 127, 36)},
+    {CSampleMapBlock::kHighKey, Byte("highKey", 0, 127, 96)},
+    {CSampleMapBlock::kLowVelocity, Byte("lowVelocity", 1, 127, 1)},
+    {CSampleMapBlock::kHighVelocity, Byte("highVelocity", 1, 127, 127)},
+    {CSampleMapBlock::kRootKey, Byte("rootKey", 0, 127, 60)},
+    {CSampleMapBlock::kFineTune, Word16("fineTune", -50, 50, 0)},
+    {CSampleMapBlock::kSampleStart, FrameWord32("sampleStart")},
+    {CSampleMapBlock::kSampleEnd, FrameWord32("sampleEnd")},
+    {CSampleMapBlock::kLoopStart, FrameWord32("loopStart")},
+    {CSampleMapBlock::kLoopEnd, FrameWord32("loopEnd")},
+    {CSampleMapBlock::kFrameCount, FrameWord32("frameCount")},
+    {CSampleMapBlock::kLoopMode, Byte("loopMode", 0, 3, 0)},
+    {CSampleMapBlock::kFirstReserved, Byte("firstReserved", 0)},
+    {CSampleMapBlock::kVelocityFadeLow, Byte("velocityFadeLow", 0, 127, 0)},
+    {CSampleMapBlock::kVelocityFadeHigh, Byte("velocityFadeHigh", 1, 128, 128)},
+    {CSampleMapBlock::kSecondReserved, Byte("secondReserved", 0)},
+});
 
 constexpr std::array<CZoneFieldLayout, 23> kModulationLayout = {{
     Word32("amount1", -1000, 1000, 0),  Word32("amount2", -1000, 1000, 0),  Word32("amount3", -1000, 1000, 0),
@@ -64,69 +87,69 @@ constexpr std::array<CZoneFieldLayout, 23> kModulationLayout = {{
     Byte("switch9", 0),  Byte("switch10", 1), Byte("switch11", 1), Byte("switch12", 1),
 }};
 
-constexpr std::array<CZoneFieldLayout, 9> kPitchLfoLayout = {{
-    Byte("lfo1.typeByte", 1),
-    Word32("lfo1.rate", -9700, 4500, -536),
-    Byte("lfo1.stepByte", 0, 15, 10),
-    FlaggedWord32("lfo1.delay", -10500, 3986, -10500),
-    Byte("lfo1.targetByte", 101),
-    Word32("lfo1.pitchAmount", -2400, 2400, 0),
-    Word32("lfo1.firstAmount", -1000, 1000, 0),
-    Word32("lfo1.secondAmount", -1000, 1000, 0),
-    Byte("lfo1.endByte", 89),
-}};
+constexpr auto kPitchLfoLayout = InFieldOrder<CPitchLfoBlock>({
+    {CPitchLfoBlock::kTypeByte, Byte("lfo1.typeByte", 1)},
+    {CPitchLfoBlock::kRate, Word32("lfo1.rate", -9700, 4500, -536)},
+    {CPitchLfoBlock::kStepByte, Byte("lfo1.stepByte", 0, 15, 10)},
+    {CPitchLfoBlock::kDelay, FlaggedWord32("lfo1.delay", -10500, 3986, -10500)},
+    {CPitchLfoBlock::kTargetByte, Byte("lfo1.targetByte", 101)},
+    {CPitchLfoBlock::kPitchAmount, Word32("lfo1.pitchAmount", -2400, 2400, 0)},
+    {CPitchLfoBlock::kFirstAmount, Word32("lfo1.firstAmount", -1000, 1000, 0)},
+    {CPitchLfoBlock::kSecondAmount, Word32("lfo1.secondAmount", -1000, 1000, 0)},
+    {CPitchLfoBlock::kEndByte, Byte("lfo1.endByte", 89)},
+});
 
-constexpr std::array<CZoneFieldLayout, 4> kPanLfoLayout = {{
-    Word32("lfo2.rate", -9700, 4500, -536),
-    FlaggedWord32("lfo2.delay", -10500, 3986, -10500),
-    Word32("lfo2.pitchAmount", -2400, 2400, 0),
-    Word32("lfo2.amount", -1000, 1000, 0),
-}};
+constexpr auto kPanLfoLayout = InFieldOrder<CPanLfoBlock>({
+    {CPanLfoBlock::kRate, Word32("lfo2.rate", -9700, 4500, -536)},
+    {CPanLfoBlock::kDelay, FlaggedWord32("lfo2.delay", -10500, 3986, -10500)},
+    {CPanLfoBlock::kPitchAmount, Word32("lfo2.pitchAmount", -2400, 2400, 0)},
+    {CPanLfoBlock::kAmount, Word32("lfo2.amount", -1000, 1000, 0)},
+});
 
-constexpr std::array<CZoneFieldLayout, 9> kModulationEnvelopeLayout = {{
-    FlaggedWord32("modEnv.delay", -10500, 3986, -10500),
-    FlaggedWord32("modEnv.attack", -14400, 6774, -13159),
-    FlaggedWord32("modEnv.hold", -14400, 6774, -14400),
-    Word32("modEnv.decay", -14400, 6774, -1200),
-    Word32("modEnv.sustain", 0, 1000, 0),
-    Word32("modEnv.release", -14400, 6774, -1200),
-    Word32("modEnv.curve", -200, 200, 0),
-    Word32("modEnv.amount", -1000, 1000, 0),
-    Word32("modEnv.pitchAmount", -4800, 4800, 0),
-}};
+constexpr auto kModulationEnvelopeLayout = InFieldOrder<CModulationEnvelopeBlock>({
+    {CModulationEnvelopeBlock::kDelay, FlaggedWord32("modEnv.delay", -10500, 3986, -10500)},
+    {CModulationEnvelopeBlock::kAttack, FlaggedWord32("modEnv.attack", -14400, 6774, -13159)},
+    {CModulationEnvelopeBlock::kHold, FlaggedWord32("modEnv.hold", -14400, 6774, -14400)},
+    {CModulationEnvelopeBlock::kDecay, Word32("modEnv.decay", -14400, 6774, -1200)},
+    {CModulationEnvelopeBlock::kSustain, Word32("modEnv.sustain", 0, 1000, 0)},
+    {CModulationEnvelopeBlock::kRelease, Word32("modEnv.release", -14400, 6774, -1200)},
+    {CModulationEnvelopeBlock::kCurve, Word32("modEnv.curve", -200, 200, 0)},
+    {CModulationEnvelopeBlock::kAmount, Word32("modEnv.amount", -1000, 1000, 0)},
+    {CModulationEnvelopeBlock::kPitchAmount, Word32("modEnv.pitchAmount", -4800, 4800, 0)},
+});
 
-constexpr std::array<CZoneFieldLayout, 5> kTuningLayout = {{
-    Byte("bendRange", 0, 24, 7),
-    Byte("octave", -5, 5, 0),
-    Word16("semitone", -12, 12, 0),
-    Word16("cents", -50, 50, 0),
-    Word32("pitchKeyTracking", 0, 1200, 100),
-}};
+constexpr auto kTuningLayout = InFieldOrder<CTuningBlock>({
+    {CTuningBlock::kBendRange, Byte("bendRange", 0, 24, 7)},
+    {CTuningBlock::kOctave, Byte("octave", -5, 5, 0)},
+    {CTuningBlock::kSemitone, Word16("semitone", -12, 12, 0)},
+    {CTuningBlock::kCents, Word16("cents", -50, 50, 0)},
+    {CTuningBlock::kKeyTracking, Word32("pitchKeyTracking", 0, 1200, 100)},
+});
 
-constexpr std::array<CZoneFieldLayout, 5> kFilterLayout = {{
-    Byte("filter.mode", 1),
-    Word32("filter.frequency", 0, 14100, 14100),
-    Word32("filter.resonance", 0, 1000, 0),
-    Byte("filter.typeByte", 61),
-    Word32("filter.keyTracking", 0, 1200, 0),
-}};
+constexpr auto kFilterLayout = InFieldOrder<CFilterBlock>({
+    {CFilterBlock::kMode, Byte("filter.mode", 1)},
+    {CFilterBlock::kFrequency, Word32("filter.frequency", 0, 14100, 14100)},
+    {CFilterBlock::kResonance, Word32("filter.resonance", 0, 1000, 0)},
+    {CFilterBlock::kTypeByte, Byte("filter.typeByte", 61)},
+    {CFilterBlock::kKeyTracking, Word32("filter.keyTracking", 0, 1200, 0)},
+});
 
-constexpr std::array<CZoneFieldLayout, 8> kAmplitudeEnvelopeLayout = {{
-    FlaggedWord32("ampEnv.delay", -10500, 3986, -10500),
-    FlaggedWord32("ampEnv.attack", -14400, 6774, -13159),
-    FlaggedWord32("ampEnv.hold", -14400, 6774, -14400),
-    Word32("ampEnv.decay", -14400, 6774, -7271),
-    Word32("ampEnv.sustainGain", -1440, 0, 0),
-    Word32("ampEnv.release", -14400, 6774, -7271),
-    Word32("ampEnv.curve", -200, 200, 0),
-    Word32("level", -1440, 846, 0),
-}};
+constexpr auto kAmplitudeEnvelopeLayout = InFieldOrder<CAmplitudeEnvelopeBlock>({
+    {CAmplitudeEnvelopeBlock::kDelay, FlaggedWord32("ampEnv.delay", -10500, 3986, -10500)},
+    {CAmplitudeEnvelopeBlock::kAttack, FlaggedWord32("ampEnv.attack", -14400, 6774, -13159)},
+    {CAmplitudeEnvelopeBlock::kHold, FlaggedWord32("ampEnv.hold", -14400, 6774, -14400)},
+    {CAmplitudeEnvelopeBlock::kDecay, Word32("ampEnv.decay", -14400, 6774, -7271)},
+    {CAmplitudeEnvelopeBlock::kSustainGain, Word32("ampEnv.sustainGain", -1440, 0, 0)},
+    {CAmplitudeEnvelopeBlock::kRelease, Word32("ampEnv.release", -14400, 6774, -7271)},
+    {CAmplitudeEnvelopeBlock::kCurve, Word32("ampEnv.curve", -200, 200, 0)},
+    {CAmplitudeEnvelopeBlock::kLevel, Word32("level", -1440, 846, 0)},
+});
 
-constexpr std::array<CZoneFieldLayout, 3> kPanLayout = {{
-    Word32("pan", -1000, 1000, 0),
-    Byte("panTypeByte", 87),
-    Word32("panAmount", 0, 1000, 0),
-}};
+constexpr auto kPanLayout = InFieldOrder<CPanBlock>({
+    {CPanBlock::kPan, Word32("pan", -1000, 1000, 0)},
+    {CPanBlock::kTypeByte, Byte("panTypeByte", 87)},
+    {CPanBlock::kAmount, Word32("panAmount", 0, 1000, 0)},
+});
 
 } // namespace
 

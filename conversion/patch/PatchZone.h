@@ -54,6 +54,27 @@ protected:
 class CSampleMapBlock : public CPatchBlock<16>
 {
 public:
+    // The fields in their order in the zone record, which the layout table follows.
+    enum EField : std::size_t
+    {
+        kLowKey,
+        kHighKey,
+        kLowVelocity,
+        kHighVelocity,
+        kRootKey,
+        kFineTune,
+        kSampleStart,
+        kSampleEnd,
+        kLoopStart,
+        kLoopEnd,
+        kFrameCount,
+        kLoopMode,
+        kFirstReserved,
+        kVelocityFadeLow,
+        kVelocityFadeHigh,
+        kSecondReserved,
+    };
+
     static const std::array<CZoneFieldLayout, kFieldCount>& GetLayout();
 
     CSampleMapBlock();
@@ -65,44 +86,52 @@ public:
     void ClampToRanges() { ClampFields(GetLayout()); }
     bool operator==(const CSampleMapBlock&) const = default;
 
-    std::int32_t GetLowKey() const { return mValues[0]; }
-    void SetLowKey(std::int32_t value) { mValues[0] = value; }
-    std::int32_t GetHighKey() const { return mValues[1]; }
-    void SetHighKey(std::int32_t value) { mValues[1] = value; }
-    std::int32_t GetLowVelocity() const { return mValues[2]; }
-    void SetLowVelocity(std::int32_t value) { mValues[2] = value; }
-    std::int32_t GetHighVelocity() const { return mValues[3]; }
-    void SetHighVelocity(std::int32_t value) { mValues[3] = value; }
-    std::int32_t GetRootKey() const { return mValues[4]; }
-    void SetRootKey(std::int32_t value) { mValues[4] = value; }
-    std::int32_t GetFineTune() const { return mValues[5]; }
-    void SetFineTune(std::int32_t value) { mValues[5] = value; }
-    std::int32_t GetSampleStart() const { return mValues[6]; }
-    void SetSampleStart(std::int32_t value) { mValues[6] = value; }
-    std::int32_t GetSampleEnd() const { return mValues[7]; }
-    void SetSampleEnd(std::int32_t value) { mValues[7] = value; }
-    std::int32_t GetLoopStart() const { return mValues[8]; }
-    void SetLoopStart(std::int32_t value) { mValues[8] = value; }
-    std::int32_t GetLoopEnd() const { return mValues[9]; }
-    void SetLoopEnd(std::int32_t value) { mValues[9] = value; }
-    std::int32_t GetFrameCount() const { return mValues[10]; }
-    void SetFrameCount(std::int32_t value) { mValues[10] = value; }
-    std::int32_t GetLoopMode() const { return mValues[11]; }
-    void SetLoopMode(std::int32_t value) { mValues[11] = value; }
-    std::int32_t GetFirstReserved() const { return mValues[12]; }
-    void SetFirstReserved(std::int32_t value) { mValues[12] = value; }
-    std::int32_t GetVelocityFadeLow() const { return mValues[13]; }
-    void SetVelocityFadeLow(std::int32_t value) { mValues[13] = value; }
-    std::int32_t GetVelocityFadeHigh() const { return mValues[14]; }
-    void SetVelocityFadeHigh(std::int32_t value) { mValues[14] = value; }
-    std::int32_t GetSecondReserved() const { return mValues[15]; }
-    void SetSecondReserved(std::int32_t value) { mValues[15] = value; }
+    std::int32_t GetLowKey() const { return mValues[kLowKey]; }
+    void SetLowKey(std::int32_t value) { mValues[kLowKey] = value; }
+    std::int32_t GetHighKey() const { return mValues[kHighKey]; }
+    void SetHighKey(std::int32_t value) { mValues[kHighKey] = value; }
+    std::int32_t GetLowVelocity() const { return mValues[kLowVelocity]; }
+    void SetLowVelocity(std::int32_t value) { mValues[kLowVelocity] = value; }
+    std::int32_t GetHighVelocity() const { return mValues[kHighVelocity]; }
+    void SetHighVelocity(std::int32_t value) { mValues[kHighVelocity] = value; }
+    std::int32_t GetRootKey() const { return mValues[kRootKey]; }
+    void SetRootKey(std::int32_t value) { mValues[kRootKey] = value; }
+    std::int32_t GetFineTune() const { return mValues[kFineTune]; }
+    void SetFineTune(std::int32_t value) { mValues[kFineTune] = value; }
+    std::int32_t GetSampleStart() const { return mValues[kSampleStart]; }
+    void SetSampleStart(std::int32_t value) { mValues[kSampleStart] = value; }
+    std::int32_t GetSampleEnd() const { return mValues[kSampleEnd]; }
+    void SetSampleEnd(std::int32_t value) { mValues[kSampleEnd] = value; }
+    std::int32_t GetLoopStart() const { return mValues[kLoopStart]; }
+    void SetLoopStart(std::int32_t value) { mValues[kLoopStart] = value; }
+    std::int32_t GetLoopEnd() const { return mValues[kLoopEnd]; }
+    void SetLoopEnd(std::int32_t value) { mValues[kLoopEnd] = value; }
+    std::int32_t GetFrameCount() const { return mValues[kFrameCount]; }
+    void SetFrameCount(std::int32_t value) { mValues[kFrameCount] = value; }
+    std::int32_t GetLoopMode() const { return mValues[kLoopMode]; }
+    void SetLoopMode(std::int32_t value) { mValues[kLoopMode] = value; }
+    std::int32_t GetFirstReserved() const { return mValues[kFirstReserved]; }
+    void SetFirstReserved(std::int32_t value) { mValues[kFirstReserved] = value; }
+    std::int32_t GetVelocityFadeLow() const { return mValues[kVelocityFadeLow]; }
+    void SetVelocityFadeLow(std::int32_t value) { mValues[kVelocityFadeLow] = value; }
+    std::int32_t GetVelocityFadeHigh() const { return mValues[kVelocityFadeHigh]; }
+    void SetVelocityFadeHigh(std::int32_t value) { mValues[kVelocityFadeHigh] = value; }
+    std::int32_t GetSecondReserved() const { return mValues[kSecondReserved]; }
+    void SetSecondReserved(std::int32_t value) { mValues[kSecondReserved] = value; }
 };
 
 // Block 2: eleven modulation amounts and twelve switch bytes.
 class CModulationBlock : public CPatchBlock<23>
 {
 public:
+    // The amounts that the conversion fills by name; the others keep their defaults.
+    enum EField : std::size_t
+    {
+        kLfoModulationRatio = 2,
+        kFilterModulation = 6,
+        kVelocityToLevel = 8,
+    };
+
     static constexpr std::size_t kAmountCount = 11;
     static constexpr std::size_t kSwitchCount = 12;
     static const std::array<CZoneFieldLayout, kFieldCount>& GetLayout();
@@ -118,12 +147,12 @@ public:
     std::int32_t GetSwitch(std::size_t index) const { return GetField(SwitchField(index)); }
     void SetSwitch(std::size_t index, std::int32_t value) { SetField(SwitchField(index), value); }
 
-    std::int32_t GetLfoModulationRatio() const { return mValues[2]; }
-    void SetLfoModulationRatio(std::int32_t value) { mValues[2] = value; }
-    std::int32_t GetFilterModulation() const { return mValues[6]; }
-    void SetFilterModulation(std::int32_t value) { mValues[6] = value; }
-    std::int32_t GetVelocityToLevel() const { return mValues[8]; }
-    void SetVelocityToLevel(std::int32_t value) { mValues[8] = value; }
+    std::int32_t GetLfoModulationRatio() const { return mValues[kLfoModulationRatio]; }
+    void SetLfoModulationRatio(std::int32_t value) { mValues[kLfoModulationRatio] = value; }
+    std::int32_t GetFilterModulation() const { return mValues[kFilterModulation]; }
+    void SetFilterModulation(std::int32_t value) { mValues[kFilterModulation] = value; }
+    std::int32_t GetVelocityToLevel() const { return mValues[kVelocityToLevel]; }
+    void SetVelocityToLevel(std::int32_t value) { mValues[kVelocityToLevel] = value; }
 
 private:
     // std::out_of_range past the amounts or the switches.
@@ -135,6 +164,20 @@ private:
 class CPitchLfoBlock : public CPatchBlock<9>
 {
 public:
+    // The fields in their order in the zone record, which the layout table follows.
+    enum EField : std::size_t
+    {
+        kTypeByte,
+        kRate,
+        kStepByte,
+        kDelay,
+        kTargetByte,
+        kPitchAmount,
+        kFirstAmount,
+        kSecondAmount,
+        kEndByte,
+    };
+
     static const std::array<CZoneFieldLayout, kFieldCount>& GetLayout();
 
     CPitchLfoBlock();
@@ -144,30 +187,39 @@ public:
     void ClampToRanges() { ClampFields(GetLayout()); }
     bool operator==(const CPitchLfoBlock&) const = default;
 
-    std::int32_t GetTypeByte() const { return mValues[0]; }
-    void SetTypeByte(std::int32_t value) { mValues[0] = value; }
-    std::int32_t GetRate() const { return mValues[1]; }
-    void SetRate(std::int32_t value) { mValues[1] = value; }
-    std::int32_t GetStepByte() const { return mValues[2]; }
-    void SetStepByte(std::int32_t value) { mValues[2] = value; }
-    std::int32_t GetDelay() const { return mValues[3]; }
-    void SetDelay(std::int32_t value) { mValues[3] = value; }
-    std::int32_t GetTargetByte() const { return mValues[4]; }
-    void SetTargetByte(std::int32_t value) { mValues[4] = value; }
-    std::int32_t GetPitchAmount() const { return mValues[5]; }
-    void SetPitchAmount(std::int32_t value) { mValues[5] = value; }
-    std::int32_t GetFirstAmount() const { return mValues[6]; }
-    void SetFirstAmount(std::int32_t value) { mValues[6] = value; }
-    std::int32_t GetSecondAmount() const { return mValues[7]; }
-    void SetSecondAmount(std::int32_t value) { mValues[7] = value; }
-    std::int32_t GetEndByte() const { return mValues[8]; }
-    void SetEndByte(std::int32_t value) { mValues[8] = value; }
+    std::int32_t GetTypeByte() const { return mValues[kTypeByte]; }
+    void SetTypeByte(std::int32_t value) { mValues[kTypeByte] = value; }
+    std::int32_t GetRate() const { return mValues[kRate]; }
+    void SetRate(std::int32_t value) { mValues[kRate] = value; }
+    std::int32_t GetStepByte() const { return mValues[kStepByte]; }
+    void SetStepByte(std::int32_t value) { mValues[kStepByte] = value; }
+    std::int32_t GetDelay() const { return mValues[kDelay]; }
+    void SetDelay(std::int32_t value) { mValues[kDelay] = value; }
+    std::int32_t GetTargetByte() const { return mValues[kTargetByte]; }
+    void SetTargetByte(std::int32_t value) { mValues[kTargetByte] = value; }
+    std::int32_t GetPitchAmount() const { return mValues[kPitchAmount]; }
+    void SetPitchAmount(std::int32_t value) { mValues[kPitchAmount] = value; }
+    std::int32_t GetFirstAmount() const { return mValues[kFirstAmount]; }
+    void SetFirstAmount(std::int32_t value) { mValues[kFirstAmount] = value; }
+    std::int32_t GetSecondAmount() const { return mValues[kSecondAmount]; }
+    void SetSecondAmount(std::int32_t value) { mValues[kSecondAmount] = value; }
+    std::int32_t GetEndByte() const { return mValues[kEndByte]; }
+    void SetEndByte(std::int32_t value) { mValues[kEndByte] = value; }
 };
 
 // Block 4: the second LFO, which moves the pan.
 class CPanLfoBlock : public CPatchBlock<4>
 {
 public:
+    // The fields in their order in the zone record, which the layout table follows.
+    enum EField : std::size_t
+    {
+        kRate,
+        kDelay,
+        kPitchAmount,
+        kAmount,
+    };
+
     static const std::array<CZoneFieldLayout, kFieldCount>& GetLayout();
 
     CPanLfoBlock();
@@ -175,14 +227,14 @@ public:
     void ClampToRanges() { ClampFields(GetLayout()); }
     bool operator==(const CPanLfoBlock&) const = default;
 
-    std::int32_t GetRate() const { return mValues[0]; }
-    void SetRate(std::int32_t value) { mValues[0] = value; }
-    std::int32_t GetDelay() const { return mValues[1]; }
-    void SetDelay(std::int32_t value) { mValues[1] = value; }
-    std::int32_t GetPitchAmount() const { return mValues[2]; }
-    void SetPitchAmount(std::int32_t value) { mValues[2] = value; }
-    std::int32_t GetAmount() const { return mValues[3]; }
-    void SetAmount(std::int32_t value) { mValues[3] = value; }
+    std::int32_t GetRate() const { return mValues[kRate]; }
+    void SetRate(std::int32_t value) { mValues[kRate] = value; }
+    std::int32_t GetDelay() const { return mValues[kDelay]; }
+    void SetDelay(std::int32_t value) { mValues[kDelay] = value; }
+    std::int32_t GetPitchAmount() const { return mValues[kPitchAmount]; }
+    void SetPitchAmount(std::int32_t value) { mValues[kPitchAmount] = value; }
+    std::int32_t GetAmount() const { return mValues[kAmount]; }
+    void SetAmount(std::int32_t value) { mValues[kAmount] = value; }
 };
 
 // Blocks 5 and 8 share their first seven values: delay, attack, hold, decay, sustain, release, curve.
@@ -190,6 +242,20 @@ public:
 class CModulationEnvelopeBlock : public CPatchBlock<9>
 {
 public:
+    // The fields in their order in the zone record, which the layout table follows.
+    enum EField : std::size_t
+    {
+        kDelay,
+        kAttack,
+        kHold,
+        kDecay,
+        kSustain,
+        kRelease,
+        kCurve,
+        kAmount,
+        kPitchAmount,
+    };
+
     static const std::array<CZoneFieldLayout, kFieldCount>& GetLayout();
 
     CModulationEnvelopeBlock();
@@ -199,30 +265,40 @@ public:
     void ClampToRanges() { ClampFields(GetLayout()); }
     bool operator==(const CModulationEnvelopeBlock&) const = default;
 
-    std::int32_t GetDelay() const { return mValues[0]; }
-    void SetDelay(std::int32_t value) { mValues[0] = value; }
-    std::int32_t GetAttack() const { return mValues[1]; }
-    void SetAttack(std::int32_t value) { mValues[1] = value; }
-    std::int32_t GetHold() const { return mValues[2]; }
-    void SetHold(std::int32_t value) { mValues[2] = value; }
-    std::int32_t GetDecay() const { return mValues[3]; }
-    void SetDecay(std::int32_t value) { mValues[3] = value; }
-    std::int32_t GetSustain() const { return mValues[4]; }
-    void SetSustain(std::int32_t value) { mValues[4] = value; }
-    std::int32_t GetRelease() const { return mValues[5]; }
-    void SetRelease(std::int32_t value) { mValues[5] = value; }
-    std::int32_t GetCurve() const { return mValues[6]; }
-    void SetCurve(std::int32_t value) { mValues[6] = value; }
-    std::int32_t GetAmount() const { return mValues[7]; }
-    void SetAmount(std::int32_t value) { mValues[7] = value; }
-    std::int32_t GetPitchAmount() const { return mValues[8]; }
-    void SetPitchAmount(std::int32_t value) { mValues[8] = value; }
+    std::int32_t GetDelay() const { return mValues[kDelay]; }
+    void SetDelay(std::int32_t value) { mValues[kDelay] = value; }
+    std::int32_t GetAttack() const { return mValues[kAttack]; }
+    void SetAttack(std::int32_t value) { mValues[kAttack] = value; }
+    std::int32_t GetHold() const { return mValues[kHold]; }
+    void SetHold(std::int32_t value) { mValues[kHold] = value; }
+    std::int32_t GetDecay() const { return mValues[kDecay]; }
+    void SetDecay(std::int32_t value) { mValues[kDecay] = value; }
+    std::int32_t GetSustain() const { return mValues[kSustain]; }
+    void SetSustain(std::int32_t value) { mValues[kSustain] = value; }
+    std::int32_t GetRelease() const { return mValues[kRelease]; }
+    void SetRelease(std::int32_t value) { mValues[kRelease] = value; }
+    std::int32_t GetCurve() const { return mValues[kCurve]; }
+    void SetCurve(std::int32_t value) { mValues[kCurve] = value; }
+    std::int32_t GetAmount() const { return mValues[kAmount]; }
+    void SetAmount(std::int32_t value) { mValues[kAmount] = value; }
+    std::int32_t GetPitchAmount() const { return mValues[kPitchAmount]; }
+    void SetPitchAmount(std::int32_t value) { mValues[kPitchAmount] = value; }
 };
 
 // Block 6: bend range, transposition and key tracking of the pitch.
 class CTuningBlock : public CPatchBlock<5>
 {
 public:
+    // The fields in their order in the zone record, which the layout table follows.
+    enum EField : std::size_t
+    {
+        kBendRange,
+        kOctave,
+        kSemitone,
+        kCents,
+        kKeyTracking,
+    };
+
     static const std::array<CZoneFieldLayout, kFieldCount>& GetLayout();
 
     CTuningBlock();
@@ -231,22 +307,32 @@ public:
     void ClampToRanges() { ClampFields(GetLayout()); }
     bool operator==(const CTuningBlock&) const = default;
 
-    std::int32_t GetBendRange() const { return mValues[0]; }
-    void SetBendRange(std::int32_t value) { mValues[0] = value; }
-    std::int32_t GetOctave() const { return mValues[1]; }
-    void SetOctave(std::int32_t value) { mValues[1] = value; }
-    std::int32_t GetSemitone() const { return mValues[2]; }
-    void SetSemitone(std::int32_t value) { mValues[2] = value; }
-    std::int32_t GetCents() const { return mValues[3]; }
-    void SetCents(std::int32_t value) { mValues[3] = value; }
-    std::int32_t GetKeyTracking() const { return mValues[4]; }
-    void SetKeyTracking(std::int32_t value) { mValues[4] = value; }
+    std::int32_t GetBendRange() const { return mValues[kBendRange]; }
+    void SetBendRange(std::int32_t value) { mValues[kBendRange] = value; }
+    std::int32_t GetOctave() const { return mValues[kOctave]; }
+    void SetOctave(std::int32_t value) { mValues[kOctave] = value; }
+    std::int32_t GetSemitone() const { return mValues[kSemitone]; }
+    void SetSemitone(std::int32_t value) { mValues[kSemitone] = value; }
+    std::int32_t GetCents() const { return mValues[kCents]; }
+    void SetCents(std::int32_t value) { mValues[kCents] = value; }
+    std::int32_t GetKeyTracking() const { return mValues[kKeyTracking]; }
+    void SetKeyTracking(std::int32_t value) { mValues[kKeyTracking] = value; }
 };
 
 // Block 7: the filter.
 class CFilterBlock : public CPatchBlock<5>
 {
 public:
+    // The fields in their order in the zone record, which the layout table follows.
+    enum EField : std::size_t
+    {
+        kMode,
+        kFrequency,
+        kResonance,
+        kTypeByte,
+        kKeyTracking,
+    };
+
     static const std::array<CZoneFieldLayout, kFieldCount>& GetLayout();
 
     CFilterBlock();
@@ -255,22 +341,35 @@ public:
     void ClampToRanges() { ClampFields(GetLayout()); }
     bool operator==(const CFilterBlock&) const = default;
 
-    std::int32_t GetMode() const { return mValues[0]; }
-    void SetMode(std::int32_t value) { mValues[0] = value; }
-    std::int32_t GetFrequency() const { return mValues[1]; }
-    void SetFrequency(std::int32_t value) { mValues[1] = value; }
-    std::int32_t GetResonance() const { return mValues[2]; }
-    void SetResonance(std::int32_t value) { mValues[2] = value; }
-    std::int32_t GetTypeByte() const { return mValues[3]; }
-    void SetTypeByte(std::int32_t value) { mValues[3] = value; }
-    std::int32_t GetKeyTracking() const { return mValues[4]; }
-    void SetKeyTracking(std::int32_t value) { mValues[4] = value; }
+    std::int32_t GetMode() const { return mValues[kMode]; }
+    void SetMode(std::int32_t value) { mValues[kMode] = value; }
+    std::int32_t GetFrequency() const { return mValues[kFrequency]; }
+    void SetFrequency(std::int32_t value) { mValues[kFrequency] = value; }
+    std::int32_t GetResonance() const { return mValues[kResonance]; }
+    void SetResonance(std::int32_t value) { mValues[kResonance] = value; }
+    std::int32_t GetTypeByte() const { return mValues[kTypeByte]; }
+    void SetTypeByte(std::int32_t value) { mValues[kTypeByte] = value; }
+    std::int32_t GetKeyTracking() const { return mValues[kKeyTracking]; }
+    void SetKeyTracking(std::int32_t value) { mValues[kKeyTracking] = value; }
 };
 
 // Block 8: the amplitude envelope and the zone's level.
 class CAmplitudeEnvelopeBlock : public CPatchBlock<8>
 {
 public:
+    // The fields in their order in the zone record, which the layout table follows.
+    enum EField : std::size_t
+    {
+        kDelay,
+        kAttack,
+        kHold,
+        kDecay,
+        kSustainGain,
+        kRelease,
+        kCurve,
+        kLevel,
+    };
+
     static const std::array<CZoneFieldLayout, kFieldCount>& GetLayout();
 
     CAmplitudeEnvelopeBlock();
@@ -279,28 +378,36 @@ public:
     void ClampToRanges() { ClampFields(GetLayout()); }
     bool operator==(const CAmplitudeEnvelopeBlock&) const = default;
 
-    std::int32_t GetDelay() const { return mValues[0]; }
-    void SetDelay(std::int32_t value) { mValues[0] = value; }
-    std::int32_t GetAttack() const { return mValues[1]; }
-    void SetAttack(std::int32_t value) { mValues[1] = value; }
-    std::int32_t GetHold() const { return mValues[2]; }
-    void SetHold(std::int32_t value) { mValues[2] = value; }
-    std::int32_t GetDecay() const { return mValues[3]; }
-    void SetDecay(std::int32_t value) { mValues[3] = value; }
-    std::int32_t GetSustainGain() const { return mValues[4]; }
-    void SetSustainGain(std::int32_t value) { mValues[4] = value; }
-    std::int32_t GetRelease() const { return mValues[5]; }
-    void SetRelease(std::int32_t value) { mValues[5] = value; }
-    std::int32_t GetCurve() const { return mValues[6]; }
-    void SetCurve(std::int32_t value) { mValues[6] = value; }
-    std::int32_t GetLevel() const { return mValues[7]; }
-    void SetLevel(std::int32_t value) { mValues[7] = value; }
+    std::int32_t GetDelay() const { return mValues[kDelay]; }
+    void SetDelay(std::int32_t value) { mValues[kDelay] = value; }
+    std::int32_t GetAttack() const { return mValues[kAttack]; }
+    void SetAttack(std::int32_t value) { mValues[kAttack] = value; }
+    std::int32_t GetHold() const { return mValues[kHold]; }
+    void SetHold(std::int32_t value) { mValues[kHold] = value; }
+    std::int32_t GetDecay() const { return mValues[kDecay]; }
+    void SetDecay(std::int32_t value) { mValues[kDecay] = value; }
+    std::int32_t GetSustainGain() const { return mValues[kSustainGain]; }
+    void SetSustainGain(std::int32_t value) { mValues[kSustainGain] = value; }
+    std::int32_t GetRelease() const { return mValues[kRelease]; }
+    void SetRelease(std::int32_t value) { mValues[kRelease] = value; }
+    std::int32_t GetCurve() const { return mValues[kCurve]; }
+    void SetCurve(std::int32_t value) { mValues[kCurve] = value; }
+    std::int32_t GetLevel() const { return mValues[kLevel]; }
+    void SetLevel(std::int32_t value) { mValues[kLevel] = value; }
 };
 
 // Block 9: the pan.
 class CPanBlock : public CPatchBlock<3>
 {
 public:
+    // The fields in their order in the zone record, which the layout table follows.
+    enum EField : std::size_t
+    {
+        kPan,
+        kTypeByte,
+        kAmount,
+    };
+
     static const std::array<CZoneFieldLayout, kFieldCount>& GetLayout();
 
     CPanBlock();
@@ -308,12 +415,12 @@ public:
     void ClampToRanges() { ClampFields(GetLayout()); }
     bool operator==(const CPanBlock&) const = default;
 
-    std::int32_t GetPan() const { return mValues[0]; }
-    void SetPan(std::int32_t value) { mValues[0] = value; }
-    std::int32_t GetTypeByte() const { return mValues[1]; }
-    void SetTypeByte(std::int32_t value) { mValues[1] = value; }
-    std::int32_t GetAmount() const { return mValues[2]; }
-    void SetAmount(std::int32_t value) { mValues[2] = value; }
+    std::int32_t GetPan() const { return mValues[kPan]; }
+    void SetPan(std::int32_t value) { mValues[kPan] = value; }
+    std::int32_t GetTypeByte() const { return mValues[kTypeByte]; }
+    void SetTypeByte(std::int32_t value) { mValues[kTypeByte] = value; }
+    std::int32_t GetAmount() const { return mValues[kAmount]; }
+    void SetAmount(std::int32_t value) { mValues[kAmount] = value; }
 };
 
 // A value: copied whole, compared field by field.

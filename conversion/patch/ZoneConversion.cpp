@@ -176,7 +176,12 @@ CPitchLfoBlock BuildPitchLfo(const IAkaiProgram& program, const IKeyGroup& keyGr
         pitchAmount = -pitchAmount;
 
     const std::int32_t delay = DelaySamplesToTimeCents(LfoDelaySamples(program.GetLFODelay()) / 2);
-    CPitchLfoBlock block(1, PitchLfoRateCents(kind, program.GetLFORate()), 10, delay, 101, pitchAmount, 0, 0, 89);
+    // The type, step, target and end bytes and the two other amounts are the same in every zone: the
+    // block's defaults.
+    CPitchLfoBlock block;
+    block.SetRate(PitchLfoRateCents(kind, program.GetLFORate()));
+    block.SetDelay(delay);
+    block.SetPitchAmount(pitchAmount);
     block.ClampToRanges();
     return block;
 }
@@ -220,8 +225,10 @@ CFilterBlock BuildFilter(const IAkaiProgram& program, const CAkaiSampleParameter
         context.filterModulation = modulation < 0 ? -value : value;
     }
     const std::int32_t keyTracking = Clamp(keyGroup.GetKeyToFilter(), 0, 24) * 100 / 6;
-    CFilterBlock block(1, CutoffCents(kind, Clamp(cutoff, 0, kHighestCutoff)), CFilterBlock().GetResonance(), 61,
-                       keyTracking);
+    // The mode, the resonance and the type byte are the same in every zone: the block's defaults.
+    CFilterBlock block;
+    block.SetFrequency(CutoffCents(kind, Clamp(cutoff, 0, kHighestCutoff)));
+    block.SetKeyTracking(keyTracking);
     block.ClampToRanges();
     return block;
 }
@@ -249,8 +256,11 @@ CModulationBlock BuildModulation(const IAkaiProgram& program, const CAkaiSampleP
         steps = kHighestVolume - maxVolume;
     context.levelGain = TenthDbToGainUnit(VolumeStepsToTenthDb(steps));
 
-    CModulationBlock block({0, 0, context.lfoModulationRatio, 0, 0, 0, context.filterModulation, 0, velocityToLevel, 0, 0},
-                           {1, 1, 1, 0, 0, 0, 0, 0, 0, 1, 1, 1});
+    // The other amounts and every switch are the same in every zone: the block's defaults.
+    CModulationBlock block;
+    block.SetLfoModulationRatio(context.lfoModulationRatio);
+    block.SetFilterModulation(context.filterModulation);
+    block.SetVelocityToLevel(velocityToLevel);
     block.ClampToRanges();
     return block;
 }
@@ -300,7 +310,9 @@ CAmplitudeEnvelopeBlock BuildAmplitudeEnvelope(const CAkaiSampleParameters& velo
 CPanBlock BuildPan(const IAkaiSample* sample, const CAkaiSampleParameters& velocityZone, bool stereoPair)
 {
     const bool mono = sample != nullptr && !stereoPair;
-    CPanBlock block(mono ? velocityZone.GetPan() * 20 : 0, 87, CPanBlock().GetAmount());
+    // The type byte and the amount are the same in every zone: the block's defaults.
+    CPanBlock block;
+    block.SetPan(mono ? velocityZone.GetPan() * 20 : 0);
     block.ClampToRanges();
     return block;
 }
