@@ -3,6 +3,7 @@
 #include "conversion/log/ConversionStrings.h"
 #include "conversion/packer/tests/PackerFakeProtocol.h"
 #include "conversion/packer/tests/PackerTestSupport.h"
+#include "conversion/packer/win32/PackerTable.h"
 #include "framework/foundation/files/FileOperations.h"
 #include "framework/foundation/files/FileSpec.h"
 #include "framework/foundation/files/Folders.h"
@@ -273,9 +274,45 @@ TEST_F(PackFolderTest, WithoutARegistryEntryThePackerIsNotFoundAtOnce)
     ExpectNothingLeftBehind();
 }
 
+// The tries of the next test see only the packer it started, so that each of the many rounds is quick:
+// its first pause waits until that packer runs and learns its process id from the report.
+HANDLE gPackerReady = nullptr;
+std::string gReportPath;
+DWORD gStartedPackerId = 0;
+
+void PauseUntilThePackerRuns(DWORD milliseconds)
+{
+    if (milliseconds == kWaitPauseMs)
+        ++gPackerPauses;
+    if (gStartedPackerId != 0)
+        return;
+    ::WaitForSingleObject(gPackerReady, kFakeEndTimeoutMs);
+    const std::vector<std::uint32_t> processIds = NSPackerTests::ReadFakeReport(gReportPath).processIds;
+    if (!processIds.empty())
+        gStartedPackerId = processIds.front();
+}
+
+BOOL ListOnlyTheStartedPacker(DWORD* processIds, DWORD sizeInBytes, DWORD* filledInBytes)
+{
+    *filledInBytes = 0;
+    if (gStartedPackerId != 0 && sizeInBytes >= sizeof(DWORD)) {
+        processIds[0] = gStartedPackerId;
+        *filledInBytes = sizeof(DWORD);
+    }
+    return TRUE;
+}
+
 TEST_F(PackFolderTest, APackerThatNeverShowsItsWindowIsNotFoundAfterAllTries)
 {
-    const CFakePackerEnvironment fake({{NSPackerFake::kWindowsVariable, "none"}});
+    const std::string readyEvent = "DravimPackerNoWindowTest-" + std::to_string(::GetCurrentProcessId());
+    gPackerReady = ::CreateEventA(nullptr, TRUE, FALSE, readyEvent.c_str());
+    ASSERT_NE(gPackerReady, nullptr);
+    gReportPath = mReportPath;
+    gStartedPackerId = 0;
+    const CFakePackerEnvironment fake(
+        {{NSPackerFake::kWindowsVariable, "none"}, {NSPackerFake::kReadyEventVariable, readyEvent}});
+    const NSTramvell::CScopedTableEntry pause(NSTramvell::GetKernelTable().Sleep, PauseUntilThePackerRuns);
+    const NSTramvell::CScopedTableEntry processes(GetPackerTable().EnumProcesses, ListOnlyTheStartedPacker);
 
     bool packed = true;
     EXPECT_NO_THROW(packed = PackFolder(mConverted, mArchive, &mListener));
@@ -286,6 +323,7 @@ TEST_F(PackFolderTest, APackerThatNeverShowsItsWindowIsNotFoundAfterAllTries)
     EXPECT_EQ(mListener.phases.size(), kMaximumStartTries + 1);
     ExpectNothingLeftBehind();
     EXPECT_EQ(ReadReport().processIds.size(), 1u);
+    ::CloseHandle(gPackerReady);
 }
 
 TEST_F(PackFolderTest, TheParameterFileHoldsBothFoldersAndIsNamedByThePlatform)

@@ -1,5 +1,7 @@
 #include "conversion/packer/KapletPackerInterface.h"
 
+#include "conversion/packer/win32/PackerPlatform.h"
+#include "conversion/packer/win32/PackerTable.h"
 #include "framework/foundation/modules/CodeModule.h"
 #include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/files/FileMedia.h"
@@ -27,29 +29,6 @@ constexpr DWORD kDuplicateHandleAccess = 0x40;
 constexpr DWORD kMoveHandleOptions = 3;
 
 const NSTramvell::CMacCreatorCode kAnyCreator("????");
-
-class CKernelHandle
-{
-public:
-    explicit CKernelHandle(HANDLE handle) : mHandle(handle) {}
-    CKernelHandle(const CKernelHandle&) = delete;
-    CKernelHandle& operator=(const CKernelHandle&) = delete;
-    ~CKernelHandle()
-    {
-        if (mHandle != nullptr && mHandle != INVALID_HANDLE_VALUE)
-            ::CloseHandle(mHandle);
-    }
-    HANDLE Get() const { return mHandle; }
-    [[nodiscard]] HANDLE Release()
-    {
-        const HANDLE handle = mHandle;
-        mHandle = nullptr;
-        return handle;
-    }
-
-private:
-    HANDLE mHandle;  // owned; null or the invalid value for none
-};
 
 std::uint32_t AskListener(IKapletPackerProgressListener* listener, std::uint32_t phase)
 {
@@ -137,7 +116,7 @@ bool HandOver(const NSTramvell::CDirSpec& folder, const NSTramvell::CFileSpec& a
         const bool accepted = window != nullptr && HandOverParameterFile(window, *parameterFile);
         // Posted, not sent: a packer that asks its user something on closing must not hold this program.
         if (window != nullptr && startedHere)
-            ::PostMessageA(window, kCloseMessage, 0, 0);
+            GetPackerTable().PostMessageA(window, kCloseMessage, 0, 0);
         if (!accepted) {
             DeleteIfPossible(*parameterFile);
             DeleteArchiveInfoFilesIfPossible(folder);
@@ -213,7 +192,7 @@ NSTramvell::CFileSpec MakeParameterFileSpec()
 {
     const std::string folder = NSTramvell::GetTempFolder().GetPath();
     char path[MAX_PATH + 1] = {};
-    if (::GetTempFileNameA(folder.c_str(), kParameterFilePrefix, 0, path) == 0)
+    if (GetPackerTable().GetTempFileNameA(folder.c_str(), kParameterFilePrefix, 0, path) == 0)
         throw std::runtime_error("No parameter file could be made for the archive packer");
     return NSTramvell::CFileSpec(path);
 }
@@ -236,22 +215,23 @@ NSTramvell::CFileSpec WriteParameterFile(const NSTramvell::CDirSpec& convertedFo
 bool HandOverParameterFile(HWND window, const NSTramvell::CFileSpec& parameterFile)
 {
     // Opened without sharing: while the packer holds this handle, nobody can delete the file.
-    CKernelHandle file(::CreateFileA(parameterFile.GetFullPath().c_str(), kReadAccess, 0, nullptr, kOpenExisting, 0,
-                                     nullptr));
-    if (file.Get() == INVALID_HANDLE_VALUE)
+    const CPackerTable& platform = GetPackerTable();
+    CKernelHandle file(
+        platform.CreateFileA(parameterFile.GetFullPath().c_str(), kReadAccess, 0, nullptr, kOpenExisting, 0, nullptr));
+    if (!file.IsValid())
         throw std::runtime_error("The parameter file could not be opened for the archive packer");
     DWORD packerProcessId = 0;
-    ::GetWindowThreadProcessId(window, &packerProcessId);
-    const CKernelHandle packerProcess(::OpenProcess(kDuplicateHandleAccess, FALSE, packerProcessId));
-    if (packerProcess.Get() == nullptr)
+    platform.GetWindowThreadProcessId(window, &packerProcessId);
+    const CKernelHandle packerProcess(platform.OpenProcess(kDuplicateHandleAccess, FALSE, packerProcessId));
+    if (!packerProcess.IsValid())
         throw std::runtime_error("The archive packer's process could not be opened");
     HANDLE packerFile = nullptr;
     // The duplication closes the source handle whether it succeeds or not.
-    if (!::DuplicateHandle(::GetCurrentProcess(), file.Release(), packerProcess.Get(), &packerFile, 0, FALSE,
-                           kMoveHandleOptions))
+    if (!platform.DuplicateHandle(platform.GetCurrentProcess(), file.Release(), packerProcess.Get(), &packerFile, 0,
+                                  FALSE, kMoveHandleOptions))
         throw std::runtime_error("The parameter file could not be handed to the archive packer");
-    const LRESULT answer =
-        ::SendMessageA(window, kHandOverMessage, 0, static_cast<LPARAM>(reinterpret_cast<ULONG_PTR>(packerFile)));
+    const auto handleParameter = static_cast<LPARAM>(reinterpret_cast<ULONG_PTR>(packerFile));
+    const LRESULT answer = platform.SendMessageA(window, kHandOverMessage, 0, handleParameter);
     return answer == static_cast<LRESULT>(kHandOverAccepted);
 }
 

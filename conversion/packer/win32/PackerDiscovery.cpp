@@ -1,6 +1,7 @@
 #include "conversion/packer/KapletPackerInterface.h"
 
 #include "conversion/packer/win32/PackerPlatform.h"
+#include "conversion/packer/win32/PackerTable.h"
 #include "framework/foundation/files/FileOperations.h"
 #include "framework/foundation/files/FileSpec.h"
 
@@ -16,30 +17,13 @@ const char* const kPackerKeyPath[] = {"Software", "Quenholt Software", "Kaplet P
 
 } // namespace
 
-CRegistryKey::~CRegistryKey()
-{
-    if (mKey != nullptr)
-        ::RegCloseKey(mKey);
-}
-
-CRegistryKey& CRegistryKey::operator=(CRegistryKey&& other) noexcept
-{
-    if (this != &other) {
-        if (mKey != nullptr)
-            ::RegCloseKey(mKey);
-        mKey = other.mKey;
-        other.mKey = nullptr;
-    }
-    return *this;
-}
-
 CRegistryKey OpenPackerRegistryKey()
 {
     CRegistryKey parent(nullptr);
     for (const char* name : kPackerKeyPath) {
         HKEY opened = nullptr;
-        const LSTATUS status =
-            ::RegOpenKeyExA(parent ? parent.Get() : HKEY_LOCAL_MACHINE, name, 0, kKeyReadAccess, &opened);
+        const HKEY below = parent ? parent.Get() : HKEY_LOCAL_MACHINE;
+        const LSTATUS status = GetPackerTable().RegOpenKeyExA(below, name, 0, kKeyReadAccess, &opened);
         if (status == ERROR_FILE_NOT_FOUND)
             return CRegistryKey(nullptr);
         if (status != ERROR_SUCCESS)
@@ -57,8 +41,8 @@ std::string GetPackerPath()
         return std::string();
     char buffer[kPathBufferSizeInBytes];
     DWORD sizeInBytes = sizeof buffer;
-    const LSTATUS status = ::RegQueryValueExA(key.Get(), "Application Path", nullptr, nullptr,
-                                              reinterpret_cast<BYTE*>(buffer), &sizeInBytes);
+    const LSTATUS status = GetPackerTable().RegQueryValueExA(key.Get(), "Application Path", nullptr, nullptr,
+                                                             reinterpret_cast<BYTE*>(buffer), &sizeInBytes);
     if (status == ERROR_FILE_NOT_FOUND)
         return std::string();
     if (status != ERROR_SUCCESS)

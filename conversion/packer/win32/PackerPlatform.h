@@ -1,7 +1,7 @@
 #pragma once
 
-// The platform side of the packer discovery: the registry key that names the packer, and the
-// process-status functions, which are bound by name at run time because not every system has them.
+// The platform side of the packer functions: owners of the registry key that names the packer and of
+// the kernel handles that the discovery and the hand-over open. Both close through the packer table.
 
 #include "framework/foundation/platform/win32/PlatformWin32.h"
 
@@ -30,50 +30,23 @@ private:
 // read access; no key (null) when one of them does not exist. Other failures throw std::runtime_error.
 CRegistryKey OpenPackerRegistryKey();
 
-using EnumProcessesFunction = BOOL(WINAPI*)(DWORD* processIds, DWORD sizeInBytes, DWORD* neededInBytes);
-using EnumProcessModulesFunction = BOOL(WINAPI*)(HANDLE process, HMODULE* modules, DWORD sizeInBytes,
-                                                 DWORD* neededInBytes);
-using GetModuleFileNameExAFunction = DWORD(WINAPI*)(HANDLE process, HMODULE module, LPSTR name, DWORD size);
-using GetProcessImageFileNameAFunction = DWORD(WINAPI*)(HANDLE process, LPSTR name, DWORD size);
-
-// The four process-status functions; the library stays loaded while the object lives.
-class CProcessStatusFunctions
+// Owns a process or file handle and closes it. Null and the invalid value both mean none, since
+// OpenProcess fails with the one and CreateFileA with the other.
+class CKernelHandle
 {
 public:
-    CProcessStatusFunctions(HMODULE library, EnumProcessesFunction enumProcesses,
-                            EnumProcessModulesFunction enumProcessModules,
-                            GetModuleFileNameExAFunction getModuleFileNameEx,
-                            GetProcessImageFileNameAFunction getProcessImageFileName);
-    CProcessStatusFunctions(const CProcessStatusFunctions&) = delete;
-    CProcessStatusFunctions& operator=(const CProcessStatusFunctions&) = delete;
-    ~CProcessStatusFunctions();
+    explicit CKernelHandle(HANDLE handle) : mHandle(handle) {}
+    CKernelHandle(const CKernelHandle&) = delete;
+    CKernelHandle& operator=(const CKernelHandle&) = delete;
+    ~CKernelHandle();
 
-    BOOL EnumProcesses(DWORD* processIds, DWORD sizeInBytes, DWORD* neededInBytes) const
-    {
-        return mEnumProcesses(processIds, sizeInBytes, neededInBytes);
-    }
-    BOOL EnumProcessModules(HANDLE process, HMODULE* modules, DWORD sizeInBytes, DWORD* neededInBytes) const
-    {
-        return mEnumProcessModules(process, modules, sizeInBytes, neededInBytes);
-    }
-    DWORD GetModuleFileNameExA(HANDLE process, HMODULE module, LPSTR name, DWORD size) const
-    {
-        return mGetModuleFileNameEx(process, module, name, size);
-    }
-    DWORD GetProcessImageFileNameA(HANDLE process, LPSTR name, DWORD size) const
-    {
-        return mGetProcessImageFileName(process, name, size);
-    }
+    HANDLE Get() const { return mHandle; }
+    bool IsValid() const { return mHandle != nullptr && mHandle != INVALID_HANDLE_VALUE; }
+    // Hands the handle on; the owner then holds none.
+    [[nodiscard]] HANDLE Release();
 
 private:
-    HMODULE mLibrary;  // owned reference of "Psapi.dll"
-    EnumProcessesFunction mEnumProcesses;
-    EnumProcessModulesFunction mEnumProcessModules;
-    GetModuleFileNameExAFunction mGetModuleFileNameEx;
-    GetProcessImageFileNameAFunction mGetProcessImageFileName;
+    HANDLE mHandle;  // owned
 };
-
-// Loads "Psapi.dll" and binds its four functions; a missing library or function throws std::runtime_error.
-CProcessStatusFunctions BindProcessStatusFunctions();
 
 } // namespace NSKapletPackerInterface

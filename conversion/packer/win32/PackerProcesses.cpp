@@ -1,6 +1,7 @@
 #include "conversion/packer/KapletPackerInterface.h"
 
 #include "conversion/packer/win32/PackerPlatform.h"
+#include "conversion/packer/win32/PackerTable.h"
 #include "framework/foundation/files/FileSpec.h"
 
 #include <cstring>
@@ -14,49 +15,23 @@ constexpr DWORD kQueryAndReadAccess = 0x410;  // query information, read memory
 constexpr DWORD kNameBufferSize = 260;
 constexpr std::size_t kFirstTableEntries = 1024;
 
-class CProcessHandle
-{
-public:
-    explicit CProcessHandle(HANDLE handle) : mHandle(handle) {}
-    CProcessHandle(const CProcessHandle&) = delete;
-    CProcessHandle& operator=(const CProcessHandle&) = delete;
-    ~CProcessHandle()
-    {
-        if (mHandle != nullptr)
-            ::CloseHandle(mHandle);
-    }
-    HANDLE Get() const { return mHandle; }
-
-private:
-    HANDLE mHandle;  // owned; null for none
-};
-
-template <typename T>
-T BindFunction(HMODULE library, const char* name)
-{
-    const FARPROC function = ::GetProcAddress(library, name);
-    if (function == nullptr)
-        throw std::runtime_error(std::string("The process-status function ") + name + " is missing");
-    return reinterpret_cast<T>(reinterpret_cast<void*>(function));
-}
-
 // The file system ignores letter case in names, so the packer's path may be spelt in any case.
 std::string ToUpperCase(std::string text)
 {
     if (!text.empty())
-        ::CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
+        GetPackerTable().CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
     return text;
 }
 
 // Every running process; the table grows until the list no longer fills it, since a full table may
 // have cut the list short.
-std::vector<DWORD> ListProcessIds(const CProcessStatusFunctions& functions)
+std::vector<DWORD> ListProcessIds()
 {
     std::vector<DWORD> ids(kFirstTableEntries);
     for (;;) {
         const DWORD sizeInBytes = static_cast<DWORD>(ids.size() * sizeof(DWORD));
         DWORD filledInBytes = 0;
-        if (!functions.EnumProcesses(ids.data(), sizeInBytes, &filledInBytes))
+        if (!GetPackerTable().EnumProcesses(ids.data(), sizeInBytes, &filledInBytes))
             throw std::runtime_error("The running processes could not be listed");
         if (filledInBytes < sizeInBytes) {
             ids.resize(filledInBytes / sizeof(DWORD));
@@ -67,13 +42,13 @@ std::vector<DWORD> ListProcessIds(const CProcessStatusFunctions& functions)
 }
 
 // The process's modules; none when they cannot be listed.
-std::vector<HMODULE> ListModules(const CProcessStatusFunctions& functions, HANDLE process)
+std::vector<HMODULE> ListModules(HANDLE process)
 {
     std::vector<HMODULE> modules(kFirstTableEntries);
     for (;;) {
         const DWORD sizeInBytes = static_cast<DWORD>(modules.size() * sizeof(HMODULE));
         DWORD neededInBytes = 0;
-        if (!functions.EnumProcessModules(process, modules.data(), sizeInBytes, &neededInBytes))
+        if (!GetPackerTable().EnumProcessModules(process, modules.data(), sizeInBytes, &neededInBytes))
             return {};
         if (neededInBytes <= sizeInBytes) {
             modules.resize(neededInBytes / sizeof(HMODULE));
@@ -83,10 +58,10 @@ std::vector<HMODULE> ListModules(const CProcessStatusFunctions& functions, HANDL
     }
 }
 
-std::string GetModuleFileText(const CProcessStatusFunctions& functions, HANDLE process, HMODULE module)
+std::string GetModuleFileText(HANDLE process, HMODULE module)
 {
     char name[kNameBufferSize] = {};
-    const DWORD length = functions.GetModuleFileNameExA(process, module, name, kNameBufferSize);
+    const DWORD length = GetPackerTable().GetModuleFileNameExA(process, module, name, kNameBufferSize);
     if (length == 0)
         return std::string();
     return std::string(name, ::strnlen(name, kNameBufferSize));
@@ -114,7 +89,7 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM collectionAddress)
 std::vector<HWND> ListTopLevelWindows()
 {
     CWindowCollection collection;
-    ::EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&collection));
+    GetPackerTable().EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&collection));
     if (collection.failure)
         std::rethrow_exception(collection.failure);
     return collection.windows;
@@ -122,51 +97,16 @@ std::vector<HWND> ListTopLevelWindows()
 
 } // namespace
 
-CProcessStatusFunctions::CProcessStatusFunctions(HMODULE library, EnumProcessesFunction enumProcesses,
-                                                 EnumProcessModulesFunction enumProcessModules,
-                                                 GetModuleFileNameExAFunction getModuleFileNameEx,
-                                                 GetProcessImageFileNameAFunction getProcessImageFileName)
-    : mLibrary(library)
-    , mEnumProcesses(enumProcesses)
-    , mEnumProcessModules(enumProcessModules)
-    , mGetModuleFileNameEx(getModuleFileNameEx)
-    , mGetProcessImageFileName(getProcessImageFileName)
-{
-}
-
-CProcessStatusFunctions::~CProcessStatusFunctions()
-{
-    ::FreeLibrary(mLibrary);
-}
-
-CProcessStatusFunctions BindProcessStatusFunctions()
-{
-    const HMODULE library = ::LoadLibraryA("Psapi.dll");
-    if (library == nullptr)
-        throw std::runtime_error("The process-status library could not be loaded");
-    try {
-        return CProcessStatusFunctions(
-            library, BindFunction<EnumProcessesFunction>(library, "EnumProcesses"),
-            BindFunction<EnumProcessModulesFunction>(library, "EnumProcessModules"),
-            BindFunction<GetModuleFileNameExAFunction>(library, "GetModuleFileNameExA"),
-            BindFunction<GetProcessImageFileNameAFunction>(library, "GetProcessImageFileNameA"));
-    } catch (...) {
-        ::FreeLibrary(library);
-        throw;
-    }
-}
-
 std::vector<std::uint32_t> FindPackerProcesses(const std::string& path)
 {
-    const CProcessStatusFunctions functions = BindProcessStatusFunctions();
     const std::string wanted = ToUpperCase(path);
     std::vector<std::uint32_t> found;
-    for (const DWORD id : ListProcessIds(functions)) {
-        const CProcessHandle process(::OpenProcess(kQueryAndReadAccess, FALSE, id));
-        if (process.Get() == nullptr)
+    for (const DWORD id : ListProcessIds()) {
+        const CKernelHandle process(GetPackerTable().OpenProcess(kQueryAndReadAccess, FALSE, id));
+        if (!process.IsValid())
             continue;
-        for (const HMODULE module : ListModules(functions, process.Get())) {
-            if (ToUpperCase(GetModuleFileText(functions, process.Get(), module)) == wanted)
+        for (const HMODULE module : ListModules(process.Get())) {
+            if (ToUpperCase(GetModuleFileText(process.Get(), module)) == wanted)
                 found.push_back(id);
         }
     }
@@ -178,7 +118,7 @@ std::vector<HWND> FindProcessWindows(const std::string& className, std::uint32_t
     std::vector<HWND> found;
     for (const HWND window : ListTopLevelWindows()) {
         DWORD ownerId = 0;
-        ::GetWindowThreadProcessId(window, &ownerId);
+        GetPackerTable().GetWindowThreadProcessId(window, &ownerId);
         if (ownerId != processId)
             continue;
         if (className.empty()) {
@@ -186,7 +126,7 @@ std::vector<HWND> FindProcessWindows(const std::string& className, std::uint32_t
             continue;
         }
         char name[kNameBufferSize] = {};
-        const int length = ::GetClassNameA(window, name, kNameBufferSize);
+        const int length = GetPackerTable().GetClassNameA(window, name, kNameBufferSize);
         if (length > 0 && className == std::string(name, static_cast<std::size_t>(length)))
             found.push_back(window);
     }
