@@ -14,14 +14,13 @@
 // less. Target on x86_64 under Wine with a warm cache: 300 MB/s or more and a ratio of at most 2.
 
 #include "akai/client/DiskImageDiskMedia.h"
-#include "akai/parsers/ParserStrings.h"
-#include "akai/parsers/tests/support/ParserTestStrings.h"
+#include "akai/parsers/ParserTexts.h"
 #include "conversion/disc/Converter.h"
+#include "conversion/log/ConversionTexts.h"
 #include "conversion/log/ErrorListener.h"
 #include "conversion/log/Logger.h"
 #include "conversion/disc/ProgressListener.h"
 #include "conversion/disc/tests/support/ConversionDiscMaker.h"
-#include "conversion/disc/tests/support/ConversionTexts.h"
 #include "framework/foundation/files/FileMedia.h"
 #include "framework/foundation/files/FileOperations.h"
 #include "framework/foundation/files/FileSpec.h"
@@ -117,8 +116,8 @@ struct CRoundTimes
 
 int Run(const char* program, const char* sizeText, const std::string& workPath)
 {
-    NSConversionTestSupport::InstallConversionTexts();
-    NSAkaiParser::SetUIStrings(NSAkaiTestSupport::MakeParserStrings());
+    NSAkaiConversion::InstallConversionTexts();
+    NSAkaiParser::InstallParserTexts();
 
     std::filesystem::remove_all(workPath);
     std::filesystem::create_directories(workPath);

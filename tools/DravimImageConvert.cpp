@@ -10,9 +10,9 @@
 
 #include "akai/filesystem/AkaiFileSystem.h"
 #include "akai/client/DiskImageDiskMedia.h"
-#include "akai/parsers/ParserStrings.h"
-#include "akai/parsers/tests/support/ParserTestStrings.h"
+#include "akai/parsers/ParserTexts.h"
 #include "conversion/log/ConversionStrings.h"
+#include "conversion/log/ConversionTexts.h"
 #include "conversion/disc/Converter.h"
 #include "conversion/log/ErrorListener.h"
 #include "conversion/disc/FolderUtilities.h"
@@ -20,7 +20,6 @@
 #include "conversion/log/Logger.h"
 #include "conversion/disc/ProgressListener.h"
 #include "conversion/disc/tests/support/ConversionFailingWrites.h"
-#include "conversion/disc/tests/support/ConversionTexts.h"
 #include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/files/FileOperations.h"
 #include "framework/foundation/files/FileSpec.h"
@@ -94,8 +93,8 @@ int Usage(const char* why)
 
 int Run(const std::string& imagePath, const std::string& outputPath)
 {
-    NSConversionTestSupport::InstallConversionTexts();
-    NSAkaiParser::SetUIStrings(NSAkaiTestSupport::MakeParserStrings());
+    NSAkaiConversion::InstallConversionTexts();
+    NSAkaiParser::InstallParserTexts();
 
     const NSTramvell::CFileSpec imageSpec(NSTramvell::MakeFullPath(imagePath));
     if (!NSTramvell::FileExists(imageSpec))

@@ -2,6 +2,7 @@
 dravim_add_library(akai_parsers
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/ParserStrings.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/ParserTexts.cpp
         ${CMAKE_CURRENT_LIST_DIR}/AkaiValidators.cpp
         ${CMAKE_CURRENT_LIST_DIR}/HeaderReader.cpp
         ${CMAKE_CURRENT_LIST_DIR}/AkaiSampleParameters.cpp
@@ -13,6 +14,10 @@ dravim_add_library(akai_parsers
         ${CMAKE_CURRENT_LIST_DIR}/ParameterInfo.cpp
         ${CMAKE_CURRENT_LIST_DIR}/CentredValues.cpp
     PUBLIC_LIBS akai_filesystem tramvell_strings tramvell_core)
+# The parsers' texts travel inside the library, made at build time from the file in resources/.
+include(DravimEmbed)
+dravim_embed_files(akai_parsers FUNCTION NSAkaiParserImplementation::LoadEmbeddedTextFiles
+    ROOT ${CMAKE_CURRENT_LIST_DIR}/resources FILES parser-strings-128.txt)
 
 # Record builders, a recording file and the parser strings of the tests.
 dravim_add_library(akai_parser_test_support

@@ -27,12 +27,10 @@ dravim_add_library(conversion_disc
     SOURCES ${DRAVIM_CONVERSION_DISC_SOURCES}
     PUBLIC_LIBS ${DRAVIM_CONVERSION_DISC_LIBS})
 
-# The texts from the files the program's resources are built from, and the library's exports in process.
+# The texts as the tests install them, and the library's exports in process.
 dravim_add_library(conversion_disc_test_support
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/support/ConversionTexts.cpp
     PUBLIC_LIBS conversion_disc akai_parser_test_support)
-target_compile_definitions(conversion_disc_test_support PRIVATE
-    DRAVIM_CONVERSION_RESOURCE_DIR="${CMAKE_CURRENT_LIST_DIR}/../resources")
 dravim_add_library(conversion_sondrel_in_process
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/support/ConversionSondrelInProcess.cpp
     PUBLIC_LIBS sondrel_core)

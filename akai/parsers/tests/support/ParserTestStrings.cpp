@@ -1,6 +1,7 @@
 #include "akai/parsers/tests/support/ParserTestStrings.h"
 
 #include "akai/parsers/ParserStrings.h"
+#include "akai/parsers/ParserTexts.h"
 
 #include <fstream>
 #include <iterator>
@@ -75,31 +76,7 @@ std::vector<CValidatorFixtureRow> LoadValidatorFixture()
 
 std::vector<std::pair<std::uint32_t, std::string>> MakeParserStrings()
 {
-    using NSAkaiParser::ParserStringId;
-    std::vector<std::pair<std::uint32_t, std::string>> strings = {
-        {ParserStringId(100), "The parameter '^0' was out of range."},
-        {ParserStringId(101), "KeyGroup ^0: "},
-        {ParserStringId(133), "Loop ^0: ^1"},
-        {ParserStringId(275), "KeyGroup ^0 refers to a sample with an illegal name: \"^1\". "
-                              "The reference to this sample has been removed."},
-        {ParserStringId(276), "KeyGroup ^0 is corrupt. This KeyGroup is ignored."},
-        {ParserStringId(277), "Resampled sample rate differs too much from original sample rate. "
-                              "Pitch will be affected."},
-        {ParserStringId(129), "Velocity Zone Crossfade"},
-        {ParserStringId(141), "Sample Key Tracking Is On"},
-        {ParserStringId(175), "LFO Desync"},
-        {ParserStringId(195), "Mono Legato Mode Enabled"},
-        {ParserStringId(225), "LFO2 Retrigger Mode"},
-        {ParserStringId(228), "Portamento On"},
-        {ParserStringId(189), "Loop Length"},
-        {ParserStringId(190), "Sample Start"},
-        {ParserStringId(191), "Loop At"},
-        {ParserStringId(269), "Sample End"},
-        {ParserStringId(278), "Sample Length"},
-    };
-    for (const CValidatorFixtureRow& row : Fixture())
-        strings.emplace_back(ParserStringId(row.entry), row.name);
-    return strings;
+    return NSAkaiParser::LoadParserTexts();
 }
 
 void InstallParserStrings()

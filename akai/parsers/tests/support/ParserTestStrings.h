@@ -1,7 +1,7 @@
 #pragma once
 
-// The parser strings the tests run with: the parameter names of the validator fixture, the flag and
-// play-range names, and the report texts, as the application would install them.
+// The parser strings the tests run with (the parser's own texts, as the application installs them), and
+// the validator fixture whose names the tests hold against them.
 
 #include <cstddef>
 #include <cstdint>
