@@ -1,0 +1,143 @@
+#include "tools/ImageConversion.h"
+
+#include "akai/filesystem/AkaiFileSystem.h"
+#include "akai/client/DiskImageDiskMedia.h"
+#include "akai/parsers/ParserTexts.h"
+#include "conversion/log/ConversionStrings.h"
+#include "conversion/log/ConversionTexts.h"
+#include "conversion/disc/Converter.h"
+#include "conversion/log/ErrorListener.h"
+#include "conversion/disc/FolderUtilities.h"
+#include "conversion/log/HTMLLog.h"
+#include "conversion/log/Logger.h"
+#include "conversion/disc/ProgressListener.h"
+#include "framework/foundation/core/Exceptions.h"
+#include "framework/foundation/files/FileOperations.h"
+#include "framework/foundation/files/FileSpec.h"
+#include "framework/foundation/platform/win32/PlatformTables.h"
+
+#include <cstdio>
+#include <new>
+#include <string>
+
+namespace NSImageConversion {
+namespace {
+
+class CPrintingListeners final : public NSProgressListener::IProgressListener, public NSErrorListener::IErrorListener
+{
+public:
+    std::uint32_t ReportProgress(std::uint32_t done, std::uint32_t total, const std::string& partitionName,
+                                 const std::string& volumeName, const std::string& message,
+                                 std::uint64_t bytesWritten) override
+    {
+        if (!message.empty() && message != mLastMessage) {
+            std::printf("[%u/%u] %s / %s: %s (%llu bytes)\n", done, total, partitionName.c_str(), volumeName.c_str(),
+                        message.c_str(), static_cast<unsigned long long>(bytesWritten));
+        }
+        mLastMessage = message;
+        return NSProgressListener::kGoOn;
+    }
+    void StartTiming() override {}
+
+    std::uint32_t ReportError(std::string message) override
+    {
+        std::printf("Error: %s\n", message.c_str());
+        return NSErrorListener::kIgnoreError;
+    }
+
+private:
+    std::string mLastMessage;
+};
+
+// The abort cause as the program's coordinator chooses it.
+std::string AbortCause(const std::exception* failure)
+{
+    std::uint32_t id = NSAkaiConversion::kAbortedUnexpectedId;
+    if (dynamic_cast<const std::bad_alloc*>(failure) != nullptr)
+        id = NSAkaiConversion::kAbortedOutOfMemoryId;
+    else if (dynamic_cast<const XDiskFull*>(failure) != nullptr)
+        id = NSAkaiConversion::kAbortedDiskFullId;
+    else if (dynamic_cast<const XFile*>(failure) != nullptr || dynamic_cast<const NSTramvell::XMedia*>(failure) != nullptr)
+        id = NSAkaiConversion::kAbortedDiskErrorId;
+    return NSConverter::GetConversionString(id);
+}
+
+int Run(const std::string& imagePath, const std::string& outputPath, const CConversionRunner& runConversion)
+{
+    NSAkaiConversion::InstallConversionTexts();
+    NSAkaiParser::InstallParserTexts();
+
+    const NSTramvell::CFileSpec imageSpec(NSTramvell::MakeFullPath(imagePath));
+    if (!NSTramvell::FileExists(imageSpec))
+        return ReportBadUsage("The image does not exist.");
+    CDiskImageDiskMedia image(imageSpec);
+    if (!NSAkaiFileSystem::IsAkaiDisk(image))
+        return ReportBadUsage("The image is no Akai disc.");
+
+    NSTramvell::CDirSpec outputFolder(NSTramvell::MakeFullPath(outputPath));
+    if (!NSTramvell::FolderExists(outputFolder))
+        outputFolder = NSTramvell::CreateFolder(outputFolder.GetParentFolder(), outputFolder.GetFolderName());
+    else if (!NSAkaiConversion::IsFolderEmpty(outputFolder))
+        return ReportBadUsage("The output folder is not empty.");
+
+    CPrintingListeners listeners;
+    NSLoggerImplementation::CLogger logger;
+    bool aborted = false;
+    std::string cause;
+    std::uint32_t result = NSAkaiConversion::kConversionCompleted;
+    try {
+        result = runConversion([&] {
+            return NSAkaiConversion::ConvertDisk(listeners, listeners, logger, image, outputFolder,
+                                                 NSAkaiConversion::kFolderOutput);
+        });
+    } catch (const std::exception& failure) {
+        aborted = true;
+        cause = AbortCause(&failure);
+    }
+
+    const std::string destinationName = outputFolder.GetFolderName().GetString();
+    std::uint32_t endState = NSLogger::kLogCompleted;
+    if (aborted)
+        endState = NSLogger::kLogFailed;
+    else if (result != NSAkaiConversion::kConversionCompleted)
+        endState = NSLogger::kLogAbortedByUser;
+    NSLoggerImplementation::CLogger::WriteHTMLLog(logger.GetTree(),
+                                                  NSAkaiConversion::MakeLogFileSpec(outputFolder, destinationName),
+                                                  destinationName, endState);
+    if (aborted) {
+        std::printf("The conversion was aborted %s.\n", cause.c_str());
+        return kAborted;
+    }
+    std::printf("Conversion completed!\n");
+    return kCompleted;
+}
+
+} // namespace
+
+int ReportBadUsage(const char* why)
+{
+    std::fprintf(stderr, "%s\nusage: DravimImageConvert IMAGE OUTFOLDER\n", why);
+    return kBadUsage;
+}
+
+std::uint32_t RunDirectly(const std::function<std::uint32_t()>& convert)
+{
+    return convert();
+}
+
+int ConvertImageFile(const std::string& imagePath, const std::string& outputPath,
+                     const CConversionRunner& runConversion)
+{
+    int exitCode = kAborted;
+    try {
+        exitCode = Run(imagePath, outputPath, runConversion);
+    } catch (const std::exception& failure) {
+        // Failures before the conversion texts were installed have no sentence to go into.
+        std::printf("The conversion was aborted: %s\n", failure.what());
+        exitCode = kAborted;
+    }
+    std::fflush(stdout);
+    return exitCode;
+}
+
+} // namespace NSImageConversion

@@ -1,0 +1,29 @@
+#pragma once
+
+// Converts a disc image file into an output folder, as the program converts a disc, and writes the HTML
+// log there as the program does; the body of the command-line converter. Every question is answered as
+// "Ignore" and every progress report as "go on". The platform tables must be bound.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace NSImageConversion {
+
+// Exit codes: completed; aborted (the cause is printed); bad usage (arguments, an image that is missing
+// or no Akai disc, an output folder that is not empty; a missing one is created).
+constexpr int kCompleted = 0;
+constexpr int kAborted = 1;
+constexpr int kBadUsage = 2;
+
+// Runs the conversion itself (convert) and returns its result; a test program may wrap it.
+using CConversionRunner = std::function<std::uint32_t(const std::function<std::uint32_t()>& convert)>;
+std::uint32_t RunDirectly(const std::function<std::uint32_t()>& convert);
+
+// Prints why with the usage line and returns kBadUsage.
+int ReportBadUsage(const char* why);
+
+int ConvertImageFile(const std::string& imagePath, const std::string& outputPath,
+                     const CConversionRunner& runConversion = RunDirectly);
+
+} // namespace NSImageConversion
