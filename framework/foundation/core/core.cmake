@@ -3,7 +3,8 @@ dravim_add_library(tramvell_core SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Exceptions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ByteOrder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/KeptBlocks.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/Media.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/Media.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/BlockCacheReadMedia.cpp)
 
 dravim_add_test(foundation_core_tests
     SOURCES
@@ -11,4 +12,5 @@ dravim_add_test(foundation_core_tests
         ${CMAKE_CURRENT_LIST_DIR}/tests/ByteOrderTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/KeptBlocksTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/MediaTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/BlockCacheReadMediaTest.cpp
     LIBS tramvell_core)
