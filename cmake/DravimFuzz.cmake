@@ -32,6 +32,7 @@ set(DRAVIM_STRINGS_FUZZ ${CMAKE_SOURCE_DIR}/framework/foundation/strings/tests/f
 set(DRAVIM_AUDIO_FUZZ ${CMAKE_SOURCE_DIR}/framework/foundation/audio/tests/fuzz)
 set(DRAVIM_SAMPLEFILE_FUZZ ${CMAKE_SOURCE_DIR}/libs/samplefile/tests/fuzz)
 set(DRAVIM_MUSIC_FUZZ ${CMAKE_SOURCE_DIR}/framework/foundation/music/tests/fuzz)
+set(DRAVIM_XML_FUZZ ${CMAKE_SOURCE_DIR}/framework/foundation/xml/tests/fuzz)
 
 dravim_add_fuzz_target(disc_image
     BODY ${DRAVIM_DISC_IMAGE_FUZZ}/FuzzDiscImage.cpp ENTRY ${DRAVIM_DISC_IMAGE_FUZZ}/DiscImageFuzzer.cpp
@@ -60,6 +61,9 @@ dravim_add_fuzz_target(string_script
 dravim_add_fuzz_target(midi_files
     BODY ${DRAVIM_MUSIC_FUZZ}/FuzzMIDIFiles.cpp ENTRY ${DRAVIM_MUSIC_FUZZ}/MIDIFilesFuzzer.cpp
     LIBS tramvell_music)
+dravim_add_fuzz_target(xml_documents
+    BODY ${DRAVIM_XML_FUZZ}/FuzzXMLDocuments.cpp ENTRY ${DRAVIM_XML_FUZZ}/XMLDocumentsFuzzer.cpp
+    LIBS tramvell_xml)
 
 set(DRAVIM_FUZZ_BODIES ${DRAVIM_FUZZ_TARGETS})
 list(TRANSFORM DRAVIM_FUZZ_BODIES PREPEND fuzz_)

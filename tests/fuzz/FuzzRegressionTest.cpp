@@ -6,6 +6,7 @@
 #include "framework/foundation/chunks/tests/fuzz/FuzzChunkFiles.h"
 #include "framework/foundation/music/tests/fuzz/FuzzMIDIFiles.h"
 #include "framework/foundation/strings/tests/fuzz/FuzzStringScript.h"
+#include "framework/foundation/xml/tests/fuzz/FuzzXMLDocuments.h"
 #include "tests/fuzz/LargestAllocation.h"
 #if DRAVIM_FUZZ_HAS_AKAI_FILE
 #include "akai/parsers/tests/fuzz/FuzzAkaiFile.h"
@@ -44,6 +45,7 @@ const CFuzzTarget kTargets[] = {
 #endif
     {"string_script", NSFuzzTargets::FuzzStringScript},
     {"midi_files", NSFuzzTargets::FuzzMIDIFiles},
+    {"xml_documents", NSFuzzTargets::FuzzXMLDocuments},
 };
 
 // The build machine's folder, as this program must spell it (under Wine on drive Z:).
