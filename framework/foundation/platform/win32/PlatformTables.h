@@ -34,6 +34,16 @@
 struct _ITEMIDLIST;
 struct IMalloc;
 
+// The unwinding calls exist on x86_64 only; the 32-bit stack walk follows frame pointers instead.
+#if defined(_WIN64)
+#define DRAVIM_KERNEL_ENTRIES_X86_64(ENTRY, OWN_ENTRY)                                                      \
+    ENTRY(PRUNTIME_FUNCTION, RtlLookupFunctionEntry, (DWORD64, PDWORD64, PUNWIND_HISTORY_TABLE))            \
+    ENTRY(PEXCEPTION_ROUTINE, RtlVirtualUnwind, (DWORD, DWORD64, DWORD64, PRUNTIME_FUNCTION, PCONTEXT, PVOID*, \
+                                                 PDWORD64, PKNONVOLATILE_CONTEXT_POINTERS))
+#else
+#define DRAVIM_KERNEL_ENTRIES_X86_64(ENTRY, OWN_ENTRY)
+#endif
+
 // The kernel table: threads, events, mutexes, waits, files, time and atomic operations.
 #define DRAVIM_KERNEL_ENTRIES(ENTRY, OWN_ENTRY)                                                             \
     ENTRY(BOOL, CloseHandle, (HANDLE))                                                                      \
@@ -108,7 +118,20 @@ struct IMalloc;
     ENTRY(BOOL, UnmapViewOfFile, (LPCVOID))                                                                 \
     ENTRY(DWORD, GetCurrentProcessId, ())                                                                   \
     ENTRY(HANDLE, OpenProcess, (DWORD, BOOL, DWORD))                                                        \
-    ENTRY(SIZE_T, VirtualQuery, (LPCVOID, PMEMORY_BASIC_INFORMATION, SIZE_T))
+    ENTRY(SIZE_T, VirtualQuery, (LPCVOID, PMEMORY_BASIC_INFORMATION, SIZE_T))                               \
+    ENTRY(FARPROC, GetProcAddress, (HMODULE, LPCSTR))                                                       \
+    ENTRY(HANDLE, GetCurrentProcess, ())                                                                    \
+    ENTRY(HANDLE, GetCurrentThread, ())                                                                     \
+    ENTRY(void, RtlCaptureContext, (PCONTEXT))                                                              \
+    DRAVIM_KERNEL_ENTRIES_X86_64(ENTRY, OWN_ENTRY)                                                          \
+    ENTRY(MMRESULT, timeBeginPeriod, (UINT))                                                                \
+    ENTRY(MMRESULT, timeEndPeriod, (UINT))                                                                  \
+    ENTRY(MMRESULT, timeSetEvent, (UINT, UINT, LPTIMECALLBACK, DWORD_PTR, UINT))                            \
+    ENTRY(MMRESULT, timeKillEvent, (UINT))                                                                  \
+    ENTRY(BOOL, GetVersionExA, (LPOSVERSIONINFOA))                                                          \
+    ENTRY(void, GetSystemInfo, (LPSYSTEM_INFO))                                                             \
+    ENTRY(BOOL, GlobalMemoryStatusEx, (LPMEMORYSTATUSEX))                                                   \
+    ENTRY(BOOL, GetComputerNameA, (LPSTR, LPDWORD))
 
 // The window-manager table: window classes, windows and messages.
 #define DRAVIM_WINDOW_ENTRIES(ENTRY, OWN_ENTRY)                                                             \

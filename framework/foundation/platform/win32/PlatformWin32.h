@@ -23,6 +23,8 @@
 #include <windows.h>
 // The shell's execute request; lean <windows.h> leaves it out.
 #include <shellapi.h>
+// The timer service; lean <windows.h> leaves it out too.
+#include <mmsystem.h>
 
 // The atomic operations are ours (the tables bind them to standard atomics), so their names stay free for
 // the table entries; mingw maps them to compiler intrinsics otherwise.
