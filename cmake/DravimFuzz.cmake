@@ -89,9 +89,10 @@ add_executable(dravim_fuzz_seeds
     ${DRAVIM_AKAI_FILE_FUZZ}/AkaiSeeds.cpp
     ${DRAVIM_CHUNKS_FUZZ}/FoundationSeeds.cpp
     ${DRAVIM_MUSIC_FUZZ}/MusicSeeds.cpp
-    ${DRAVIM_AUDIO_FUZZ}/AudioSeeds.cpp)
+    ${DRAVIM_AUDIO_FUZZ}/AudioSeeds.cpp
+    ${DRAVIM_XML_FUZZ}/XMLSeeds.cpp)
 target_link_libraries(dravim_fuzz_seeds PRIVATE fuzz_seed_files akai_disc_image_builder tramvell_chunks
-    tramvell_music tramvell_audio)
+    tramvell_music tramvell_audio tramvell_xml)
 if(TARGET sondrel_core)
     target_sources(dravim_fuzz_seeds PRIVATE ${DRAVIM_SAMPLEFILE_FUZZ}/SampleFileSeeds.cpp)
     target_link_libraries(dravim_fuzz_seeds PRIVATE fuzz_sample_file_body)

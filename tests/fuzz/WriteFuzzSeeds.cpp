@@ -5,6 +5,7 @@
 #include "framework/foundation/audio/tests/fuzz/AudioSeeds.h"
 #include "framework/foundation/chunks/tests/fuzz/FoundationSeeds.h"
 #include "framework/foundation/music/tests/fuzz/MusicSeeds.h"
+#include "framework/foundation/xml/tests/fuzz/XMLSeeds.h"
 #if DRAVIM_FUZZ_HAS_SAMPLE_FILE
 #include "libs/samplefile/tests/fuzz/SampleFileSeeds.h"
 #endif
@@ -56,6 +57,7 @@ int main(int argumentCount, char** arguments)
         NSFuzzTargets::WriteAudioFileSeeds(output / "audio_files");
         NSFuzzTargets::WriteStringScriptSeeds(output / "string_script", FindScriptFiles(DRAVIM_SOURCE_DIR));
         NSFuzzTargets::WriteMIDIFileSeeds(output / "midi_files");
+        NSFuzzTargets::WriteXMLDocumentSeeds(output / "xml_documents");
 #if DRAVIM_FUZZ_HAS_SAMPLE_FILE
         NSFuzzTargets::WriteSampleFileSeeds(output / "sample_file");
 #endif
