@@ -105,6 +105,7 @@ std::vector<std::string> ComposeSystemReport(const CSystemInfo& info,
 // These ask the platform. GetSystemDescription throws XBase when the OS version query fails.
 std::unique_ptr<CSystemInfo> GetSystemDescription();
 CProcessorDescription GetProcessorDescription(std::uint32_t processorIndex);
+// Describes at most 64 processors, whatever count the record claims.
 std::vector<std::string> DescribeSystem(const CSystemInfo& info);
 
 } // namespace NSTramvell

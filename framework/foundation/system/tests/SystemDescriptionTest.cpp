@@ -33,6 +33,9 @@ TEST(GetSystemDescription, DescribesThisMachine)
     EXPECT_FALSE(GetProcessorDescription(0).mIdentifier.empty());
     const std::vector<std::string> report = DescribeSystem(*info);
     EXPECT_EQ(report.size(), 3 + 3 * std::size_t{info->GetProcessorCount()});
+
+    info->SetProcessorCount(0xFFFFFFFF);   // as a damaged block may claim
+    EXPECT_EQ(DescribeSystem(*info).size(), 3u + 3 * 64);
 }
 
 TEST(GetSystemDescription, KindAndVersionFromTheVersionQuery)

@@ -153,8 +153,11 @@ CProcessorDescription GetProcessorDescription(std::uint32_t processorIndex)
 
 std::vector<std::string> DescribeSystem(const CSystemInfo& info)
 {
+    // A record read from a block may claim any count; the registry knows no more processors than this.
+    constexpr std::uint32_t kMaxDescribedProcessors = 64;
+    const std::uint32_t count = std::min(info.GetProcessorCount(), kMaxDescribedProcessors);
     std::vector<CProcessorDescription> processors;
-    for (std::uint32_t index = 0; index < info.GetProcessorCount(); ++index)
+    for (std::uint32_t index = 0; index < count; ++index)
         processors.push_back(GetProcessorDescription(index));
     return ComposeSystemReport(info, processors);
 }
