@@ -1,17 +1,18 @@
 // Measures the conversion of a synthetic disc image against the plain I/O of the same work:
-//     DravimConvertBench SIZE_MB WORKFOLDER
+//     DravimConvertBench SIZE_MB WORKFOLDER [ROUNDS]
 // makes an image of about SIZE_MB megabytes of samples in WORKFOLDER (in a child process, so that the
-// image held in memory while it is built does not count), then in each of a few rounds reads the image
-// once, converts it into WORKFOLDER/out, deletes that output, and writes a new file of each output file's
-// size in one write.
+// image held in memory while it is built does not count), then in each round reads the image once,
+// converts it into WORKFOLDER/out and syncs that output to disk, deletes it, and writes a new file of each
+// output file's size in one write and syncs those.
 // A first round warms up and is not counted: the first time a process writes that much, the system fills
 // its cache from memory it has not used before, which costs the conversion (writing first) far more than
-// the plain writing after it. It prints every round, then the best of the counted ones: the image bytes
-// converted per wall second, the ratio of the conversion's time to the time of the plain reading and
-// writing, and the peak working set. The best round is taken because the cost of writing into the system's
-// cache changes a lot from run to run with the state of the machine's memory; conversion and plain I/O
-// each get the same chances. Each round also prints the processor time the conversion used, which varies
-// less. Target on x86_64 under Wine with a warm cache: 300 MB/s or more and a ratio of at most 2.
+// the plain writing after it. It prints every round, then over the counted ones (five unless ROUNDS says
+// more) the median and the spread (lowest to highest) of: wall time, wall time with the output synced,
+// processor time (user and system, plus the Wine server's on the program's behalf where it can be read),
+// each for the conversion and the plain I/O, and the two ratios the conversion is judged by: processor
+// time and wall time with sync, each against the plain I/O's. The wall time varies with the state of the
+// machine's memory and disk, and on a shared machine every figure varies with the other programs' load:
+// the medians of many rounds are what to compare.
 
 #include "akai/client/DiskImageDiskMedia.h"
 #include "akai/parsers/ParserTexts.h"
@@ -27,6 +28,7 @@
 #include "framework/foundation/files/FileTypeDescription.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "tools/BenchMemory.h"
+#include "tools/BenchSystem.h"
 
 #include <process.h>
 
@@ -41,16 +43,14 @@
 namespace {
 
 constexpr std::int32_t kPieceSizeInBytes = 1 << 20;
-constexpr std::int32_t kRoundCount = 3;
+constexpr std::int32_t kLeastRoundCount = 5;
 
 class CSilentListeners final : public NSProgressListener::IProgressListener, public NSErrorListener::IErrorListener
 {
 public:
     std::uint32_t ReportProgress(std::uint32_t, std::uint32_t, const std::string&, const std::string&, const std::string&,
-                                 std::uint64_t bytesWritten) override
+                                 std::uint64_t) override
     {
-        if (bytesWritten != 0)
-            lastBytesWritten = bytesWritten;
         return NSProgressListener::kGoOn;
     }
     void StartTiming() override {}
@@ -59,41 +59,86 @@ public:
         std::printf("error: %s\n", message.c_str());
         return NSErrorListener::kIgnoreError;
     }
-
-    std::uint64_t lastBytesWritten = 0;
 };
 
-double SecondsSince(std::chrono::steady_clock::time_point start)
+// Wall and processor time of one step; the processor time includes the Wine server's where it is read.
+class CStepClock
 {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
+public:
+    explicit CStepClock(const CWineServerClock& server)
+        : mServer(server), mStart(std::chrono::steady_clock::now()), mProcessorStart(ReadOwnProcessorSeconds()),
+          mServerStart(server.GetProcessorSeconds().value_or(0.0))
+    {
+    }
+    double GetWallSeconds() const { return std::chrono::duration<double>(std::chrono::steady_clock::now() - mStart).count(); }
+    double GetOwnProcessorSeconds() const { return ReadOwnProcessorSeconds() - mProcessorStart; }
+    double GetServerSeconds() const { return mServer.GetProcessorSeconds().value_or(0.0) - mServerStart; }
+
+private:
+    static double ReadOwnProcessorSeconds() { return GetOwnHostProcessorSeconds().value_or(GetProcessorSeconds()); }
+
+    const CWineServerClock& mServer;
+    std::chrono::steady_clock::time_point mStart;
+    double mProcessorStart;
+    double mServerStart;
+};
+
+struct CStepTimes
+{
+    double wallSeconds = 0.0;
+    double syncSeconds = 0.0;       // syncing the written files afterwards
+    double processorSeconds = 0.0;  // the program's own
+    double serverSeconds = 0.0;     // the Wine server's on its behalf
+
+    void Add(const CStepClock& clock)
+    {
+        wallSeconds += clock.GetWallSeconds();
+        processorSeconds += clock.GetOwnProcessorSeconds();
+        serverSeconds += clock.GetServerSeconds();
+    }
+    double WallWithSyncSeconds() const { return wallSeconds + syncSeconds; }
+    double AllProcessorSeconds() const { return processorSeconds + serverSeconds; }
+};
+
+struct CRoundTimes
+{
+    CStepTimes conversion;
+    CStepTimes plain;  // reading the image once, then writing the output's files once
+    double ProcessorRatio() const { return conversion.AllProcessorSeconds() / plain.AllProcessorSeconds(); }
+    double WallWithSyncRatio() const { return conversion.WallWithSyncSeconds() / plain.WallWithSyncSeconds(); }
+};
 
 // Reads the whole file in pieces through the framework's files, as plainly as it can be read.
-double TimeReading(const NSTramvell::CFileSpec& file)
+void ReadPlainly(const NSTramvell::CFileSpec& file)
 {
-    const auto start = std::chrono::steady_clock::now();
     NSTramvell::COpenFile input(file);
     const std::int32_t size = input.GetSize();
     std::vector<std::uint8_t> piece(kPieceSizeInBytes);
     for (std::int32_t position = 0; position < size; position += kPieceSizeInBytes)
         input.ReadAt(position, std::min(kPieceSizeInBytes, size - position), piece.data());
-    return SecondsSince(start);
 }
 
-// Writes one new file of each size, as the conversion wrote them, each in one write.
-double TimeWriting(const NSTramvell::CDirSpec& folder, const std::vector<std::int32_t>& fileSizes)
+// Writes one new file of each size, as the conversion wrote them, each in one write. Returns their paths.
+std::vector<std::string> WritePlainly(const std::string& folderPath, const std::vector<std::int32_t>& fileSizes,
+                                      const std::vector<std::uint8_t>& bytes)
 {
-    std::int32_t largest = 0;
-    for (const std::int32_t size : fileSizes)
-        largest = std::max(largest, size);
-    const std::vector<std::uint8_t> bytes(static_cast<std::size_t>(largest), 0x5A);
-    const auto start = std::chrono::steady_clock::now();
+    const NSTramvell::CDirSpec folder(NSTramvell::MakeFullPath(folderPath));
+    std::vector<std::string> paths;
     for (std::size_t i = 0; i < fileSizes.size(); ++i) {
-        NSTramvell::COpenFile output(NSTramvell::CFileSpec(folder.GetPath(), "plain" + std::to_string(i), ".bin"),
-                                     NSTramvell::CMacCreatorCode("????"), NSTramvell::GetUndefinedBinaryDescription());
+        const NSTramvell::CFileSpec file(folder.GetPath(), "plain" + std::to_string(i), ".bin");
+        NSTramvell::COpenFile output(file, NSTramvell::CMacCreatorCode("????"),
+                                     NSTramvell::GetUndefinedBinaryDescription());
         output.WriteAt(0, fileSizes[i], bytes.data());
+        paths.push_back(file.GetFullPath());
     }
-    return SecondsSince(start);
+    return paths;
+}
+
+double TimeSync(const std::vector<std::string>& paths)
+{
+    const auto start = std::chrono::steady_clock::now();
+    SyncFilesToDisk(paths);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 constexpr const char* kMakeImageOption = "--make-image";
@@ -105,16 +150,111 @@ int MakeImage(std::uint64_t sizeInMegabytes, const std::string& imagePath)
     return 0;
 }
 
-struct CRoundTimes
+struct COutputFiles
 {
-    double readSeconds = 0.0;
-    double convertSeconds = 0.0;
-    double writeSeconds = 0.0;
-    double convertProcessorSeconds = 0.0;
-    double PlainSeconds() const { return readSeconds + writeSeconds; }
+    std::vector<std::string> paths;
+    std::vector<std::int32_t> sizes;
+    std::uint64_t byteCount = 0;
 };
 
-int Run(const char* program, const char* sizeText, const std::string& workPath)
+COutputFiles ListOutputFiles(const std::string& folderPath)
+{
+    COutputFiles files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folderPath)) {
+        if (entry.is_regular_file()) {
+            files.paths.push_back(entry.path().string());
+            files.sizes.push_back(static_cast<std::int32_t>(entry.file_size()));
+            files.byteCount += entry.file_size();
+        }
+    }
+    return files;
+}
+
+// Converts the image into the output folder and syncs what it wrote. False when the conversion failed.
+bool TimeConversion(const NSTramvell::CFileSpec& imageSpec, const std::string& outputPath,
+                    const CWineServerClock& server, CStepTimes& times)
+{
+    CSilentListeners listeners;
+    NSLoggerImplementation::CLogger logger;
+    std::uint32_t result = 0;
+    {
+        const CStepClock clock(server);
+        {
+            CDiskImageDiskMedia image(imageSpec);
+            result = NSAkaiConversion::ConvertDisk(listeners, listeners, logger, image,
+                                                   NSTramvell::CDirSpec(NSTramvell::MakeFullPath(outputPath)),
+                                                   NSAkaiConversion::kFolderOutput);
+        }
+        times.Add(clock);
+    }
+    if (result != NSAkaiConversion::kConversionCompleted) {
+        std::printf("the conversion stopped with %u\n", result);
+        return false;
+    }
+    times.syncSeconds = TimeSync(ListOutputFiles(outputPath).paths);
+    return true;
+}
+
+struct CSpread
+{
+    double median;
+    double lowest;
+    double highest;
+};
+
+CSpread SpreadOf(const std::vector<CRoundTimes>& rounds, double (*measure)(const CRoundTimes&))
+{
+    std::vector<double> values;
+    for (const CRoundTimes& round : rounds)
+        values.push_back(measure(round));
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    const double median = values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
+    return {median, values.front(), values.back()};
+}
+
+void PrintSpread(const char* label, const std::vector<CRoundTimes>& rounds, double (*measure)(const CRoundTimes&),
+                 const char* unit)
+{
+    const CSpread spread = SpreadOf(rounds, measure);
+    std::printf("  %-38s median %7.3f%s  (%.3f to %.3f)\n", label, spread.median, unit, spread.lowest, spread.highest);
+}
+
+void PrintRound(const std::string& label, const CRoundTimes& times)
+{
+    std::printf("%s: conversion %.3f s (+ sync %.3f s), processor %.3f s + server %.3f s; plain I/O %.3f s "
+                "(+ sync %.3f s), processor %.3f s + server %.3f s; ratios: processor %.2f, wall with sync %.2f\n",
+                label.c_str(), times.conversion.wallSeconds, times.conversion.syncSeconds,
+                times.conversion.processorSeconds, times.conversion.serverSeconds, times.plain.wallSeconds,
+                times.plain.syncSeconds, times.plain.processorSeconds, times.plain.serverSeconds,
+                times.ProcessorRatio(), times.WallWithSyncRatio());
+}
+
+void PrintSummary(const std::vector<CRoundTimes>& rounds, double imageMegabytes)
+{
+    std::printf("over %zu rounds:\n", rounds.size());
+    PrintSpread("conversion wall", rounds, [](const CRoundTimes& t) { return t.conversion.wallSeconds; }, " s");
+    PrintSpread("conversion wall with sync", rounds,
+                [](const CRoundTimes& t) { return t.conversion.WallWithSyncSeconds(); }, " s");
+    PrintSpread("conversion processor (own)", rounds,
+                [](const CRoundTimes& t) { return t.conversion.processorSeconds; }, " s");
+    PrintSpread("conversion processor (Wine server)", rounds,
+                [](const CRoundTimes& t) { return t.conversion.serverSeconds; }, " s");
+    PrintSpread("plain I/O wall", rounds, [](const CRoundTimes& t) { return t.plain.wallSeconds; }, " s");
+    PrintSpread("plain I/O wall with sync", rounds, [](const CRoundTimes& t) { return t.plain.WallWithSyncSeconds(); },
+                " s");
+    PrintSpread("plain I/O processor (own)", rounds, [](const CRoundTimes& t) { return t.plain.processorSeconds; },
+                " s");
+    PrintSpread("plain I/O processor (Wine server)", rounds,
+                [](const CRoundTimes& t) { return t.plain.serverSeconds; }, " s");
+    const CSpread wall = SpreadOf(rounds, [](const CRoundTimes& t) { return t.conversion.wallSeconds; });
+    std::printf("  %-38s median %7.1f MB/s\n", "conversion speed", imageMegabytes / wall.median);
+    PrintSpread("ratio processor / plain I/O", rounds, [](const CRoundTimes& t) { return t.ProcessorRatio(); }, "  ");
+    PrintSpread("ratio wall with sync / plain I/O", rounds,
+                [](const CRoundTimes& t) { return t.WallWithSyncRatio(); }, "  ");
+}
+
+int Run(const char* program, const char* sizeText, const std::string& workPath, std::int32_t roundCount)
 {
     NSAkaiConversion::InstallConversionTexts();
     NSAkaiParser::InstallParserTexts();
@@ -129,75 +269,51 @@ int Run(const char* program, const char* sizeText, const std::string& workPath)
         return 1;
     }
     const NSTramvell::CFileSpec imageSpec(NSTramvell::MakeFullPath(imagePath));
-    const double imageBytes = static_cast<double>(std::filesystem::file_size(imagePath));
+    const double imageMegabytes = static_cast<double>(std::filesystem::file_size(imagePath)) / 1048576.0;
     const std::string outputPath = workPath + "/out";
     const std::string plainPath = workPath + "/plain";
+    const CWineServerClock server;
+    if (!server.IsReadable())
+        std::printf("(the Wine server's processor time cannot be read here: counted as 0)\n");
 
-    std::uint64_t fileCount = 0;
-    std::uint64_t outputBytes = 0;
+    COutputFiles output;
     std::vector<CRoundTimes> rounds;
-    for (std::int32_t round = 0; round <= kRoundCount; ++round) {
+    for (std::int32_t round = 0; round <= roundCount; ++round) {
         // Each step that writes starts right after the other's output was deleted, so both write into a
         // cache in the same state.
         std::filesystem::remove_all(plainPath);
         std::filesystem::create_directories(outputPath);
         CRoundTimes times;
-        times.readSeconds = TimeReading(imageSpec);
-
-        CSilentListeners listeners;
-        NSLoggerImplementation::CLogger logger;
-        const double processorStart = GetProcessorSeconds();
-        const auto start = std::chrono::steady_clock::now();
-        std::uint32_t result = 0;
         {
-            CDiskImageDiskMedia image(imageSpec);
-            result = NSAkaiConversion::ConvertDisk(listeners, listeners, logger, image,
-                                                   NSTramvell::CDirSpec(NSTramvell::MakeFullPath(outputPath)),
-                                                   NSAkaiConversion::kFolderOutput);
+            const CStepClock clock(server);
+            ReadPlainly(imageSpec);
+            times.plain.Add(clock);
         }
-        times.convertSeconds = SecondsSince(start);
-        times.convertProcessorSeconds = GetProcessorSeconds() - processorStart;
-        if (result != NSAkaiConversion::kConversionCompleted) {
-            std::printf("the conversion stopped with %u\n", result);
+        if (!TimeConversion(imageSpec, outputPath, server, times.conversion))
             return 1;
-        }
 
-        std::vector<std::int32_t> fileSizes;
-        outputBytes = 0;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(outputPath)) {
-            if (entry.is_regular_file()) {
-                fileSizes.push_back(static_cast<std::int32_t>(entry.file_size()));
-                outputBytes += entry.file_size();
-            }
-        }
-        fileCount = fileSizes.size();
+        output = ListOutputFiles(outputPath);
+        std::int32_t largest = 0;
+        for (const std::int32_t size : output.sizes)
+            largest = std::max(largest, size);
+        const std::vector<std::uint8_t> bytes(static_cast<std::size_t>(largest), 0x5A);
         std::filesystem::remove_all(outputPath);
         std::filesystem::create_directories(plainPath);
-        times.writeSeconds = TimeWriting(NSTramvell::CDirSpec(NSTramvell::MakeFullPath(plainPath)), fileSizes);
-        const std::string label = round == 0 ? "warm-up" : "round " + std::to_string(round);
-        std::printf("%s: conversion %.3f s (processor %.3f s), plain I/O %.3f s (read %.3f s, write %.3f s), "
-                    "ratio %.2f\n",
-                    label.c_str(), times.convertSeconds, times.convertProcessorSeconds, times.PlainSeconds(),
-                    times.readSeconds, times.writeSeconds, times.convertSeconds / times.PlainSeconds());
+        std::vector<std::string> plainFiles;
+        {
+            const CStepClock clock(server);
+            plainFiles = WritePlainly(plainPath, output.sizes, bytes);
+            times.plain.Add(clock);
+        }
+        times.plain.syncSeconds = TimeSync(plainFiles);
+        PrintRound(round == 0 ? "warm-up" : "round " + std::to_string(round), times);
         if (round > 0)
             rounds.push_back(times);
     }
 
-    CRoundTimes best = rounds.front();
-    for (const CRoundTimes& times : rounds) {
-        best.convertSeconds = std::min(best.convertSeconds, times.convertSeconds);
-        if (times.PlainSeconds() < best.PlainSeconds()) {
-            best.readSeconds = times.readSeconds;
-            best.writeSeconds = times.writeSeconds;
-        }
-    }
-    std::printf("image: %.1f MB; output: %llu files, %.1f MB; best of %d rounds:\n", imageBytes / 1048576.0,
-                static_cast<unsigned long long>(fileCount), static_cast<double>(outputBytes) / 1048576.0,
-                kRoundCount);
-    std::printf("conversion: %.3f s, %.1f MB/s\n", best.convertSeconds, imageBytes / 1048576.0 / best.convertSeconds);
-    std::printf("plain I/O: %.3f s (read %.3f s, write %.3f s)\n", best.PlainSeconds(), best.readSeconds,
-                best.writeSeconds);
-    std::printf("ratio conversion / plain I/O: %.2f\n", best.convertSeconds / best.PlainSeconds());
+    std::printf("image: %.1f MB; output: %zu files, %.1f MB\n", imageMegabytes, output.paths.size(),
+                static_cast<double>(output.byteCount) / 1048576.0);
+    PrintSummary(rounds, imageMegabytes);
     std::printf("peak working set: %.1f MB\n", static_cast<double>(GetPeakWorkingSetInBytes()) / 1048576.0);
     std::filesystem::remove_all(workPath);
     return 0;
@@ -208,8 +324,10 @@ int Run(const char* program, const char* sizeText, const std::string& workPath)
 int main(int argc, char** argv)
 {
     const bool makeImage = argc == 4 && std::string(argv[1]) == kMakeImageOption;
-    if (argc != 3 && !makeImage) {
-        std::fprintf(stderr, "usage: DravimConvertBench SIZE_MB WORKFOLDER\n");
+    const std::int32_t roundCount =
+        !makeImage && argc == 4 ? static_cast<std::int32_t>(std::strtol(argv[3], nullptr, 10)) : kLeastRoundCount;
+    if ((argc != 3 && argc != 4) || roundCount < kLeastRoundCount) {
+        std::fprintf(stderr, "usage: DravimConvertBench SIZE_MB WORKFOLDER [ROUNDS, at least %d]\n", kLeastRoundCount);
         return 2;
     }
     NSTramvell::BindPlatformTables();
@@ -218,7 +336,7 @@ int main(int argc, char** argv)
         if (makeImage)
             exitCode = MakeImage(std::strtoull(argv[2], nullptr, 10), argv[3]);
         else
-            exitCode = Run(argv[0], argv[1], argv[2]);
+            exitCode = Run(argv[0], argv[1], argv[2], roundCount);
     } catch (const std::exception& failure) {
         std::printf("the benchmark failed: %s\n", failure.what());
     }
