@@ -15,38 +15,66 @@
 #include "framework/foundation/files/FileOperations.h"
 #include "framework/foundation/files/FileSpec.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
+#include "tools/ConsoleProgress.h"
+#include "tools/StandardOutput.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <new>
 #include <string>
+#include <string_view>
 
 namespace NSImageConversion {
 namespace {
 
+std::int64_t NowMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+void WriteToStandardOutput(std::string_view text)
+{
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fflush(stdout);
+}
+
 class CPrintingListeners final : public NSProgressListener::IProgressListener, public NSErrorListener::IErrorListener
 {
 public:
+    CPrintingListeners()
+        : mProgress(WriteToStandardOutput,
+                    IsStandardOutputAConsole() ? NSToolProgress::EProgressOutput::kConsole
+                                               : NSToolProgress::EProgressOutput::kFile,
+                    NowMs())
+    {
+    }
+
     std::uint32_t ReportProgress(std::uint32_t done, std::uint32_t total, const std::string& partitionName,
                                  const std::string& volumeName, const std::string& message,
                                  std::uint64_t bytesWritten) override
     {
-        if (!message.empty() && message != mLastMessage) {
-            std::printf("[%u/%u] %s / %s: %s (%llu bytes)\n", done, total, partitionName.c_str(), volumeName.c_str(),
-                        message.c_str(), static_cast<unsigned long long>(bytesWritten));
-        }
-        mLastMessage = message;
+        if (!message.empty())
+            mItem = partitionName + " / " + volumeName + ": " + message;
+        mBytesWritten = std::max(mBytesWritten, bytesWritten);
+        mProgress.Update(NowMs(), done, total, mBytesWritten, mItem);
         return NSProgressListener::kGoOn;
     }
     void StartTiming() override {}
 
     std::uint32_t ReportError(std::string message) override
     {
-        std::printf("Error: %s\n", message.c_str());
+        mProgress.PrintLine("Error: " + message);
         return NSErrorListener::kIgnoreError;
     }
 
+    void Finish() { mProgress.Finish(NowMs(), mBytesWritten); }
+
 private:
-    std::string mLastMessage;
+    NSToolProgress::CConsoleProgress mProgress;
+    std::string mItem;
+    std::uint64_t mBytesWritten = 0;
 };
 
 // The abort cause as the program's coordinator chooses it.
@@ -94,6 +122,7 @@ int Run(const std::string& imagePath, const std::string& outputPath, const CConv
         aborted = true;
         cause = AbortCause(&failure);
     }
+    listeners.Finish();
 
     const std::string destinationName = outputFolder.GetFolderName().GetString();
     std::uint32_t endState = NSLogger::kLogCompleted;
@@ -128,6 +157,8 @@ std::uint32_t RunDirectly(const std::function<std::uint32_t()>& convert)
 int ConvertImageFile(const std::string& imagePath, const std::string& outputPath,
                      const CConversionRunner& runConversion)
 {
+    // Written out at each shown state, so that a console gets each line in one piece.
+    std::setvbuf(stdout, nullptr, _IOFBF, 1 << 14);
     int exitCode = kAborted;
     try {
         exitCode = Run(imagePath, outputPath, runConversion);

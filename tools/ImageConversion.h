@@ -2,7 +2,9 @@
 
 // Converts a disc image file into an output folder, as the program converts a disc, and writes the HTML
 // log there as the program does; the body of the command-line converter. Every question is answered as
-// "Ignore" and every progress report as "go on". The platform tables must be bound.
+// "Ignore" and every progress report as "go on". Progress is shown a few times a second: on a console as
+// one line rewritten in place, to a file or pipe as lines; errors get lines of their own. The platform
+// tables must be bound.
 
 #include <cstdint>
 #include <functional>
