@@ -38,26 +38,28 @@ inline std::int32_t Quantise(float sample)
 }
 
 #if defined(__SSE2__)
-// Quantise on four samples at once, step for step; a true comparison is -1 in each lane.
+// The processor's own conversion rounds to nearest, ties to even, exactly as Quantise does, once the
+// caller's rounding mode is set aside. Exceptions are masked meanwhile: an inexact result is expected.
+class CNearestRounding
+{
+public:
+    CNearestRounding() : mSaved(_mm_getcsr()) { _mm_setcsr((mSaved & ~_MM_ROUND_MASK) | _MM_ROUND_NEAREST | _MM_MASK_MASK); }
+    ~CNearestRounding() { _mm_setcsr(mSaved); }
+    CNearestRounding(const CNearestRounding&) = delete;
+    CNearestRounding& operator=(const CNearestRounding&) = delete;
+
+private:
+    unsigned int mSaved;
+};
+
+// Quantise on four samples at once, under CNearestRounding: NaN (whose ordered comparison is false) to 0,
+// then the clamp, then the rounding conversion, which is exact within the clamped range.
 inline __m128i QuantiseFour(__m128 sample)
 {
     __m128 value = _mm_and_ps(sample, _mm_cmpord_ps(sample, sample));
     value = _mm_max_ps(value, _mm_set1_ps(kLowest24Bit));
     value = _mm_min_ps(value, _mm_set1_ps(kHighest24Bit));
-    const __m128i whole = _mm_cvttps_epi32(value);
-    const __m128 fraction = _mm_sub_ps(value, _mm_cvtepi32_ps(whole));
-    // Whole numbers, as scaled-up integer data always are, need no rounding.
-    if (_mm_movemask_ps(_mm_cmpneq_ps(fraction, _mm_setzero_ps())) == 0)
-        return whole;
-    const __m128i one = _mm_set1_epi32(1);
-    const __m128i odd = _mm_cmpeq_epi32(_mm_and_si128(whole, one), one);
-    const __m128 half = _mm_set1_ps(0.5f);
-    const __m128 minusHalf = _mm_set1_ps(-0.5f);
-    const __m128i up = _mm_or_si128(_mm_castps_si128(_mm_cmpgt_ps(fraction, half)),
-                                    _mm_and_si128(_mm_castps_si128(_mm_cmpeq_ps(fraction, half)), odd));
-    const __m128i down = _mm_or_si128(_mm_castps_si128(_mm_cmplt_ps(fraction, minusHalf)),
-                                      _mm_and_si128(_mm_castps_si128(_mm_cmpeq_ps(fraction, minusHalf)), odd));
-    return _mm_add_epi32(_mm_sub_epi32(whole, up), down);
+    return _mm_cvtps_epi32(value);
 }
 #endif
 
@@ -77,6 +79,7 @@ void Encode16(const float* samples, std::int32_t count, std::uint8_t* destinatio
 {
     std::int32_t i = 0;
 #if defined(__SSE2__)
+    const CNearestRounding nearest;
     // Eight at a time: the top 16 bits of each value (in range, so the pack never saturates), stored low
     // byte first as this processor stores them.
     for (; count - i >= 8; i += 8) {

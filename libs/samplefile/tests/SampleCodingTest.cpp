@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cfenv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -105,6 +106,29 @@ TEST(EncodeSamples, ARunStoresWhatItsSamplesStoreOneByOne)
             for (std::int32_t i = 0; i < count; ++i)
                 EncodeSamples(probes.data() + skip + i, 1, bits, single.data() + skip + i * width);
             ASSERT_EQ(run, single);
+        }
+    }
+}
+
+// The stored value follows one rounding rule, whatever rounding mode the calling program has set.
+TEST(EncodeSamples, IgnoresTheCallersRoundingMode)
+{
+    std::vector<float> probes = QuantiserProbes();
+    for (std::int32_t bits : {8, 16, 24}) {
+        SCOPED_TRACE(bits);
+        const std::size_t width = bits == 8 ? 1 : bits == 16 ? 2 : 3;
+        const auto count = static_cast<std::int32_t>(probes.size());
+        std::vector<std::uint8_t> nearest(probes.size() * width);
+        EncodeSamples(probes.data(), count, bits, nearest.data());
+        for (const int mode : {FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO}) {
+            SCOPED_TRACE(mode);
+            std::vector<std::uint8_t> stored(probes.size() * width);
+            ASSERT_EQ(std::fesetround(mode), 0);
+            EncodeSamples(probes.data(), count, bits, stored.data());
+            const int modeAfter = std::fegetround();
+            std::fesetround(FE_TONEAREST);
+            EXPECT_EQ(modeAfter, mode) << "the caller's mode is given back";
+            ASSERT_EQ(stored, nearest);
         }
     }
 }
