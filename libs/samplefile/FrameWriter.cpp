@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
-#include <memory>
 #include <vector>
 
 namespace NSSondrel {
@@ -92,13 +91,13 @@ void CFrameWriterImpl::WriteSamples(std::int64_t sampleCount, const float* sampl
         throw NSTramvell::XUnsupportedFormat();
     }
     const std::int64_t blockInSamples = std::min(kLargestSampleBlock, sampleCount);
-    // Each block is filled whole by the encoding before it is written, so it needs no clearing.
-    const auto block =
-        std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(blockInSamples * bytesPerSample));
+    // Callers hand frames over in many small calls: the block grows to the largest and is reused.
+    if (mBlock.size() < static_cast<std::size_t>(blockInSamples * bytesPerSample))
+        mBlock.resize(static_cast<std::size_t>(blockInSamples * bytesPerSample));
     for (std::int64_t done = 0; done < sampleCount;) {
         const auto count = static_cast<std::int32_t>(std::min(sampleCount - done, blockInSamples));
-        EncodeSamples(samples + done, count, mInfo.bitsPerSample, block.get());
-        mDataMedia->Write(count * bytesPerSample, block.get());
+        EncodeSamples(samples + done, count, mInfo.bitsPerSample, mBlock.data());
+        mDataMedia->Write(count * bytesPerSample, mBlock.data());
         done += count;
     }
 }

@@ -9,6 +9,7 @@
 #include "libs/samplefile/Sondrel.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace NSSondrel {
 
@@ -35,6 +36,7 @@ private:
     NSTramvell::RIFF_WRITER mRiffWriter;
     FormatInfo mInfo;              // frameCount counts the frames written so far
     NSTramvell::CMedia* mDataMedia; // while "data" is open; null once closed
+    std::vector<std::uint8_t> mBlock; // the encoding of one block of samples, kept for the next call
 };
 
 } // namespace NSSondrel
