@@ -33,9 +33,10 @@ struct CLibraryDeleter
     void operator()(NSSondrel::IFrameWriter* writer) const { delete writer; }
 };
 
-// Frames go to the library a piece at a time, so that no float copy of a whole sample is held. A piece of
-// stereo frames still fits one of the library's sample blocks.
-constexpr std::size_t kFramesPerPiece = 16383;
+// Frames go to the library a piece at a time, so that no float copy of a whole sample is held. A piece is
+// small enough that its floats and the library's encoding of them stay in the processor's nearest caches
+// between being written and read back (a piece of stereo frames takes 16 KB).
+constexpr std::size_t kFramesPerPiece = 2048;
 // Frames are converted in groups of this many, a fixed count that the compiler turns into vector code.
 constexpr std::size_t kGroupSize = 8;
 
