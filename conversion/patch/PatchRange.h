@@ -5,7 +5,6 @@
 #include "framework/foundation/core/ByteOrder.h"
 
 #include <cstdint>
-#include <limits>
 
 namespace NSConverterImplementation {
 
@@ -29,22 +28,16 @@ public:
     // value's place in this range carried over to low..high.
     std::int32_t MapLinear(std::int32_t value, std::int32_t low, std::int32_t high) const
     {
-        return low + NSTramvell::MulDiv(Saturate(std::int64_t{value} - mMin), high - low, Saturate(std::int64_t{mMax} - mMin));
+        return low + NSTramvell::MulDiv(NSTramvell::SaturateToInt32(std::int64_t{value} - mMin), high - low,
+                                        NSTramvell::SaturateToInt32(std::int64_t{mMax} - mMin));
     }
     // perMille thousandths of the range's span.
     std::int32_t ToPerMille(std::int32_t perMille) const
     {
-        return NSTramvell::MulDiv(perMille, Saturate(std::int64_t{mMax} - mMin), 1000);
+        return NSTramvell::MulDiv(perMille, NSTramvell::SaturateToInt32(std::int64_t{mMax} - mMin), 1000);
     }
 
 private:
-    static std::int32_t Saturate(std::int64_t value)
-    {
-        constexpr std::int64_t kLow = std::numeric_limits<std::int32_t>::min();
-        constexpr std::int64_t kHigh = std::numeric_limits<std::int32_t>::max();
-        return static_cast<std::int32_t>(value < kLow ? kLow : (value > kHigh ? kHigh : value));
-    }
-
     T mMin;
     T mMax;
     T mDefault;

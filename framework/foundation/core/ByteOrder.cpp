@@ -12,15 +12,6 @@ constexpr std::int32_t kExtendedBias = 16383;
 constexpr std::uint16_t kExtendedSignBit = 0x8000;
 constexpr std::uint16_t kExtendedExponentMask = 0x7FFF;
 
-std::int32_t Saturate(std::int64_t value)
-{
-    if (value > std::numeric_limits<std::int32_t>::max())
-        return std::numeric_limits<std::int32_t>::max();
-    if (value < std::numeric_limits<std::int32_t>::min())
-        return std::numeric_limits<std::int32_t>::min();
-    return static_cast<std::int32_t>(value);
-}
-
 // Truncates toward zero, saturated; a not-a-number value gives 0.
 std::int32_t SaturateDouble(double value)
 {
@@ -537,6 +528,15 @@ std::string MakeString(const char* text)
     return std::string(text);
 }
 
+std::int32_t SaturateToInt32(std::int64_t value)
+{
+    if (value > std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    if (value < std::numeric_limits<std::int32_t>::min())
+        return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(value);
+}
+
 std::int32_t Min(std::int32_t a, std::int32_t b) { return a < b ? a : b; }
 std::int32_t Max(std::int32_t a, std::int32_t b) { return a > b ? a : b; }
 
@@ -555,9 +555,9 @@ std::int32_t MulDiv(std::int32_t a, std::int32_t b, std::int32_t c)
 {
     const std::int64_t product = static_cast<std::int64_t>(a) * b;
     if (c == 0)
-        return product == 0 ? 0 : Saturate(product > 0 ? std::numeric_limits<std::int64_t>::max()
+        return product == 0 ? 0 : SaturateToInt32(product > 0 ? std::numeric_limits<std::int64_t>::max()
                                                        : std::numeric_limits<std::int64_t>::min());
-    return Saturate(product / c);
+    return SaturateToInt32(product / c);
 }
 
 std::int32_t MulDivRoundUp(std::int32_t a, std::int32_t b, std::int32_t c)
@@ -569,7 +569,7 @@ std::int32_t MulDivRoundUp(std::int32_t a, std::int32_t b, std::int32_t c)
         product += c - 1;
     else if (product < 0 && c < 0)
         product += c + 1;
-    return Saturate(product / c);
+    return SaturateToInt32(product / c);
 }
 
 std::int32_t MulDivRound(std::int32_t a, std::int32_t b, std::int32_t c)
@@ -603,7 +603,7 @@ std::int32_t RoundDownToMultiple(std::int32_t x, std::int32_t step)
         return x;
     const std::int32_t remainder = x % step;
     const std::int64_t result = static_cast<std::int64_t>(x) - remainder - (x < 0 && remainder != 0 ? step : 0);
-    return Saturate(result);
+    return SaturateToInt32(result);
 }
 
 std::int32_t RoundUpToMultiple(std::int32_t x, std::int32_t step)
@@ -612,7 +612,7 @@ std::int32_t RoundUpToMultiple(std::int32_t x, std::int32_t step)
         return x;
     const std::int32_t remainder = x % step;
     const std::int64_t result = static_cast<std::int64_t>(x) - remainder + (x >= 0 && remainder != 0 ? step : 0);
-    return Saturate(result);
+    return SaturateToInt32(result);
 }
 
 std::int32_t RoundToNearestMultiple(std::int32_t x, std::int32_t step)
@@ -622,10 +622,10 @@ std::int32_t RoundToNearestMultiple(std::int32_t x, std::int32_t step)
     const std::int64_t half = step / 2;
     if (x > 0) {
         const std::int64_t shifted = x + half;
-        return Saturate(shifted - shifted % step);
+        return SaturateToInt32(shifted - shifted % step);
     }
     const std::int64_t shifted = x - half;
-    return Saturate(shifted - shifted % step);
+    return SaturateToInt32(shifted - shifted % step);
 }
 
 std::int32_t DivRoundUp(std::int32_t a, std::int32_t b)
@@ -634,10 +634,10 @@ std::int32_t DivRoundUp(std::int32_t a, std::int32_t b)
         b = 1;
     const std::int64_t wideA = a;
     if (a < 0 && b < 0)
-        return Saturate((wideA + b + 1) / b);
+        return SaturateToInt32((wideA + b + 1) / b);
     if (a > 0 && b > 0)
-        return Saturate((wideA + b - 1) / b);
-    return Saturate(wideA / b);
+        return SaturateToInt32((wideA + b - 1) / b);
+    return SaturateToInt32(wideA / b);
 }
 
 bool WithinTolerance(std::int32_t a, std::int32_t b, std::int32_t tolerance)

@@ -116,6 +116,8 @@ std::string MakeStringFromText(const char* text);
 std::string MakeString(const char* text);
 
 // Signed 32-bit arithmetic.
+// The value, or the nearer end of the 32-bit range.
+std::int32_t SaturateToInt32(std::int64_t value);
 std::int32_t Min(std::int32_t a, std::int32_t b);
 std::int32_t Max(std::int32_t a, std::int32_t b);
 std::int32_t Abs(std::int32_t a);

@@ -1,9 +1,10 @@
 #include "framework/foundation/strings/StringUtilities.h"
 
+#include "framework/foundation/core/ByteOrder.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <limits>
 
 namespace NSTramvell {
 
@@ -59,12 +60,6 @@ char PrintableOrReplacement(char c)
 std::int32_t ToPosition(std::size_t position)
 {
     return position == std::string::npos ? kNotFound : static_cast<std::int32_t>(position);
-}
-
-std::int32_t Saturate(std::int64_t value)
-{
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
-                                                              std::numeric_limits<std::int32_t>::max()));
 }
 
 // Reads the digits from index on into a saturated magnitude; returns the index after them.
@@ -158,7 +153,7 @@ bool StringToInt(const std::string& text, std::int32_t& value, std::size_t& inde
         return false;
     std::int64_t magnitude = 0;
     indexAfterDigits = ReadDigits(text.data(), text.size(), i, magnitude);
-    value = Saturate(negative ? -magnitude : magnitude);
+    value = SaturateToInt32(negative ? -magnitude : magnitude);
     return true;
 }
 
@@ -651,7 +646,7 @@ bool ParseNumber(const char* text, std::int32_t& value, std::int32_t& indexAfter
         return false;
     std::int64_t magnitude = 0;
     indexAfterDigits = static_cast<std::int32_t>(ReadDigits(text, length, i, magnitude));
-    value = Saturate(negative ? -magnitude : magnitude);
+    value = SaturateToInt32(negative ? -magnitude : magnitude);
     return true;
 }
 
@@ -662,12 +657,12 @@ bool ParseTwoNumbersC(const char* text, std::int32_t& first, std::int32_t& secon
     const std::size_t length = std::strlen(text);
     std::int64_t magnitude = 0;
     ReadDigits(text, length, 0, magnitude);
-    first = Saturate(magnitude);
+    first = SaturateToInt32(magnitude);
     const char* dot = std::strchr(text, '.');
     if (dot == nullptr)
         return false;
     ReadDigits(text, length, static_cast<std::size_t>(dot - text) + 1, magnitude);
-    second = Saturate(magnitude);
+    second = SaturateToInt32(magnitude);
     return true;
 }
 
