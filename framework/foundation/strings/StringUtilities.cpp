@@ -145,10 +145,8 @@ bool StringToInt(const std::string& text, std::int32_t& value, std::size_t& inde
     while (i < text.size() && IsBlankOrComma(text[i]))
         ++i;
     bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
+    for (; i < text.size() && (text[i] == '+' || text[i] == '-'); ++i)
+        negative ^= text[i] == '-';
     if (i >= text.size() || !IsDigit(text[i]))
         return false;
     std::int64_t magnitude = 0;
@@ -633,20 +631,10 @@ bool EqualNoCase(const char* a, const char* b)
 
 bool ParseNumber(const char* text, std::int32_t& value, std::int32_t& indexAfterDigits)
 {
-    const std::size_t length = std::strlen(text);
-    std::size_t i = 0;
-    while (i < length && IsBlankOrComma(text[i]))
-        ++i;
-    bool negative = false;
-    for (; i < length && (text[i] == '+' || text[i] == '-'); ++i) {
-        if (text[i] == '-')
-            negative = !negative;
-    }
-    if (i >= length || !IsDigit(text[i]))
+    std::size_t index = 0;
+    if (!StringToInt(text, value, index))
         return false;
-    std::int64_t magnitude = 0;
-    indexAfterDigits = static_cast<std::int32_t>(ReadDigits(text, length, i, magnitude));
-    value = SaturateToInt32(negative ? -magnitude : magnitude);
+    indexAfterDigits = static_cast<std::int32_t>(index);
     return true;
 }
 

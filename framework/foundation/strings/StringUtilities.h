@@ -26,9 +26,9 @@ std::string ReplaceParameters(const std::string& text, const std::string& parame
 
 // ---- std::string ----
 
-// Skips blanks and commas, then reads at most one sign and one or more digits. Values beyond the 32-bit
-// range saturate. On failure returns false and leaves the outputs untouched; indexAfterDigits is the
-// index just past the last digit.
+// Skips blanks and commas; every '-' of the following run of signs flips the sign ('+' leaves it); then
+// one or more digits. Values beyond the 32-bit range saturate. On failure returns false and leaves the
+// outputs untouched; indexAfterDigits is the index just past the last digit.
 bool StringToInt(const std::string& text, std::int32_t& value);
 bool StringToInt(const std::string& text, std::int32_t& value, std::size_t& indexAfterDigits);
 // "a.b": both parts through StringToInt; an absent part stays 0. Without a '.' the whole text is the first.
@@ -130,8 +130,7 @@ bool EqualBytes(const void* a, const void* b, std::int32_t count);
 bool FindSubstring(const char* text, const char* pattern, std::int32_t& index);
 void EraseLeadingC(char* text, std::int32_t count);
 bool EqualNoCase(const char* a, const char* b);
-// Skips blanks and commas; every '-' of the following run of signs flips the sign; then the digits.
-// Values beyond the 32-bit range saturate. False, outputs untouched, when no digit follows.
+// As StringToInt.
 bool ParseNumber(const char* text, std::int32_t& value, std::int32_t& indexAfterDigits);
 // The digits at the start, and those after the first '.'; false when there is no '.'.
 bool ParseTwoNumbersC(const char* text, std::int32_t& first, std::int32_t& second);

@@ -60,8 +60,8 @@ TEST(StringToInt, ReadsOneSignedNumberAfterBlanksAndCommas)
         {"-2147483648", true, -2147483647 - 1, 11},
         {"-99999999999999999999", true, -2147483647 - 1, 21},
         {"99999999999999999999x", true, 2147483647, 20},
-        {"--5", false, 0, 0},
-        {"+-5", false, 0, 0},
+        {"--5", true, 5, 3},
+        {"+-5", true, -5, 3},
         {"-", false, 0, 0},
         {"", false, 0, 0},
         {" - 5", false, 0, 0},
@@ -124,6 +124,24 @@ TEST(ParseNumber, EveryMinusOfTheSignRunFlipsTheSign)
         EXPECT_EQ(ParseNumber(c.text, value, index), c.ok);
         EXPECT_EQ(value, c.ok ? c.value : 555);
         EXPECT_EQ(index, c.ok ? c.index : 777);
+    }
+}
+
+// The std::string reader and its C-string twin must never read a sign apart again.
+TEST(StringToInt, ReadsSignsAsParseNumberDoes)
+{
+    const char* const kTexts[] = {"-5", "+5", "--5", "+-5", "-+-+-7,", "- 5", " ,-0", ",--2147483648", "+",
+                                  "-x", "+-+", "7-"};
+    for (const char* text : kTexts) {
+        SCOPED_TRACE(text);
+        std::int32_t stringValue = 555;
+        std::size_t stringIndex = 777;
+        std::int32_t cValue = 444;
+        std::int32_t cIndex = 666;
+        const bool stringRead = StringToInt(text, stringValue, stringIndex);
+        EXPECT_EQ(ParseNumber(text, cValue, cIndex), stringRead);
+        EXPECT_EQ(cValue, stringRead ? stringValue : 444);
+        EXPECT_EQ(cIndex, stringRead ? static_cast<std::int32_t>(stringIndex) : 666);
     }
 }
 
