@@ -3,6 +3,7 @@ dravim_add_library(tramvell_strings
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/RulingString.cpp
         ${CMAKE_CURRENT_LIST_DIR}/StringUtilities.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/ZeroTerminatedStrings.cpp
         ${CMAKE_CURRENT_LIST_DIR}/StringManager.cpp
         ${CMAKE_CURRENT_LIST_DIR}/MacText.cpp
     PUBLIC_LIBS tramvell_core)

@@ -1,4 +1,5 @@
 #include "framework/foundation/strings/StringUtilities.h"
+#include "framework/foundation/strings/ZeroTerminatedStrings.h"
 
 #include <gtest/gtest.h>
 
