@@ -181,105 +181,22 @@ void CMedia::CopyFrom(std::int32_t count, CMedia& source)
 }
 
 // ---------------------------------------------------------------------------------------------------
-// CMemoryMedia
+// CABCMemoryMedia
 
-CMemoryMedia::CMemoryMedia(CMedia& source)
-    : mOwnsBlock(true), mBlock(nullptr), mCapacity(0), mSize(0)
-{
-    const std::int32_t size = source.GetSize();
-    if (size < 0)
-        throw XRead();
-    CKeptBlockPointer block = NewBlock(size);
-    const std::int32_t savedPosition = source.GetPosition();
-    source.ReadAt(0, size, block.get());
-    source.SetPosition(savedPosition);
-    mBlock = block.release();
-    mCapacity = size;
-    mSize = size;
-}
+CABCMemoryMedia::CABCMemoryMedia() = default;
 
-CMemoryMedia::CMemoryMedia(CMemoryMedia& source) : CMemoryMedia(static_cast<CMedia&>(source)) {}
-
-CMemoryMedia::CMemoryMedia(std::int32_t capacityInBytes)
-    : mOwnsBlock(true), mBlock(NewBlock(capacityInBytes).release()), mCapacity(capacityInBytes), mSize(0)
+CABCMemoryMedia::CABCMemoryMedia(std::int32_t capacityInBytes)
+    : mBlock(NewBlock(capacityInBytes).release()), mCapacity(capacityInBytes)
 {
 }
 
-CMemoryMedia::CMemoryMedia(std::int32_t sizeInBytes, void* block)
+CABCMemoryMedia::CABCMemoryMedia(std::int32_t sizeInBytes, void* block)
     : mOwnsBlock(false), mBlock(static_cast<std::uint8_t*>(block)), mCapacity(sizeInBytes), mSize(sizeInBytes)
 {
     CheckCapacity(sizeInBytes);
 }
 
-CMemoryMedia::~CMemoryMedia()
-{
-    if (mOwnsBlock)
-        KeepBlock(mBlock);
-}
-
-std::int32_t CMemoryMedia::GetSize() const { return mSize; }
-std::int32_t CMemoryMedia::GetPosition() const { return mPosition; }
-void CMemoryMedia::SetPosition(std::int32_t position) { mPosition = position; }
-
-void CMemoryMedia::ReadAt(std::int32_t position, std::int32_t length, void* destination)
-{
-    CheckMemoryRead(position, length, mSize);
-    CopyBytes(destination, mBlock + position, length);
-    mPosition = position + length;
-}
-
-void CMemoryMedia::WriteAt(std::int32_t position, std::int32_t length, const void* source)
-{
-    const std::int64_t end = CheckedWriteEnd(position, length);
-    GrowFor(end);
-    ExtendInto(mBlock, mSize, position, end);
-    CopyBytes(mBlock + position, source, length);
-    mPosition = static_cast<std::int32_t>(end);
-}
-
-std::uint8_t* CMemoryMedia::GetBuffer() { return mBlock; }
-const std::uint8_t* CMemoryMedia::GetBuffer() const { return mBlock; }
-std::int32_t CMemoryMedia::GetCapacity() const { return mCapacity; }
-
-std::uint8_t* CMemoryMedia::Reserve(std::int32_t count)
-{
-    const std::int64_t end = CheckedWriteEnd(mPosition, count);
-    GrowFor(end);
-    ExtendInto(mBlock, mSize, end, end);
-    return mBlock;
-}
-
-void CMemoryMedia::GrowFor(std::int64_t end)
-{
-    CKeptBlockPointer grown = GrowBlock(mBlock, mSize, mCapacity, end);
-    if (!grown)
-        return;
-    // A lent block is the caller's to free and may not even come from the heap. Growing moves the
-    // contents into a block of our own, so a writer never sees a refusal and the caller's block stays
-    // untouched past this point; refusing would make a lent block unusable for any output of unknown length.
-    if (mOwnsBlock)
-        KeepBlock(mBlock);
-    mBlock = grown.release();
-    mOwnsBlock = true;
-}
-
-// ---------------------------------------------------------------------------------------------------
-// COwnedMemoryMedia
-
-COwnedMemoryMedia::COwnedMemoryMedia() = default;
-
-COwnedMemoryMedia::COwnedMemoryMedia(std::int32_t capacityInBytes)
-    : mBlock(NewBlock(capacityInBytes).release()), mCapacity(capacityInBytes)
-{
-}
-
-COwnedMemoryMedia::COwnedMemoryMedia(std::int32_t sizeInBytes, const void* bytes)
-    : mBlock(NewBlock(sizeInBytes).release()), mCapacity(sizeInBytes), mSize(sizeInBytes)
-{
-    CopyBytes(mBlock, bytes, sizeInBytes);
-}
-
-COwnedMemoryMedia::COwnedMemoryMedia(CMedia& source)
+CABCMemoryMedia::CABCMemoryMedia(CMedia& source)
 {
     const std::int32_t size = source.GetSize();
     if (size < 0)
@@ -289,26 +206,26 @@ COwnedMemoryMedia::COwnedMemoryMedia(CMedia& source)
     source.ReadAt(0, size, block.get());
     source.SetPosition(savedPosition);
     mBlock = block.release();
-    mPosition = savedPosition;
     mCapacity = size;
     mSize = size;
 }
 
-COwnedMemoryMedia::COwnedMemoryMedia(const COwnedMemoryMedia& other)
+CABCMemoryMedia::CABCMemoryMedia(const CABCMemoryMedia& other)
     : CMedia(other), mBlock(NewBlock(other.mCapacity).release()), mPosition(other.mPosition),
       mCapacity(other.mCapacity), mSize(other.mSize)
 {
     CopyBytes(mBlock, other.mBlock, other.mSize);
 }
 
-COwnedMemoryMedia& COwnedMemoryMedia::operator=(const COwnedMemoryMedia& other)
+CABCMemoryMedia& CABCMemoryMedia::operator=(const CABCMemoryMedia& other)
 {
     if (this == &other)
         return *this;
     // Allocate before freeing, so a failed allocation leaves this media as it was.
     CKeptBlockPointer block = NewBlock(other.mCapacity);
     CopyBytes(block.get(), other.mBlock, other.mSize);
-    KeepBlock(mBlock);
+    GiveUpBlock();
+    mOwnsBlock = true;
     mBlock = block.release();
     mPosition = other.mPosition;
     mCapacity = other.mCapacity;
@@ -316,17 +233,19 @@ COwnedMemoryMedia& COwnedMemoryMedia::operator=(const COwnedMemoryMedia& other)
     return *this;
 }
 
-COwnedMemoryMedia::COwnedMemoryMedia(COwnedMemoryMedia&& other) noexcept
-    : CMedia(other), mBlock(std::exchange(other.mBlock, nullptr)), mPosition(std::exchange(other.mPosition, 0)),
-      mCapacity(std::exchange(other.mCapacity, 0)), mSize(std::exchange(other.mSize, 0))
+CABCMemoryMedia::CABCMemoryMedia(CABCMemoryMedia&& other) noexcept
+    : CMedia(other), mOwnsBlock(std::exchange(other.mOwnsBlock, true)), mBlock(std::exchange(other.mBlock, nullptr)),
+      mPosition(std::exchange(other.mPosition, 0)), mCapacity(std::exchange(other.mCapacity, 0)),
+      mSize(std::exchange(other.mSize, 0))
 {
 }
 
-COwnedMemoryMedia& COwnedMemoryMedia::operator=(COwnedMemoryMedia&& other) noexcept
+CABCMemoryMedia& CABCMemoryMedia::operator=(CABCMemoryMedia&& other) noexcept
 {
     if (this == &other)
         return *this;
-    KeepBlock(mBlock);
+    GiveUpBlock();
+    mOwnsBlock = std::exchange(other.mOwnsBlock, true);
     mBlock = std::exchange(other.mBlock, nullptr);
     mPosition = std::exchange(other.mPosition, 0);
     mCapacity = std::exchange(other.mCapacity, 0);
@@ -334,23 +253,23 @@ COwnedMemoryMedia& COwnedMemoryMedia::operator=(COwnedMemoryMedia&& other) noexc
     return *this;
 }
 
-COwnedMemoryMedia::~COwnedMemoryMedia()
+CABCMemoryMedia::~CABCMemoryMedia()
 {
-    KeepBlock(mBlock);
+    GiveUpBlock();
 }
 
-std::int32_t COwnedMemoryMedia::GetSize() const { return mSize; }
-std::int32_t COwnedMemoryMedia::GetPosition() const { return mPosition; }
-void COwnedMemoryMedia::SetPosition(std::int32_t position) { mPosition = position; }
+std::int32_t CABCMemoryMedia::GetSize() const { return mSize; }
+std::int32_t CABCMemoryMedia::GetPosition() const { return mPosition; }
+void CABCMemoryMedia::SetPosition(std::int32_t position) { mPosition = position; }
 
-void COwnedMemoryMedia::ReadAt(std::int32_t position, std::int32_t length, void* destination)
+void CABCMemoryMedia::ReadAt(std::int32_t position, std::int32_t length, void* destination)
 {
     CheckMemoryRead(position, length, mSize);
     CopyBytes(destination, mBlock + position, length);
     mPosition = position + length;
 }
 
-void COwnedMemoryMedia::WriteAt(std::int32_t position, std::int32_t length, const void* source)
+void CABCMemoryMedia::WriteAt(std::int32_t position, std::int32_t length, const void* source)
 {
     const std::int64_t end = CheckedWriteEnd(position, length);
     GrowFor(end);
@@ -359,11 +278,11 @@ void COwnedMemoryMedia::WriteAt(std::int32_t position, std::int32_t length, cons
     mPosition = static_cast<std::int32_t>(end);
 }
 
-std::uint8_t* COwnedMemoryMedia::GetBuffer() { return mBlock; }
-const std::uint8_t* COwnedMemoryMedia::GetBuffer() const { return mBlock; }
-std::int32_t COwnedMemoryMedia::GetCapacity() const { return mCapacity; }
+std::uint8_t* CABCMemoryMedia::GetBuffer() { return mBlock; }
+const std::uint8_t* CABCMemoryMedia::GetBuffer() const { return mBlock; }
+std::int32_t CABCMemoryMedia::GetCapacity() const { return mCapacity; }
 
-std::uint8_t* COwnedMemoryMedia::Reserve(std::int32_t count)
+std::uint8_t* CABCMemoryMedia::Reserve(std::int32_t count)
 {
     const std::int64_t end = CheckedWriteEnd(mPosition, count);
     GrowFor(end);
@@ -371,14 +290,62 @@ std::uint8_t* COwnedMemoryMedia::Reserve(std::int32_t count)
     return mBlock;
 }
 
-void COwnedMemoryMedia::GrowFor(std::int64_t end)
+void CABCMemoryMedia::GrowFor(std::int64_t end)
 {
     CKeptBlockPointer grown = GrowBlock(mBlock, mSize, mCapacity, end);
     if (!grown)
         return;
-    KeepBlock(mBlock);
+    // A lent block is the caller's to free and may not even come from the heap. Growing moves the
+    // contents into a block of our own, so a writer never sees a refusal and the caller's block stays
+    // untouched past this point; refusing would make a lent block unusable for any output of unknown length.
+    GiveUpBlock();
     mBlock = grown.release();
+    mOwnsBlock = true;
 }
+
+// A lent block stays with the caller.
+void CABCMemoryMedia::GiveUpBlock() noexcept
+{
+    if (mOwnsBlock)
+        KeepBlock(mBlock);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// CMemoryMedia
+
+CMemoryMedia::CMemoryMedia(CMedia& source) : CABCMemoryMedia(source) {}
+
+CMemoryMedia::CMemoryMedia(CMemoryMedia& source) : CABCMemoryMedia(static_cast<CMedia&>(source)) {}
+
+CMemoryMedia::CMemoryMedia(std::int32_t capacityInBytes) : CABCMemoryMedia(capacityInBytes) {}
+
+CMemoryMedia::CMemoryMedia(std::int32_t sizeInBytes, void* block) : CABCMemoryMedia(sizeInBytes, block) {}
+
+CMemoryMedia::~CMemoryMedia() = default;
+
+// ---------------------------------------------------------------------------------------------------
+// COwnedMemoryMedia
+
+COwnedMemoryMedia::COwnedMemoryMedia() = default;
+
+COwnedMemoryMedia::COwnedMemoryMedia(std::int32_t capacityInBytes) : CABCMemoryMedia(capacityInBytes) {}
+
+COwnedMemoryMedia::COwnedMemoryMedia(std::int32_t sizeInBytes, const void* bytes) : CABCMemoryMedia(sizeInBytes)
+{
+    CopyBytes(Reserve(sizeInBytes), bytes, sizeInBytes);
+}
+
+// Unlike CMemoryMedia's copy, this one starts where the source stands.
+COwnedMemoryMedia::COwnedMemoryMedia(CMedia& source) : CABCMemoryMedia(source)
+{
+    SetPosition(source.GetPosition());
+}
+
+COwnedMemoryMedia::COwnedMemoryMedia(const COwnedMemoryMedia& other) = default;
+COwnedMemoryMedia& COwnedMemoryMedia::operator=(const COwnedMemoryMedia& other) = default;
+COwnedMemoryMedia::COwnedMemoryMedia(COwnedMemoryMedia&& other) noexcept = default;
+COwnedMemoryMedia& COwnedMemoryMedia::operator=(COwnedMemoryMedia&& other) noexcept = default;
+COwnedMemoryMedia::~COwnedMemoryMedia() = default;
 
 // ---------------------------------------------------------------------------------------------------
 // CPartialMedia

@@ -46,22 +46,13 @@ protected:
     CMedia& operator=(const CMedia&) = default;
 };
 
-// Media over a memory block, either its own or one the caller lends. Reads outside [0, size] throw
-// XRead. A write past the capacity grows the block; a lent block is then left to the caller and the
-// contents continue in a block of the media's own.
-class CMemoryMedia : public CMedia
+// What the two memory media share: a block, its capacity, the size in use and the position. Reads
+// outside [0, size] throw XRead; a write past the capacity grows the block, taking the contents into a
+// block of the media's own. Only the kinds below are made.
+class CABCMemoryMedia : public CMedia
 {
 public:
-    // An owned copy of the whole source, positioned at 0; the source's position is put back.
-    explicit CMemoryMedia(CMedia& source);
-    // Owned and empty, with a block of capacityInBytes.
-    explicit CMemoryMedia(std::int32_t capacityInBytes);
-    // Over the caller's block, which must outlive this media and is never freed by it.
-    CMemoryMedia(std::int32_t sizeInBytes, void* block);
-    // An owned copy, as from any other source; not const, since reading moves the source's position.
-    CMemoryMedia(CMemoryMedia& source);
-    CMemoryMedia& operator=(const CMemoryMedia&) = delete;
-    ~CMemoryMedia() override;
+    ~CABCMemoryMedia() override;
 
     std::int32_t GetSize() const override;
     std::int32_t GetPosition() const override;
@@ -76,19 +67,53 @@ public:
     // block; the caller writes them at GetBuffer() + GetPosition().
     std::uint8_t* Reserve(std::int32_t count);
 
+protected:
+    // Owned, empty and without a block.
+    CABCMemoryMedia();
+    // Owned and empty, with a block of capacityInBytes.
+    explicit CABCMemoryMedia(std::int32_t capacityInBytes);
+    // Over the caller's block, which must outlive this media and is never freed by it.
+    CABCMemoryMedia(std::int32_t sizeInBytes, void* block);
+    // An owned copy of the whole source, positioned at 0; the source's position is put back.
+    explicit CABCMemoryMedia(CMedia& source);
+    // Copies own a block of the other's capacity and take its contents and position; a failed
+    // allocation leaves the assigned media as it was.
+    CABCMemoryMedia(const CABCMemoryMedia& other);
+    CABCMemoryMedia& operator=(const CABCMemoryMedia& other);
+    // Moving hands the block over; the moved-from media is left empty with capacity 0.
+    CABCMemoryMedia(CABCMemoryMedia&& other) noexcept;
+    CABCMemoryMedia& operator=(CABCMemoryMedia&& other) noexcept;
+
 private:
     void GrowFor(std::int64_t end);
+    void GiveUpBlock() noexcept;
 
-    bool mOwnsBlock;
-    std::uint8_t* mBlock;
+    bool mOwnsBlock = true;
+    std::uint8_t* mBlock = nullptr;
     std::int32_t mPosition = 0;
-    std::int32_t mCapacity;
-    std::int32_t mSize;
+    std::int32_t mCapacity = 0;
+    std::int32_t mSize = 0;
+};
+
+// Media over a memory block, either its own or one the caller lends. A lent block that a write outgrows
+// is left to the caller and the contents continue in a block of the media's own.
+class CMemoryMedia : public CABCMemoryMedia
+{
+public:
+    // An owned copy of the whole source, positioned at 0; the source's position is put back.
+    explicit CMemoryMedia(CMedia& source);
+    // Owned and empty, with a block of capacityInBytes.
+    explicit CMemoryMedia(std::int32_t capacityInBytes);
+    // Over the caller's block, which must outlive this media and is never freed by it.
+    CMemoryMedia(std::int32_t sizeInBytes, void* block);
+    // An owned copy, as from any other source; not const, since reading moves the source's position.
+    CMemoryMedia(CMemoryMedia& source);
+    CMemoryMedia& operator=(const CMemoryMedia&) = delete;
+    ~CMemoryMedia() override;
 };
 
 // Growable media that always owns its block; bytes at or past the size are not part of the contents.
-// Reads outside [0, size] throw XRead.
-class COwnedMemoryMedia : public CMedia
+class COwnedMemoryMedia : public CABCMemoryMedia
 {
 public:
     COwnedMemoryMedia();
@@ -99,30 +124,9 @@ public:
     explicit COwnedMemoryMedia(CMedia& source);
     COwnedMemoryMedia(const COwnedMemoryMedia& other);
     COwnedMemoryMedia& operator=(const COwnedMemoryMedia& other);
-    // Moving hands the block over; the moved-from media is left empty with capacity 0.
     COwnedMemoryMedia(COwnedMemoryMedia&& other) noexcept;
     COwnedMemoryMedia& operator=(COwnedMemoryMedia&& other) noexcept;
     ~COwnedMemoryMedia() override;
-
-    std::int32_t GetSize() const override;
-    std::int32_t GetPosition() const override;
-    void SetPosition(std::int32_t position) override;
-    void ReadAt(std::int32_t position, std::int32_t length, void* destination) override;
-    void WriteAt(std::int32_t position, std::int32_t length, const void* source) override;
-
-    std::uint8_t* GetBuffer();
-    const std::uint8_t* GetBuffer() const;
-    std::int32_t GetCapacity() const;
-    // As CMemoryMedia::Reserve.
-    std::uint8_t* Reserve(std::int32_t count);
-
-private:
-    void GrowFor(std::int64_t end);
-
-    std::uint8_t* mBlock = nullptr;
-    std::int32_t mPosition = 0;
-    std::int32_t mCapacity = 0;
-    std::int32_t mSize = 0;
 };
 
 // A window onto another media, from offset for length bytes or, with kNoEnd, to the parent's end.
