@@ -75,9 +75,7 @@ CAkaiSample::CAkaiSample(NSAkaiParser::IAkaiFileMedia& file, std::vector<std::st
         reader.CountError();
 
     mLoopMode = reader.Byte(kLoopModeOffset, kRowLoopMode);
-    const std::uint8_t fine = NSAkaiParser::ReadHeaderByte(file, kTuneFineOffset);
-    const std::int8_t semitones = NSAkaiParser::ReadHeaderSignedByte(file, kTuneSemitonesOffset);
-    mTuneCents = reader.Check(NSAkaiParser::TuneToCents(semitones, fine), kRowTuneCents);
+    mTuneCents = reader.Tune(kTuneFineOffset, kTuneSemitonesOffset);
 
     ReadPlayRange(reader, file, headerSize);
     ReadLoops(reader, file, reports);

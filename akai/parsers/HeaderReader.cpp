@@ -3,6 +3,8 @@
 #include "akai/filesystem/AkaiNames.h"
 #include "akai/parsers/ParserStrings.h"
 
+#include <utility>
+
 namespace NSAkaiParserImplementation {
 
 CHeaderReader::CHeaderReader(NSAkaiParser::IAkaiFileMedia& file, CParameterValidatorTable& validators,
@@ -11,30 +13,66 @@ CHeaderReader::CHeaderReader(NSAkaiParser::IAkaiFileMedia& file, CParameterValid
 {
 }
 
+CHeaderReader::CHeaderReader(NSAkaiParser::IAkaiFileMedia& file, CParameterValidatorTable& validators,
+                             std::vector<std::string>& reports, std::uint64_t recordStart,
+                             std::int32_t keyGroupIndex)
+    : mFile(file), mValidators(validators), mReports(reports), mRecordStart(recordStart),
+      mKeyGroupIndex(keyGroupIndex)
+{
+}
+
 std::uint8_t CHeaderReader::Byte(std::uint64_t position, EParameterRow row)
 {
-    return static_cast<std::uint8_t>(Check(NSAkaiParser::ReadHeaderByte(mFile, position), row));
+    return static_cast<std::uint8_t>(Check(NSAkaiParser::ReadHeaderByte(mFile, mRecordStart + position), row));
 }
 
 std::int8_t CHeaderReader::SignedByte(std::uint64_t position, EParameterRow row)
 {
-    return static_cast<std::int8_t>(Check(NSAkaiParser::ReadHeaderSignedByte(mFile, position), row));
+    return static_cast<std::int8_t>(Check(NSAkaiParser::ReadHeaderSignedByte(mFile, mRecordStart + position), row));
+}
+
+std::int16_t CHeaderReader::SignedWord(std::uint64_t position, EParameterRow row)
+{
+    const auto stored = static_cast<std::int16_t>(NSAkaiParser::ReadHeaderWord(mFile, mRecordStart + position));
+    return static_cast<std::int16_t>(Check(stored, row));
+}
+
+std::int32_t CHeaderReader::Tune(std::uint64_t finePosition, std::uint64_t semitonesPosition)
+{
+    const std::uint8_t fine = NSAkaiParser::ReadHeaderByte(mFile, mRecordStart + finePosition);
+    const std::int8_t semitones = NSAkaiParser::ReadHeaderSignedByte(mFile, mRecordStart + semitonesPosition);
+    return Check(NSAkaiParser::TuneToCents(semitones, fine), kRowTuneCents);
 }
 
 bool CHeaderReader::Flag(std::uint64_t position, std::uint32_t nameId, bool defaultFlag)
 {
-    return NSAkaiParser::ReadFlag(mFile, position, mReports, mErrorCount, nameId, defaultFlag);
+    if (mKeyGroupIndex)
+        return NSAkaiParser::ReadKeyGroupFlag(mFile, mRecordStart + position, mReports, mErrorCount, nameId,
+                                              defaultFlag, static_cast<std::uint32_t>(*mKeyGroupIndex));
+    return NSAkaiParser::ReadFlag(mFile, mRecordStart + position, mReports, mErrorCount, nameId, defaultFlag);
+}
+
+std::string CHeaderReader::Name(std::uint64_t position)
+{
+    return NSAkaiParser::ReadAkaiName(mFile, mRecordStart + position);
 }
 
 std::int32_t CHeaderReader::Check(std::int32_t value, EParameterRow row)
 {
+    if (mKeyGroupIndex)
+        return mValidators[row].ValidateInKeyGroup(value, mReports, mErrorCount, *mKeyGroupIndex);
     return mValidators[row].Validate(value, mReports, mErrorCount, std::string());
+}
+
+void CHeaderReader::Report(std::string report)
+{
+    ++mErrorCount;
+    mReports.push_back(std::move(report));
 }
 
 void CHeaderReader::ReportOutOfRange(std::uint32_t nameId)
 {
-    ++mErrorCount;
-    mReports.push_back(MakeOutOfRangeReport(NSAkaiParser::GetParserString(nameId)));
+    Report(MakeOutOfRangeReport(NSAkaiParser::GetParserString(nameId)));
 }
 
 } // namespace NSAkaiParserImplementation

@@ -3,6 +3,7 @@
 #include "akai/parsers/AkaiFileMedia.h"
 #include "akai/filesystem/AkaiNames.h"
 #include "akai/parsers/AkaiValidators.h"
+#include "akai/parsers/HeaderReader.h"
 #include "akai/parsers/ParserStrings.h"
 #include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/strings/StringUtilities.h"
@@ -45,87 +46,32 @@ struct CZoneValues
     std::int32_t loopMode = 0;
 };
 
-} // namespace
-
-// Reads fields of one record at offsets from its start and checks each with the keygroup prefix.
-class CKeyGroup::CRecordReader
+// A record the file cannot serve fails here, before any report is written for it.
+void ReadWholeRecord(NSAkaiParser::IAkaiFileMedia& file, std::uint64_t recordStart)
 {
-public:
-    CRecordReader(NSAkaiParser::IAkaiFileMedia& file, std::vector<std::string>& reports, std::uint64_t recordStart,
-                  std::int32_t keyGroupIndex)
-        : mFile(file), mReports(reports), mRecordStart(recordStart), mKeyGroupIndex(keyGroupIndex)
-    {
-    }
+    std::array<std::uint8_t, kProbeSizeInBytes> record;
+    file.ReadAt(recordStart, record.size(), record.data());
+}
 
-    void Probe()
-    {
-        std::array<std::uint8_t, kProbeSizeInBytes> record;
-        mFile.ReadAt(mRecordStart, record.size(), record.data());
-    }
+// A name with characters outside the Akai table is reported and leaves the zone without a sample.
+std::string ReadSampleName(CHeaderReader& reader, std::uint64_t offset, std::int32_t keyGroupIndex)
+{
+    const std::string name = reader.Name(offset);
+    if (HasOnlyAkaiCharacters(name))
+        return name;
+    const std::string keyGroupNumber = std::to_string(static_cast<std::uint32_t>(keyGroupIndex) + 1);
+    reader.Report(NSTramvell::ReplaceParameters(
+        NSAkaiParser::GetParserString(NSAkaiParser::kIllegalSampleNameReportId), keyGroupNumber, name));
+    return std::string();
+}
 
-    std::uint8_t Byte(std::uint64_t offset, EParameterRow row)
-    {
-        return static_cast<std::uint8_t>(Check(NSAkaiParser::ReadHeaderByte(mFile, mRecordStart + offset), row));
-    }
-
-    std::int8_t SignedByte(std::uint64_t offset, EParameterRow row)
-    {
-        return static_cast<std::int8_t>(Check(NSAkaiParser::ReadHeaderSignedByte(mFile, mRecordStart + offset), row));
-    }
-
-    std::int16_t SignedWord(std::uint64_t offset, EParameterRow row)
-    {
-        const auto stored = static_cast<std::int16_t>(NSAkaiParser::ReadHeaderWord(mFile, mRecordStart + offset));
-        return static_cast<std::int16_t>(Check(stored, row));
-    }
-
-    std::int32_t Tune(std::uint64_t fineOffset, std::uint64_t semitonesOffset)
-    {
-        const std::uint8_t fine = NSAkaiParser::ReadHeaderByte(mFile, mRecordStart + fineOffset);
-        const std::int8_t semitones = NSAkaiParser::ReadHeaderSignedByte(mFile, mRecordStart + semitonesOffset);
-        return Check(NSAkaiParser::TuneToCents(semitones, fine), kRowTuneCents);
-    }
-
-    bool Flag(std::uint64_t offset, std::uint32_t nameId, bool defaultFlag)
-    {
-        return NSAkaiParser::ReadKeyGroupFlag(mFile, mRecordStart + offset, mReports, mErrorCount, nameId,
-                                              defaultFlag, static_cast<std::uint32_t>(mKeyGroupIndex));
-    }
-
-    // A name with characters outside the Akai table is reported and leaves the zone without a sample.
-    std::string SampleName(std::uint64_t offset)
-    {
-        const std::string name = NSAkaiParser::ReadAkaiName(mFile, mRecordStart + offset);
-        if (HasOnlyAkaiCharacters(name))
-            return name;
-        ++mErrorCount;
-        mReports.push_back(
-            NSTramvell::ReplaceParameters(NSAkaiParser::GetParserString(NSAkaiParser::kIllegalSampleNameReportId),
-                                          std::to_string(static_cast<std::uint32_t>(mKeyGroupIndex) + 1), name));
-        return std::string();
-    }
-
-    std::int32_t GetErrorCount() const { return mErrorCount; }
-
-private:
-    std::int32_t Check(std::int32_t value, EParameterRow row)
-    {
-        return KeyGroupValidators()[row].ValidateInKeyGroup(value, mReports, mErrorCount, mKeyGroupIndex);
-    }
-
-    NSAkaiParser::IAkaiFileMedia& mFile;    // borrowed for the constructor's run
-    std::vector<std::string>& mReports;     // the caller's
-    const std::uint64_t mRecordStart;
-    const std::int32_t mKeyGroupIndex;
-    std::int32_t mErrorCount = 0;
-};
+} // namespace
 
 CKeyGroup::CKeyGroup(NSAkaiParser::IAkaiFileMedia& file, std::int32_t headerFormat,
                      std::vector<std::string>& reports, std::uint64_t recordStart, std::int32_t keyGroupIndex)
 {
-    CRecordReader reader(file, reports, recordStart, keyGroupIndex);
-    // A record the file cannot serve fails here, before any report is written for it.
-    reader.Probe();
+    ReadWholeRecord(file, recordStart);
+    CHeaderReader reader(file, KeyGroupValidators(), reports, recordStart, keyGroupIndex);
 
     mLowKey = reader.Byte(3, kRowLowKey);
     mHighKey = reader.Byte(4, kRowHighKey);
@@ -152,7 +98,7 @@ CKeyGroup::CKeyGroup(NSAkaiParser::IAkaiFileMedia& file, std::int32_t headerForm
     mVelocityZoneCrossfade = reader.Flag(30, NSAkaiParser::kVelocityZoneCrossfadeNameId, true);
     mVelocityZonesUsed = reader.Byte(31, kRowVelocityZonesUsed);
 
-    ReadZones(reader);
+    ReadZones(reader, keyGroupIndex);
     mVelocityToVolumeOffset = reader.SignedByte(148, kRowVelocityToVolumeOffset);
 
     if (headerFormat == kShortRecordFormat) {
@@ -167,13 +113,13 @@ CKeyGroup::CKeyGroup(NSAkaiParser::IAkaiFileMedia& file, std::int32_t headerForm
         throw NSTramvell::XBadFormat();
 }
 
-void CKeyGroup::ReadZones(CRecordReader& reader)
+void CKeyGroup::ReadZones(CHeaderReader& reader, std::int32_t keyGroupIndex)
 {
     std::array<CZoneValues, kZoneCount> zones;
     for (std::size_t z = 0; z < kZoneCount; ++z) {
         const std::uint64_t zoneStart = kFirstZoneOffset + kZoneSizeInBytes * z;
         CZoneValues& zone = zones[z];
-        zone.sampleName = reader.SampleName(zoneStart);
+        zone.sampleName = ReadSampleName(reader, zoneStart, keyGroupIndex);
         zone.lowVelocity = reader.Byte(zoneStart + 12, kRowSampleLowVelocity);
         zone.highVelocity = reader.Byte(zoneStart + 13, kRowSampleHighVelocity);
         zone.tuneCents = reader.Tune(zoneStart + 14, zoneStart + 15);
@@ -203,7 +149,7 @@ void CKeyGroup::ReadZones(CRecordReader& reader)
     }
 }
 
-void CKeyGroup::ReadFormat7Fields(CRecordReader& reader)
+void CKeyGroup::ReadFormat7Fields(CHeaderReader& reader)
 {
     mMod1ToFilter = reader.SignedByte(9, kRowVelocityToFilter);
     mMod2ToFilter = reader.SignedByte(10, kRowPressureToFilter);
@@ -211,7 +157,7 @@ void CKeyGroup::ReadFormat7Fields(CRecordReader& reader)
     mEnv2ToPitch = reader.SignedByte(29, kRowEnv2ToPitch);
 }
 
-void CKeyGroup::ReadExtendedFields(CRecordReader& reader)
+void CKeyGroup::ReadExtendedFields(CHeaderReader& reader)
 {
     mFilter1Resonance = reader.Byte(149, kRowFilter1Resonance);
     mLFO1ToPitch = reader.SignedByte(150, kRowLFO1ToPitch);

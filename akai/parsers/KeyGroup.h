@@ -90,6 +90,8 @@ public:
 
 namespace NSAkaiParserImplementation {
 
+class CHeaderReader;
+
 // One keygroup record parsed at construction; a value, copied whole with its four zones. Every
 // report it writes names its keygroup.
 class CKeyGroup : public NSAkaiParser::IKeyGroup
@@ -166,10 +168,9 @@ public:
     std::vector<NSAkaiParser::CAkaiSampleParameters> GetSampleParameters() const override { return mZones; }
 
 private:
-    class CRecordReader;
-    void ReadZones(CRecordReader& reader);
-    void ReadFormat7Fields(CRecordReader& reader);
-    void ReadExtendedFields(CRecordReader& reader);
+    void ReadZones(CHeaderReader& reader, std::int32_t keyGroupIndex);
+    void ReadFormat7Fields(CHeaderReader& reader);
+    void ReadExtendedFields(CHeaderReader& reader);
     void SetExtendedFieldsToDefaults();
 
     std::uint8_t mLowKey = 0;
