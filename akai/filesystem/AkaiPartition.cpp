@@ -33,6 +33,28 @@ constexpr std::int32_t kMinimumBlocksPastEnd = 5;
 
 constexpr std::uint16_t kChainEndEntry = 0xC000;
 
+struct CTypeKind
+{
+    std::uint8_t type;
+    int kind;
+};
+
+// The type bytes that name a kind of their own. A directory entry holds a file when its type byte gives
+// a kind other than none, empty or other.
+constexpr CTypeKind kTypeKinds[] = {
+    {0, kKindNone},
+    {99, kKindTypeC},
+    {240, kKindProgram},
+    {243, kKindSample},
+    {112, kKindLargeProgram},
+    {115, kKindLargeSample},
+    {100, kKindTypeD},
+    {120, kKindTypeX},
+    {113, kKindTypeQ},
+    {237, kKindType237},
+    {255, kKindEmpty},
+};
+
 bool HoldsOnlyAkaiCharacters(const std::uint8_t* storedName)
 {
     return NSAkaiFileSystem::AkaiNameToString(storedName).find('~') == std::string::npos;
@@ -74,20 +96,11 @@ bool DirectoryHoldsValidEntry(CAkaiDiskMedia& disc, std::int64_t directoryBlock,
 
 int KindOfType(std::uint8_t type)
 {
-    switch (type) {
-    case 0: return kKindNone;
-    case 99: return 33;
-    case 240: return kKindProgram;
-    case 243: return kKindSample;
-    case 112: return kKindLargeProgram;
-    case 115: return kKindLargeSample;
-    case 100: return 38;
-    case 120: return 39;
-    case 113: return 40;
-    case 237: return 41;
-    case 255: return kKindEmpty;
-    default: return kKindOther;
+    for (const CTypeKind& typeKind : kTypeKinds) {
+        if (typeKind.type == type)
+            return typeKind.kind;
     }
+    return kKindOther;
 }
 
 bool IsProgramKind(int kind)
@@ -129,12 +142,8 @@ bool IsValidFileEntry(const std::uint8_t* entry)
         NSTramvell::ReadLittleEndian16(entry + kFileFirstBlockOffset) >= kFileFirstBlockLimit) {
         return false;
     }
-    switch (entry[kFileTypeOffset]) {
-    case 99: case 100: case 112: case 113: case 115: case 120: case 237: case 240: case 243:
-        return true;
-    default:
-        return false;
-    }
+    const int kind = KindOfType(entry[kFileTypeOffset]);
+    return kind != kKindNone && kind != kKindEmpty && kind != kKindOther;
 }
 
 CVolumeEntry MakeVolumeRecord(const std::uint8_t* entry, std::uint16_t tablePosition)

@@ -36,6 +36,13 @@ constexpr int kKindLargeProgram = 36;
 constexpr int kKindLargeSample = 37;
 constexpr int kKindEmpty = 42;
 constexpr int kKindOther = 43;
+// Files that are neither programs nor samples. Nothing here reads them, so each is named after its
+// type byte, as a character where it is one.
+constexpr int kKindTypeC = 33;
+constexpr int kKindTypeD = 38;
+constexpr int kKindTypeX = 39;
+constexpr int kKindTypeQ = 40;
+constexpr int kKindType237 = 41;
 
 int KindOfType(std::uint8_t type);
 bool IsProgramKind(int kind);
