@@ -35,15 +35,13 @@ std::int32_t CatchToStatus(F&& body) noexcept
 template <typename F>
 std::int32_t CatchTranslatedToStatus(F&& body) noexcept
 {
-    try {
+    return CatchToStatus([&body]() -> std::int32_t {
         try {
             return body();
         } catch (...) {
             RethrowAsSondrelException();
         }
-    } catch (...) {
-        return StatusFromCurrentException();
-    }
+    });
 }
 
 } // namespace NSSondrel
