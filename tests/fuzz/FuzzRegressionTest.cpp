@@ -8,6 +8,7 @@
 #include "framework/foundation/strings/tests/fuzz/FuzzStringScript.h"
 #include "framework/foundation/xml/tests/fuzz/FuzzXMLDocuments.h"
 #include "tests/fuzz/LargestAllocation.h"
+#include "tests/support/HostPath.h"
 #if DRAVIM_FUZZ_HAS_AKAI_FILE
 #include "akai/parsers/tests/fuzz/FuzzAkaiFile.h"
 #endif
@@ -48,14 +49,10 @@ const CFuzzTarget kTargets[] = {
     {"xml_documents", NSFuzzTargets::FuzzXMLDocuments},
 };
 
-// The build machine's folder, as this program must spell it (under Wine on drive Z:).
+// The folder of kept inputs in the source tree.
 std::filesystem::path RegressionRoot()
 {
-#ifdef _WIN32
-    return std::filesystem::path(std::string("Z:") + DRAVIM_FUZZ_REGRESSION_DIR);
-#else
-    return std::filesystem::path(DRAVIM_FUZZ_REGRESSION_DIR);
-#endif
+    return std::filesystem::path(NSTestSupport::HostPath(DRAVIM_FUZZ_REGRESSION_DIR));
 }
 
 // A target that never failed has no folder.

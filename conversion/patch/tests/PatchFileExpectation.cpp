@@ -1,6 +1,7 @@
 #include "conversion/patch/tests/PatchFileExpectation.h"
 
 #include "conversion/patch/OutputFileMemoryMedia.h"
+#include "tests/support/HostPath.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +40,7 @@ std::string StringList(const std::vector<std::string>& texts)
     return list + "]";
 }
 
-// The folder that CTest names; under Wine a path of the build machine lies on drive Z:.
+// A file in the folder that CTest names.
 std::string OutputPath(const std::string& fileName)
 {
     const char* folder = std::getenv("DRAVIM_PATCH_FILES");
@@ -47,12 +48,7 @@ std::string OutputPath(const std::string& fileName)
         ADD_FAILURE() << "DRAVIM_PATCH_FILES names no folder; run these tests through CTest";
         return fileName;
     }
-#ifdef _WIN32
-    const std::string prefix = folder[0] == '/' ? "Z:" : "";
-#else
-    const std::string prefix;
-#endif
-    return prefix + folder + "/" + fileName;
+    return NSTestSupport::HostPath(std::string(folder) + "/" + fileName);
 }
 
 void WriteFile(const std::string& path, const void* bytes, std::size_t size)

@@ -30,15 +30,6 @@ const std::vector<CValidatorFixtureRow>& Fixture()
 
 } // namespace
 
-std::string HostPath(const std::string& absolutePath)
-{
-#ifdef _WIN32
-    return "Z:" + absolutePath;
-#else
-    return absolutePath;
-#endif
-}
-
 std::string SharedTestDataPath(const std::string& relativePath)
 {
     return HostPath(std::string(DRAVIM_TESTDATA_DIR) + "/" + relativePath);

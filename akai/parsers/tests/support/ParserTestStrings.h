@@ -3,6 +3,8 @@
 // The parser strings the tests run with (the parser's own texts, as the application installs them), and
 // the validator fixture whose names the tests hold against them.
 
+#include "tests/support/HostPath.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -33,8 +35,7 @@ std::string RowName(std::size_t row);
 // "The parameter '<name>' was out of range."
 std::string OutOfRange(const std::string& name);
 
-// An absolute path of the build machine, as the test program must spell it (under Wine on drive Z:).
-std::string HostPath(const std::string& absolutePath);
+using NSTestSupport::HostPath;
 // A file under the shared test data folder, e.g. "akai-s3000xl/defaults/kg_01.a3p".
 std::string SharedTestDataPath(const std::string& relativePath);
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
