@@ -1,6 +1,6 @@
 #include "akai/filesystem/AkaiNames.h"
 
-#include "akai/parsers/AkaiFileMedia.h"
+#include "akai/parsers/IAkaiFileMedia.h"
 #include "framework/foundation/core/ByteOrder.h"
 
 namespace NSAkaiFileSystem {

@@ -1,6 +1,6 @@
 #include "akai/parsers/AkaiValidators.h"
 
-#include "akai/parsers/AkaiFileMedia.h"
+#include "akai/parsers/IAkaiFileMedia.h"
 #include "akai/filesystem/AkaiNames.h"
 #include "akai/parsers/ParserStrings.h"
 #include "framework/foundation/strings/StringUtilities.h"

@@ -2,7 +2,7 @@
 
 // The parsers' view of one open file of the Akai file system.
 
-#include "akai/parsers/AkaiFileMedia.h"
+#include "akai/parsers/IAkaiFileMedia.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "akai/filesystem/AkaiNames.h"
 
-#include "akai/parsers/AkaiFileMedia.h"
+#include "akai/parsers/IAkaiFileMedia.h"
 #include "framework/foundation/core/Exceptions.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "akai/parsers/tests/fuzz/FuzzAkaiFile.h"
 
-#include "akai/parsers/AkaiFileMedia.h"
+#include "akai/parsers/IAkaiFileMedia.h"
 #include "akai/parsers/AkaiProgram.h"
 #include "akai/parsers/AkaiSample.h"
 #include "akai/parsers/KeyGroup.h"

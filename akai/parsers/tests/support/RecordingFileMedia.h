@@ -3,7 +3,7 @@
 // An Akai file held in memory that logs every read, so tests can see which bytes a parser asks for.
 // A read past the end throws NSTramvell::XBadFormat, as the Akai file does.
 
-#include "akai/parsers/AkaiFileMedia.h"
+#include "akai/parsers/IAkaiFileMedia.h"
 
 #include <cstdint>
 #include <vector>
