@@ -47,6 +47,16 @@ bool CMemoryReserve::IsHeld() const
     return mReleaseCount > 0;
 }
 
+bool CMemoryReserve::IsInPlace() const
+{
+    return mBlock != nullptr && mReleaseCount == 0;
+}
+
+void CMemoryReserve::GiveUp()
+{
+    mBlock.reset();
+}
+
 void CMemoryReserve::Release()
 {
     if (mReleaseCount == 0)
@@ -96,6 +106,22 @@ bool CMemoryReserveList::RestoreAll()
             allRestored = false;
     }
     return allRestored;
+}
+
+bool CMemoryReserveList::AreAllInPlace() const
+{
+    return std::all_of(mReserves.begin(), mReserves.end(),
+                       [](const CMemoryReserve* reserve) { return reserve->IsInPlace(); });
+}
+
+bool CMemoryReserveList::FreeOneUnheldReserve()
+{
+    const auto inPlace = std::find_if(mReserves.begin(), mReserves.end(),
+                                      [](const CMemoryReserve* reserve) { return reserve->IsInPlace(); });
+    if (inPlace == mReserves.end())
+        return false;
+    (*inPlace)->GiveUp();
+    return true;
 }
 
 CMemoryReserveList& GetMemoryReserveList()

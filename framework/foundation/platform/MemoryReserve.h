@@ -35,8 +35,12 @@ public:
     bool Allocate();
     bool IsReleased() const;
     bool IsHeld() const;
+    // Block allocated and no holder.
+    bool IsInPlace() const;
     // Frees the block on the first release and counts the holders.
     void Release();
+    // Frees the block of a reserve in place for good (a shortage); RestoreAll brings it back.
+    void GiveUp();
 
 private:
     friend class CMemoryReserveRelease;
@@ -69,6 +73,9 @@ public:
     void NotifyLowMemory();
     // Allocates every block that is missing and not held; false when one of those allocations failed.
     bool RestoreAll();
+    bool AreAllInPlace() const;
+    // Gives up the first reserve in place; false when there is none.
+    bool FreeOneUnheldReserve();
 
 private:
     std::vector<CMemoryReserve*> mReserves;        // borrowed: each reserve removes itself when it dies

@@ -1,0 +1,25 @@
+#include "framework/gui/application/MemoryShortage.h"
+
+#include "framework/foundation/core/OutOfMemory.h"
+#include "framework/foundation/platform/MemoryReserve.h"
+#include "framework/gui/application/Purgeable.h"
+
+namespace NSTramvell {
+
+void HandleMemoryShortage(IMemoryShortageClient& client)
+{
+    bool freed = PurgeLevel(kPurgeFreely);
+    if (HasUnpurged(kPurgeWithConsent) && client.MayPurgeCaches() && PurgeLevel(kPurgeWithConsent))
+        freed = true;
+    if (freed)
+        return;
+    // A reserve is asked for only when it can be given up: a reserve that exists but may not be freed must
+    // not send the allocation round again.
+    if (client.MayPurgeCaches() && GetMemoryReserveList().FreeOneUnheldReserve()) {
+        client.EnterLowMemoryState();
+        return;
+    }
+    throw XOutOfMemory();
+}
+
+} // namespace NSTramvell
