@@ -1,5 +1,7 @@
-# The application core: the window registry and the quit confirmation, the command line and open requests,
-# exception alerts, memory shortage, and the calls into the window layer (tramvell_app_core, platform-free).
+# The application core: run states, main loop, idle pulse, quit protocol, command line and open requests,
+# exception alerts, memory shortage, the window registry and the program entry. tramvell_app_core is
+# platform-free; tramvell_application (Windows only) is the application object, the idle pulse, the
+# single-instance hand-over and the entry.
 dravim_add_library(tramvell_app_core
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/GuiExceptions.cpp
@@ -22,3 +24,36 @@ dravim_add_test(gui_app_core_tests PLATFORM_MAIN
         ${CMAKE_CURRENT_LIST_DIR}/tests/ExceptionAlertsTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/MemoryShortageTest.cpp
     LIBS tramvell_app_core gui_test_fakes)
+
+if(DRAVIM_WINDOWS)
+    dravim_add_library(tramvell_application
+        SOURCES
+            ${CMAKE_CURRENT_LIST_DIR}/win32/Application.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/IdlePulse.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/SingleInstance.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/ProgramEntry.cpp
+        PUBLIC_LIBS tramvell_app_core tramvell_system tramvell_modules tramvell_files tramvell_platform)
+endif()
+
+# Window tests share the one Wine desktop (focus and activation): they run one at a time.
+dravim_add_test(gui_application_tests WINDOWS_ONLY PLATFORM_MAIN
+    SOURCES
+        ${CMAKE_CURRENT_LIST_DIR}/tests/ApplicationTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/PumpTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/IdlePulseTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/SingleInstanceTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/ProgramEntryTest.cpp
+    LIBS gui_test_support dravim_test_program_resources gui_test_program_resources)
+
+if(TARGET gui_application_tests)
+    set_tests_properties(gui_application_tests PROPERTIES RESOURCE_LOCK dravim_wine_desktop)
+endif()
+
+# The entry with its real steps, under the Xvfb display: the test's main binds nothing.
+dravim_add_test(gui_entry_smoke_tests WINDOWS_ONLY NO_MAIN
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/EntrySmokeTest.cpp
+    LIBS gui_test_support dravim_test_program_resources gui_test_program_resources)
+
+if(TARGET gui_entry_smoke_tests)
+    set_tests_properties(gui_entry_smoke_tests PROPERTIES RESOURCE_LOCK dravim_wine_desktop)
+endif()

@@ -3,6 +3,7 @@
 #include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/platform/TimeBase.h"
 
+#include <objbase.h>
 #include <shlobj.h>
 
 #include <atomic>

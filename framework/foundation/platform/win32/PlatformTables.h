@@ -44,7 +44,7 @@ struct IMalloc;
 #define DRAVIM_KERNEL_ENTRIES_X86_64(ENTRY, OWN_ENTRY)
 #endif
 
-// The kernel table: threads, events, mutexes, waits, files, time and atomic operations.
+// The kernel table: threads, events, mutexes, waits, files, shared memory, time, atomic operations and COM.
 #define DRAVIM_KERNEL_ENTRIES(ENTRY, OWN_ENTRY)                                                             \
     ENTRY(BOOL, CloseHandle, (HANDLE))                                                                      \
     ENTRY(DWORD, GetLastError, ())                                                                          \
@@ -112,6 +112,7 @@ struct IMalloc;
     ENTRY(BOOL, ShellExecuteExA, (SHELLEXECUTEINFOA*))                                                     \
     ENTRY(HANDLE, OpenMutexA, (DWORD, BOOL, LPCSTR))                                                        \
     ENTRY(UINT, GetTempFileNameA, (LPCSTR, LPCSTR, UINT, LPSTR))                                            \
+    ENTRY(BOOL, TerminateThread, (HANDLE, DWORD))                                                           \
     ENTRY(HANDLE, CreateFileMappingA, (HANDLE, LPSECURITY_ATTRIBUTES, DWORD, DWORD, DWORD, LPCSTR))         \
     ENTRY(HANDLE, OpenFileMappingA, (DWORD, BOOL, LPCSTR))                                                  \
     ENTRY(LPVOID, MapViewOfFile, (HANDLE, DWORD, DWORD, DWORD, SIZE_T))                                     \
@@ -131,16 +132,31 @@ struct IMalloc;
     ENTRY(BOOL, GetVersionExA, (LPOSVERSIONINFOA))                                                          \
     ENTRY(void, GetSystemInfo, (LPSYSTEM_INFO))                                                             \
     ENTRY(BOOL, GlobalMemoryStatusEx, (LPMEMORYSTATUSEX))                                                   \
-    ENTRY(BOOL, GetComputerNameA, (LPSTR, LPDWORD))
+    ENTRY(BOOL, GetComputerNameA, (LPSTR, LPDWORD))                                                         \
+    ENTRY(HRESULT, CoInitialize, (LPVOID))                                                                  \
+    ENTRY(void, CoUninitialize, ())
 
-// The window-manager table: window classes, windows and messages.
+// The window-manager table: window classes, windows and messages, the screen's drawing context and the
+// common controls.
 #define DRAVIM_WINDOW_ENTRIES(ENTRY, OWN_ENTRY)                                                             \
     ENTRY(ATOM, RegisterClassA, (const WNDCLASSA*))                                                         \
     ENTRY(BOOL, PostMessageA, (HWND, UINT, WPARAM, LPARAM))                                                 \
     ENTRY(LRESULT, DefWindowProcA, (HWND, UINT, WPARAM, LPARAM))                                            \
     ENTRY(HWND, CreateWindowExA,                                                                            \
           (DWORD, LPCSTR, LPCSTR, DWORD, int, int, int, int, HWND, HMENU, HINSTANCE, LPVOID))               \
-    ENTRY(int, MessageBoxA, (HWND, LPCSTR, LPCSTR, UINT))
+    ENTRY(int, MessageBoxA, (HWND, LPCSTR, LPCSTR, UINT))                                                   \
+    ENTRY(BOOL, GetMessageA, (LPMSG, HWND, UINT, UINT))                                                     \
+    ENTRY(BOOL, PeekMessageA, (LPMSG, HWND, UINT, UINT, UINT))                                              \
+    ENTRY(BOOL, TranslateMessage, (const MSG*))                                                             \
+    ENTRY(LRESULT, DispatchMessageA, (const MSG*))                                                          \
+    ENTRY(BOOL, PostThreadMessageA, (DWORD, UINT, WPARAM, LPARAM))                                          \
+    ENTRY(UINT, RegisterWindowMessageA, (LPCSTR))                                                           \
+    ENTRY(BOOL, DestroyWindow, (HWND))                                                                      \
+    ENTRY(BOOL, UnregisterClassA, (LPCSTR, HINSTANCE))                                                      \
+    ENTRY(HDC, GetDC, (HWND))                                                                               \
+    ENTRY(int, ReleaseDC, (HWND, HDC))                                                                      \
+    ENTRY(int, GetDeviceCaps, (HDC, int))                                                                   \
+    ENTRY(BOOL, InitCommonControlsEx, (const INITCOMMONCONTROLSEX*))
 
 #define DRAVIM_DECLARE_TABLE_ENTRY(result, name, parameters) result(*name) parameters;
 

@@ -25,6 +25,8 @@
 #include <shellapi.h>
 // The timer service; lean <windows.h> leaves it out too.
 #include <mmsystem.h>
+// The common controls (their initialisation record).
+#include <commctrl.h>
 
 // The atomic operations are ours (the tables bind them to standard atomics), so their names stay free for
 // the table entries; mingw maps them to compiler intrinsics otherwise.
@@ -161,3 +163,8 @@
 #undef GrayString
 #undef TabbedTextOut
 #undef GetTabbedTextExtent
+#undef ExtractIcon
+#undef SHGetFileInfo
+#undef ImageList_LoadImage
+#undef CreateStatusWindow
+#undef DrawStatusText

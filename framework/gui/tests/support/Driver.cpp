@@ -1,0 +1,201 @@
+#include "framework/gui/tests/support/Driver.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+namespace NSGuiTest {
+namespace {
+
+constexpr DWORD kPollIntervalMs = 10;
+
+struct CWindowSearch
+{
+    std::string mTitle;
+    HWND mFound = nullptr;
+};
+
+BOOL CALLBACK MatchTopWindow(HWND window, LPARAM searchAddress)
+{
+    auto* search = reinterpret_cast<CWindowSearch*>(searchAddress);
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    char title[256] = "";
+    ::GetWindowTextA(window, title, sizeof title);
+    if (process == ::GetCurrentProcessId() && ::IsWindowVisible(window) && search->mTitle == title) {
+        search->mFound = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM childrenAddress)
+{
+    reinterpret_cast<std::vector<HWND>*>(childrenAddress)->push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> GetChildren(HWND window)
+{
+    std::vector<HWND> children;
+    ::EnumChildWindows(window, &CollectChild, reinterpret_cast<LPARAM>(&children));
+    return children;
+}
+
+std::string GetText(HWND window)
+{
+    char text[1024] = "";
+    ::GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+std::string GetScreenshotFolder()
+{
+    char path[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    folder.erase(folder.find_last_of('\\') + 1);
+    folder += "screenshots\\";
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+} // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs)
+{
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        if (condition())
+            return true;
+        if (::GetTickCount() - start >= static_cast<DWORD>(timeoutMs))
+            return false;
+        ::Sleep(kPollIntervalMs);
+    }
+}
+
+HWND WaitForTopWindow(const std::string& title, int timeoutMs)
+{
+    CWindowSearch search{title};
+    WaitUntil([&] {
+        ::EnumWindows(&MatchTopWindow, reinterpret_cast<LPARAM>(&search));
+        return search.mFound != nullptr;
+    }, timeoutMs);
+    return search.mFound;
+}
+
+std::vector<std::string> GetChildTexts(HWND window)
+{
+    std::vector<std::string> texts;
+    for (HWND child : GetChildren(window))
+        texts.push_back(GetText(child));
+    return texts;
+}
+
+bool PressButton(HWND dialog, const std::string& label)
+{
+    for (HWND child : GetChildren(dialog)) {
+        char className[64] = "";
+        ::GetClassNameA(child, className, sizeof className);
+        if (lstrcmpiA(className, "Button") == 0 && GetText(child) == label) {
+            ::PostMessageA(child, BM_CLICK, 0, 0);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string SaveScreenshot(const std::string& name)
+{
+    const int width = ::GetSystemMetrics(SM_CXSCREEN);
+    const int height = ::GetSystemMetrics(SM_CYSCREEN);
+    const HDC screen = ::GetDC(nullptr);
+    const HDC memory = ::CreateCompatibleDC(screen);
+    const HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
+    const HGDIOBJ previous = ::SelectObject(memory, bitmap);
+    ::BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    ::SelectObject(memory, previous);
+
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = width;
+    header.biHeight = height;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(rowBytes) * static_cast<std::size_t>(height));
+    const int rows = ::GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(),
+                                 reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    if (rows != height)
+        return "";
+
+    BITMAPFILEHEADER fileHeader{};
+    fileHeader.bfType = 0x4D42;
+    fileHeader.bfOffBits = sizeof fileHeader + sizeof header;
+    fileHeader.bfSize = fileHeader.bfOffBits + static_cast<DWORD>(pixels.size());
+    const std::string path = GetScreenshotFolder() + name + ".bmp";
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr)
+        return "";
+    std::fwrite(&fileHeader, sizeof fileHeader, 1, file);
+    std::fwrite(&header, sizeof header, 1, file);
+    std::fwrite(pixels.data(), 1, pixels.size(), file);
+    std::fclose(file);
+    return path;
+}
+
+CDriverThread::CDriverThread(std::function<void()> steps)
+    : mSteps(std::move(steps))
+    , mThread(::CreateThread(nullptr, 0, &Run, this, 0, nullptr))
+{
+}
+
+CDriverThread::~CDriverThread()
+{
+    ::WaitForSingleObject(mThread, INFINITE);
+    ::CloseHandle(mThread);
+}
+
+DWORD WINAPI CDriverThread::Run(LPVOID driver)
+{
+    static_cast<CDriverThread*>(driver)->mSteps();
+    return 0;
+}
+
+CWatchdog::CWatchdog(int timeoutSeconds)
+    : mTimeoutMs(static_cast<DWORD>(timeoutSeconds) * 1000)
+    , mFinished(::CreateEventA(nullptr, TRUE, FALSE, nullptr))
+{
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    if (test != nullptr)
+        mTestName = std::string(test->test_suite_name()) + "." + test->name();
+    mThread = ::CreateThread(nullptr, 0, &Watch, this, 0, nullptr);
+}
+
+CWatchdog::~CWatchdog()
+{
+    ::SetEvent(mFinished);
+    ::WaitForSingleObject(mThread, INFINITE);
+    ::CloseHandle(mThread);
+    ::CloseHandle(mFinished);
+}
+
+DWORD WINAPI CWatchdog::Watch(LPVOID watchdog)
+{
+    auto* self = static_cast<CWatchdog*>(watchdog);
+    if (::WaitForSingleObject(self->mFinished, self->mTimeoutMs) == WAIT_TIMEOUT) {
+        std::fprintf(stderr, "Watchdog: %s did not finish within %lu ms\n", self->mTestName.c_str(),
+                     static_cast<unsigned long>(self->mTimeoutMs));
+        std::fflush(stderr);
+        ::TerminateProcess(::GetCurrentProcess(), 3);
+    }
+    return 0;
+}
+
+} // namespace NSGuiTest

@@ -1,0 +1,64 @@
+#pragma once
+
+// Driving the program's windows from inside the test program, as a user would: wait for a window, read it,
+// press its buttons, take a picture of the screen. These call the platform directly, so they work before
+// the framework binds its tables and after it releases them. A watchdog ends a test that hangs.
+
+#include "framework/foundation/platform/win32/PlatformWin32.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace NSGuiTest {
+
+// Checks the condition every 10 ms until it holds (true) or the time is up (false). Pumps nothing.
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs);
+
+// A visible top-level window of this process with the title; null when none appears in time.
+HWND WaitForTopWindow(const std::string& title, int timeoutMs);
+// The texts of the window's children, in their order.
+std::vector<std::string> GetChildTexts(HWND window);
+// Clicks the child button with the label; false when the window has none.
+bool PressButton(HWND dialog, const std::string& label);
+// The screen as a 24-bit BMP file "<name>.bmp" in the screenshots folder beside the test program (in the
+// build tree); returns its path, empty when the picture could not be taken.
+std::string SaveScreenshot(const std::string& name);
+
+// Runs steps on a thread of their own while the test's thread is held in a modal loop.
+class CDriverThread
+{
+public:
+    explicit CDriverThread(std::function<void()> steps);
+    // Waits for the steps to end.
+    ~CDriverThread();
+    CDriverThread(const CDriverThread&) = delete;
+    CDriverThread& operator=(const CDriverThread&) = delete;
+
+private:
+    static DWORD WINAPI Run(LPVOID driver);
+
+    std::function<void()> mSteps;
+    HANDLE mThread;
+};
+
+// Ends the test program with a failure when the test has not finished in time: a hung window test must
+// fail, not stop the whole run.
+class CWatchdog
+{
+public:
+    explicit CWatchdog(int timeoutSeconds = 60);
+    ~CWatchdog();
+    CWatchdog(const CWatchdog&) = delete;
+    CWatchdog& operator=(const CWatchdog&) = delete;
+
+private:
+    static DWORD WINAPI Watch(LPVOID watchdog);
+
+    DWORD mTimeoutMs;
+    std::string mTestName;
+    HANDLE mFinished;
+    HANDLE mThread;
+};
+
+} // namespace NSGuiTest
