@@ -151,9 +151,16 @@ public:
     // The user's folder of this program: the maker's folder with the module name below it.
     CDirSpec GetUserDataFolder() const;
 
-    // Frame mode is not built: there is no frame window and no document client.
+    // Frame mode is not built: there is no frame window, no document client, nothing to keep on top.
     HWND GetFrameWindowHandle() const { return nullptr; }
     HWND GetMDIClientHandle() const { return nullptr; }
+    bool GetStayOnTop() const { return false; }
+    void SetStayOnTop(bool) {}
+    void SetFrameWindow(HWND) {}
+
+    // The process's priority: 0 idle, 1 normal, 2 high, 3 real time.
+    std::int32_t GetPriorityLevel() const;
+    void SetPriorityLevel(std::int32_t level);
 
     bool HasStringResource(const CResourceKey& key) override;
     std::unique_ptr<CMedia> ReadStringResource(const CResourceKey& key) override;

@@ -1,7 +1,7 @@
 # The application core: run states, main loop, idle pulse, quit protocol, command line and open requests,
 # exception alerts, memory shortage, the window registry and the program entry. tramvell_app_core is
 # platform-free; tramvell_application (Windows only) is the application object, the idle pulse, the
-# single-instance hand-over and the entry.
+# single-instance hand-over, frame mode's stored settings and the entry.
 dravim_add_library(tramvell_app_core
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/GuiExceptions.cpp
@@ -14,6 +14,7 @@ dravim_add_library(tramvell_app_core
         ${CMAKE_CURRENT_LIST_DIR}/MemoryShortage.cpp
         ${CMAKE_CURRENT_LIST_DIR}/Alerts.cpp
         ${CMAKE_CURRENT_LIST_DIR}/StandIns.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/PriorityLevels.cpp
     PUBLIC_LIBS tramvell_system tramvell_paths tramvell_strings tramvell_runtime tramvell_core)
 
 dravim_add_test(gui_app_core_tests PLATFORM_MAIN
@@ -23,6 +24,7 @@ dravim_add_test(gui_app_core_tests PLATFORM_MAIN
         ${CMAKE_CURRENT_LIST_DIR}/tests/OpenRequestsTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/ExceptionAlertsTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/MemoryShortageTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/PriorityLevelsTest.cpp
     LIBS tramvell_app_core gui_test_fakes)
 
 if(DRAVIM_WINDOWS)
@@ -32,6 +34,7 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/win32/IdlePulse.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/SingleInstance.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/ProgramEntry.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/FrameSettings.cpp
         PUBLIC_LIBS tramvell_app_core tramvell_system tramvell_modules tramvell_files tramvell_platform)
 endif()
 
@@ -43,6 +46,7 @@ dravim_add_test(gui_application_tests WINDOWS_ONLY PLATFORM_MAIN
         ${CMAKE_CURRENT_LIST_DIR}/tests/IdlePulseTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/SingleInstanceTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/ProgramEntryTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/FrameSettingsTest.cpp
     LIBS gui_test_support dravim_test_program_resources gui_test_program_resources)
 
 if(TARGET gui_application_tests)

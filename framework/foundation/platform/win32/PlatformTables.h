@@ -134,7 +134,13 @@ struct IMalloc;
     ENTRY(BOOL, GlobalMemoryStatusEx, (LPMEMORYSTATUSEX))                                                   \
     ENTRY(BOOL, GetComputerNameA, (LPSTR, LPDWORD))                                                         \
     ENTRY(HRESULT, CoInitialize, (LPVOID))                                                                  \
-    ENTRY(void, CoUninitialize, ())
+    ENTRY(void, CoUninitialize, ())                                                                         \
+    ENTRY(LSTATUS, RegCreateKeyExA,                                                                         \
+          (HKEY, LPCSTR, DWORD, LPSTR, DWORD, REGSAM, LPSECURITY_ATTRIBUTES, PHKEY, LPDWORD))               \
+    ENTRY(LSTATUS, RegSetValueExA, (HKEY, LPCSTR, DWORD, DWORD, const BYTE*, DWORD))                        \
+    ENTRY(HANDLE, GetCurrentProcess, ())                                                                    \
+    ENTRY(DWORD, GetPriorityClass, (HANDLE))                                                                \
+    ENTRY(BOOL, SetPriorityClass, (HANDLE, DWORD))
 
 // The window-manager table: window classes, windows and messages, the screen's drawing context and the
 // common controls.

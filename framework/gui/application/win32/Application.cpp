@@ -11,6 +11,7 @@
 #include "framework/gui/application/Alerts.h"
 #include "framework/gui/application/CommandLine.h"
 #include "framework/gui/application/ExceptionAlerts.h"
+#include "framework/gui/application/PriorityLevels.h"
 #include "framework/gui/application/WindowLayer.h"
 #include "framework/gui/application/WindowRegistry.h"
 #include "framework/gui/application/win32/IdlePulse.h"
@@ -491,6 +492,18 @@ bool CApplication::OpenPath(const std::string& path)
 CDirSpec CApplication::GetUserDataFolder() const
 {
     return GetSpecialFolder(kMakerFolderName, GetName());
+}
+
+std::int32_t CApplication::GetPriorityLevel() const
+{
+    CKernelTable& kernel = GetKernelTable();
+    return PriorityClassToLevel(kernel.GetPriorityClass(kernel.GetCurrentProcess()));
+}
+
+void CApplication::SetPriorityLevel(std::int32_t level)
+{
+    CKernelTable& kernel = GetKernelTable();
+    kernel.SetPriorityClass(kernel.GetCurrentProcess(), PriorityLevelToClass(level));
 }
 
 bool CApplication::HasStringResource(const CResourceKey& key)
