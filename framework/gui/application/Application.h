@@ -191,8 +191,9 @@ private:
     class CNestedStep;
 
     void DoIdleWork(const CIdleInfo& info);
+    // Reports what a client throws: it also runs from the pulse window's procedure, where nothing may
+    // unwind into the platform.
     void RunIdleClients();
-    void TakeIdlePulse();
     void SettleQuitRequest();
     void CheckScreenDepth();
     // Reports the exception being handled; a failing report is dropped and traced, so nothing leaves a

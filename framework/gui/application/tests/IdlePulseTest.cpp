@@ -134,3 +134,18 @@ TEST(IdlePulse, StrayPulsesNeverTakeTheCountBelowZero)
     EXPECT_GE(lowestCount, 0);
     EXPECT_GE(client.GetRunCount(), 20);
 }
+
+TEST(IdlePulse, APulseDeliveredByAForeignLoopIsTakenOnceAndRunsTheIdleClients)
+{
+    // No pulses of the thread's own: the count is the test's.
+    CScopedTableEntry noPosts(GetWindowTable().PostMessageA, [](HWND, UINT, WPARAM, LPARAM) -> BOOL { return FALSE; });
+    CTestApplication application;
+    CTestIdleClient everyRun(20, nullptr);
+    const HWND target = ::FindWindowExA(HWND_MESSAGE, nullptr, "Tramvell Idle Pulse", nullptr);
+    ASSERT_NE(target, nullptr);
+    application.SetPendingIdlePulses(2);
+    // As a message box's loop delivers it: straight to the window's procedure.
+    ::SendMessageA(target, kIdlePulseMessage, 0, 0);
+    EXPECT_EQ(application.GetPendingIdlePulses(), 1);
+    EXPECT_EQ(everyRun.GetRunCount(), 1);
+}

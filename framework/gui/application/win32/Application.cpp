@@ -126,7 +126,7 @@ CApplication::CApplication(const CApplicationParameters& parameters)
         INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
         GetWindowTable().InitCommonControlsEx(&controls);
         mIdlePulse = std::make_unique<NSApplicationInternal::CIdlePulse>(GetInstanceHandle(),
-                                                                          [this] { TakeIdlePulse(); });
+                                                                          [this] { RunIdleClients(); });
         PrepareLowMemoryDialog();
         mEmergencyReserve = std::make_unique<CMemoryReserve>(65536);
         GetMemoryReserveList().SetLowMemoryListener(this);
@@ -306,12 +306,7 @@ void CApplication::RunIdleClients()
     }
 }
 
-void CApplication::TakeIdlePulse()
-{
-    // Called from the pulse window's procedure: nothing may unwind into the platform.
-    mIdlePulse->TakePulse();
-    RunIdleClients();
-}
+
 
 std::int32_t CApplication::GetPendingIdlePulses() const
 {

@@ -17,8 +17,8 @@ namespace NSApplicationInternal {
 class CIdlePulse
 {
 public:
-    // Made on the user-interface thread; onForeignPulse runs there for each pulse delivered by a loop
-    // other than the application's and must not throw. Failures throw XBase.
+    // Made on the user-interface thread; onForeignPulse runs there, after the pulse is taken, for each
+    // pulse delivered by a loop other than the application's, and must not throw. Failures throw XBase.
     CIdlePulse(HINSTANCE instance, std::function<void()> onForeignPulse);
     ~CIdlePulse();
     CIdlePulse(const CIdlePulse&) = delete;
