@@ -1,6 +1,7 @@
 #include "framework/gui/application/win32/ProgramEntry.h"
 
 #include "framework/foundation/core/Exceptions.h"
+#include "framework/gui/application/win32/SingleInstance.h"
 
 #include <gtest/gtest.h>
 
@@ -146,4 +147,18 @@ TEST_F(ProgramEntryTest, AFailingApplicationEndsTheInstancesAndReleasesThePlatfo
     EXPECT_EQ(gLog, (TLog{"bind", "COM", "instances", "program file", "module", "classes", "application",
                           "exit instances", "release", "box Error: unknown reason 16"}));
     EXPECT_EQ(gSeenCommandLine, "x.txt");
+}
+
+TEST_F(ProgramEntryTest, ALaterFrameModeInstanceHandsItsCommandLineOverAndEnds)
+{
+    const std::int32_t previousMode = NSApplicationInternal::SetApplicationMode(kFrameMode);
+    ASSERT_TRUE(IsFirstInstance());
+    EXPECT_EQ(Run("C:\\Songs\\a.mqp"), 0);
+    EXPECT_EQ(gLog, (TLog{"bind", "release"}));
+    EXPECT_EQ(ReadPassedCommandLine(), "C:\\Songs\\a.mqp");
+    ReleaseSingleInstanceBlock();
+    NSApplicationInternal::SetApplicationMode(previousMode);
+    MSG message;
+    while (::PeekMessageA(&message, nullptr, kPassedCommandLineMessage, kPassedCommandLineMessage, PM_REMOVE)) {
+    }
 }
