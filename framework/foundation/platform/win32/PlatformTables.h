@@ -138,7 +138,6 @@ struct IMalloc;
     ENTRY(LSTATUS, RegCreateKeyExA,                                                                         \
           (HKEY, LPCSTR, DWORD, LPSTR, DWORD, REGSAM, LPSECURITY_ATTRIBUTES, PHKEY, LPDWORD))               \
     ENTRY(LSTATUS, RegSetValueExA, (HKEY, LPCSTR, DWORD, DWORD, const BYTE*, DWORD))                        \
-    ENTRY(HANDLE, GetCurrentProcess, ())                                                                    \
     ENTRY(DWORD, GetPriorityClass, (HANDLE))                                                                \
     ENTRY(BOOL, SetPriorityClass, (HANDLE, DWORD))
 
