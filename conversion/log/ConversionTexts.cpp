@@ -65,7 +65,8 @@ void InstallConversionTexts()
 {
     NSAkaiFileSystem::SetUIStrings(Select({{500, 500}}));
     NSConverter::SetUIStrings(Select({{50, 50}, {52, 52}}));
-    NSAkaiConversion::SetUIStrings(Select({{51, 51}, {1150, 1155}, {1200, 1212}, {1250, 1259}, {1270, 1273}}));
+    NSAkaiConversion::SetUIStrings(
+        Select({{51, 51}, {1150, 1155}, {1200, 1212}, {1250, 1259}, {1270, 1273}, {1500, 1500}, {2000, 2000}}));
     NSLogger::SetUIStrings(Select({{1000, 1004}}));
     NSLogger::SetHTMLTemplates(LoadLogTemplates());
 }

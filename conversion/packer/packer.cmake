@@ -21,7 +21,8 @@ if(DRAVIM_WINDOWS)
 
     # The version block of the code module the tests make, and the splash picture ("JPEG" 128).
     add_library(conversion_packer_tests_resources OBJECT ${CMAKE_CURRENT_LIST_DIR}/tests/PackerTestResources.rc)
-    target_include_directories(conversion_packer_tests_resources PRIVATE ${CMAKE_CURRENT_LIST_DIR}/tests)
+    target_include_directories(conversion_packer_tests_resources PRIVATE ${CMAKE_CURRENT_LIST_DIR}/tests
+        ${CMAKE_SOURCE_DIR}/conversion/resources)
 endif()
 
 dravim_add_test(conversion_packer_tests WINDOWS_ONLY PLATFORM_MAIN

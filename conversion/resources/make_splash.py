@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes PackerSplash.jpg, the tests' own splash picture: a 16 x 16 baseline JPEG of four grey squares.
+"""Writes splash.jpg, the splash picture handed to the packer: a 16 x 16 baseline JPEG of four grey
+squares.
 
 Each 8 x 8 block is one flat grey, so only its DC coefficient is coded; the Huffman tables are the
 smallest that cover it (every DC size class gets a 4-bit code, the only AC symbol is end-of-block).
@@ -65,7 +66,7 @@ def main():
     picture = (b"\xFF\xD8" + segment(0xE0, jfif) + segment(0xDB, quantizers) + segment(0xC0, frame)
                + segment(0xC4, dc_table) + segment(0xC4, ac_table) + segment(0xDA, scan)
                + bits.stuffed_bytes() + b"\xFF\xD9")
-    with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "PackerSplash.jpg"), "wb") as out:
+    with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "splash.jpg"), "wb") as out:
         out.write(picture)
 
 
