@@ -145,6 +145,45 @@ struct IMalloc;
 // common controls.
 #define DRAVIM_WINDOW_ENTRIES(ENTRY, OWN_ENTRY)                                                             \
     ENTRY(ATOM, RegisterClassA, (const WNDCLASSA*))                                                         \
+    ENTRY(HRGN, CreateRectRgn, (int, int, int, int))                                                        \
+    ENTRY(int, CombineRgn, (HRGN, HRGN, HRGN, int))                                                         \
+    ENTRY(int, GetRgnBox, (HRGN, LPRECT))                                                                   \
+    ENTRY(int, OffsetRgn, (HRGN, int, int))                                                                 \
+    ENTRY(BOOL, PtInRegion, (HRGN, int, int))                                                               \
+    ENTRY(BOOL, RectInRegion, (HRGN, const RECT*))                                                          \
+    ENTRY(BOOL, EqualRgn, (HRGN, HRGN))                                                                     \
+    ENTRY(BOOL, DeleteObject, (HGDIOBJ))                                                                    \
+    ENTRY(int, GetSystemMetrics, (int))                                                                     \
+    ENTRY(DWORD, GetSysColor, (int))                                                                        \
+    ENTRY(BOOL, SystemParametersInfoA, (UINT, UINT, PVOID, UINT))                                           \
+    ENTRY(SHORT, GetKeyState, (int))                                                                        \
+    ENTRY(SHORT, GetAsyncKeyState, (int))                                                                   \
+    ENTRY(BOOL, GetCursorPos, (LPPOINT))                                                                    \
+    ENTRY(LONG, GetMessageTime, ())                                                                         \
+    ENTRY(BOOL, ShowWindow, (HWND, int))                                                                    \
+    ENTRY(BOOL, SetWindowPos, (HWND, HWND, int, int, int, int, UINT))                                       \
+    ENTRY(BOOL, MoveWindow, (HWND, int, int, int, int, BOOL))                                               \
+    ENTRY(HWND, SetActiveWindow, (HWND))                                                                    \
+    ENTRY(HWND, GetActiveWindow, ())                                                                        \
+    ENTRY(BOOL, IsWindowVisible, (HWND))                                                                    \
+    ENTRY(BOOL, GetClientRect, (HWND, LPRECT))                                                              \
+    ENTRY(BOOL, GetWindowRect, (HWND, LPRECT))                                                              \
+    ENTRY(BOOL, ClientToScreen, (HWND, LPPOINT))                                                            \
+    ENTRY(BOOL, ScreenToClient, (HWND, LPPOINT))                                                            \
+    ENTRY(BOOL, InvalidateRect, (HWND, const RECT*, BOOL))                                                  \
+    ENTRY(BOOL, InvalidateRgn, (HWND, HRGN, BOOL))                                                          \
+    ENTRY(BOOL, UpdateWindow, (HWND))                                                                       \
+    ENTRY(int, GetUpdateRgn, (HWND, HRGN, BOOL))                                                            \
+    ENTRY(LONG, GetWindowLongA, (HWND, int))                                                                \
+    ENTRY(HWND, GetParent, (HWND))                                                                          \
+    ENTRY(HWND, GetCapture, ())                                                                             \
+    ENTRY(HWND, SetCapture, (HWND))                                                                         \
+    ENTRY(BOOL, ReleaseCapture, ())                                                                         \
+    ENTRY(BOOL, GetWindowPlacement, (HWND, WINDOWPLACEMENT*))                                               \
+    ENTRY(LRESULT, SendMessageA, (HWND, UINT, WPARAM, LPARAM))                                              \
+    ENTRY(int, GetWindowTextA, (HWND, LPSTR, int))                                                          \
+    ENTRY(BOOL, SetWindowTextA, (HWND, LPCSTR))                                                             \
+    ENTRY(BOOL, IsWindow, (HWND))                                                                           \
     ENTRY(BOOL, PostMessageA, (HWND, UINT, WPARAM, LPARAM))                                                 \
     ENTRY(LRESULT, DefWindowProcA, (HWND, UINT, WPARAM, LPARAM))                                            \
     ENTRY(HWND, CreateWindowExA,                                                                            \
