@@ -1,5 +1,5 @@
-// Stand-ins for the window layer's parts that are not built yet: no views hold the mouse, no window is
-// modal, no classes are registered, alerts are traced instead of shown. Each part removes its lines here.
+// Stand-ins for the window layer's parts that are not built yet: no cursor is set, no classes are
+// registered, alerts are traced instead of shown. Each part removes its lines here.
 
 #include "framework/foundation/trace/Trace.h"
 #include "framework/gui/application/Alerts.h"
@@ -17,24 +17,7 @@ void DestroyBitmapCache() {}
 void PurgeBitmapCacheEntries() {}
 void RefreshScreenPalette() {}
 
-CView* GetTrackingView()
-{
-    return nullptr;
-}
-
-CView* GetCaptureView()
-{
-    return nullptr;
-}
-
-void TickTrackedViews() {}
-void SetHoverView(CView*) {}
 void UpdateCursor() {}
-
-bool IsModalWindowInFront()
-{
-    return false;
-}
 
 void RegisterWindowClasses(HINSTANCE) {}
 void UnregisterWindowClasses(HINSTANCE) {}

@@ -1,0 +1,47 @@
+#pragma once
+
+// Small functions between the platform's windows and the framework's window objects: the framework
+// window behind the platform's active window, the enumeration callbacks that look for windows of a
+// kind, the layout step after a size change, unique identifiers, and the mouse state.
+
+#include "framework/gui/geometry/Point.h"
+
+#include <cstdint>
+
+struct HWND__;
+typedef struct HWND__* HWND;
+
+namespace NSTramvell {
+
+class CABCWindow;
+class CView;
+
+// Walks from the platform's active window up its parents to the first that is a framework window, so
+// that focus on a child control, or on nothing, still finds the window; null when none is.
+CABCWindow* FindFocusFrameworkWindow();
+// Enumeration callbacks over top-level windows: the first framework window that is a modeless dialog,
+// or that is not auxiliary, goes to the out value and ends the enumeration (0); otherwise 1.
+std::int32_t FindModelessDialogCallback(HWND window, HWND* out);
+std::int32_t FindNonAuxiliaryWindowCallback(HWND window, HWND* out);
+// Fits the root view to the client area and tells the window the old and new frames.
+void FitRootViewToClient(CABCWindow& window);
+// Never 0.
+std::uint32_t NextUniqueId();
+// The native handle of a view backed by a native control; null for other views.
+HWND GetNativeViewHandle(const CView* view);
+
+struct CMouseState
+{
+    bool mButtonDown = false;
+    CPoint mPosition;   // screen coordinates
+};
+
+// The primary button, whichever physical button the user has made primary.
+bool IsPrimaryButtonDown();
+void GetMouseState(CMouseState& out);
+
+// Cursors come with the input layer.
+void SetArrowCursor();
+void SetSystemCursor(std::int32_t cursorId);
+
+} // namespace NSTramvell

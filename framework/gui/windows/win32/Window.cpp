@@ -1,0 +1,456 @@
+#include "framework/gui/windows/Window.h"
+
+#include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/gui/application/Application.h"
+#include "framework/gui/geometry/win32/NativeGeometry.h"
+#include "framework/gui/views/RootView.h"
+#include "framework/gui/windows/Staggering.h"
+#include "framework/gui/windows/WindowHelpers.h"
+
+#include <algorithm>
+
+namespace NSTramvell {
+namespace {
+
+std::int16_t gBusyCount = 0;
+
+// SetWindowPos: no move, no size, show.
+constexpr UINT kShowInPlace = SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW;
+
+CRect GetWorkArea()
+{
+    RECT area{};
+    if (!GetWindowTable().SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0))
+        return CRect(0, 0, GetWindowTable().GetSystemMetrics(SM_CXSCREEN),
+                     GetWindowTable().GetSystemMetrics(SM_CYSCREEN));
+    return ToRect(area);
+}
+
+CRect MakeSizedRect(const CPoint& size)
+{
+    return CRect(0, 0, size.GetX(), size.GetY());
+}
+
+} // namespace
+
+CABCWindow::CABCWindow(std::int32_t kind, std::int32_t left, std::int32_t top, std::int32_t right,
+                       std::int32_t bottom)
+    : mBounds(left, top, right, bottom)
+    , mKind(kind)
+{
+    UpdateFlaggedWindows();
+    mBackgroundColor = CColor::FromNative(GetWindowTable().GetSysColor(COLOR_BTNFACE));
+    mRootView = new CWindowRootGroupView(this);
+    mBuiltIn = new NSTramvellInternals::CBuiltInMenusAndKeys(this);
+}
+
+CABCWindow::~CABCWindow()
+{
+    Dispose();
+}
+
+void CABCWindow::Dispose()
+{
+    if (mDisposing)
+        return;
+    mDisposing = true;
+    DestroyToolTipControl();
+    if (mRootView != nullptr)
+        mRootView->DeleteAllChildren();
+    if (mKind != kKindFrame && mHandle != nullptr)
+        GetWindowTable().DestroyWindow(mHandle);
+    mHandle = nullptr;
+    RemoveFromWindowRegistry(this);
+    delete mBuiltIn;
+    mBuiltIn = nullptr;
+    CWindowRootGroupView* const rootView = mRootView;
+    mRootView = nullptr;
+    delete rootView;
+}
+
+void CABCWindow::DestroyToolTipControl()
+{
+    if (mToolTipControl != nullptr)
+        GetWindowTable().DestroyWindow(mToolTipControl);
+    mToolTipControl = nullptr;
+}
+
+void CABCWindow::UpdateFocusState()
+{
+    mRequestedFocusView = nullptr;
+}
+
+void CABCWindow::SetBounds(const CRect& bounds)
+{
+    mBounds = bounds;
+    GetWindowTable().MoveWindow(mHandle, bounds.GetLeft(), bounds.GetTop(), bounds.GetWidth(), bounds.GetHeight(),
+                                TRUE);
+    FitRootViewToClient(*this);
+}
+
+void CABCWindow::ShowWithBounds(const CRect& bounds)
+{
+    SetBounds(bounds);
+    AddToWindowRegistry(this);
+    GetWindowTable().SetWindowPos(mHandle, nullptr, 0, 0, 0, 0, kShowInPlace);
+    Activate();
+    mRootView->WindowShown();
+}
+
+void CABCWindow::CloseIfAllowed()
+{
+    if (MayClose())
+        RequestClose();
+}
+
+void CABCWindow::RequestClose()
+{
+    mCloseRequested = true;
+}
+
+void CABCWindow::CloseNow()
+{
+    HandleDeactivated();
+    UpdateFocusState();
+    if (mHandle != nullptr && (GetWindowTable().GetWindowLongA(mHandle, GWL_STYLE) & WS_POPUP) == 0)
+        GetWindowTable().ShowWindow(mHandle, SW_HIDE);
+    DestroyToolTipControl();
+    delete this;
+}
+
+void CABCWindow::UpdateNow()
+{
+    if (mHandle != nullptr)
+        GetWindowTable().UpdateWindow(mHandle);
+}
+
+CRect CABCWindow::GetClientBounds() const
+{
+    RECT client{};
+    if (mHandle == nullptr || !GetWindowTable().GetClientRect(mHandle, &client))
+        return CRect();
+    return ToRect(client);
+}
+
+CMouseDownResult CABCWindow::HandleMouseDown(const CMouseEvent& event)
+{
+    if (CView* tracking = GetTrackingView())
+        return tracking->IsEnabled() ? CView::SendMouseDown(event, tracking) : CMouseDownResult(false);
+    if (mRootView->IsEnabled())
+        return CView::SendMouseDown(event, mRootView);
+    return CMouseDownResult(false);
+}
+
+std::int32_t CABCWindow::HandleContextClick(const CMouseEvent& event)
+{
+    if (CView* tracking = GetTrackingView()) {
+        NSViewInternal::ClearTrackingView();
+        ReleaseNativeMouse();
+        tracking->HandleMouseUp(CView::kMouseUpCutOff);
+        return 0;
+    }
+    if (mRootView->IsEnabled())
+        return mRootView->HandleContextClick(event);
+    return 0;
+}
+
+void CABCWindow::GetSizeLimits(std::int32_t& minWidth, std::int32_t& minHeight, std::int32_t& maxWidth,
+                               std::int32_t& maxHeight) const
+{
+    minWidth = 60;
+    minHeight = 60;
+    maxWidth = 20000;
+    maxHeight = 20000;
+}
+
+bool CABCWindow::HandleOtherMessage(std::uint32_t, std::uintptr_t, std::intptr_t, std::intptr_t&)
+{
+    return false;
+}
+
+void CABCWindow::ForgetFocusView(const CView* view)
+{
+    if (mRequestedFocusView == view)
+        mRequestedFocusView = nullptr;
+    if (mFocusView == view)
+        mFocusView = nullptr;
+}
+
+void CABCWindow::ReapplyBounds()
+{
+    ShowWithBounds(mBounds);
+}
+
+CRect CABCWindow::GetBounds() const
+{
+    RECT bounds{};
+    if (mHandle == nullptr || !GetWindowTable().GetWindowRect(mHandle, &bounds))
+        return CRect();
+    return ToRect(bounds);
+}
+
+CRect CABCWindow::GetClientBoundsOnScreen() const
+{
+    const CRect client = GetClientBounds();
+    POINT origin{0, 0};
+    GetWindowTable().ClientToScreen(mHandle, &origin);
+    CRect onScreen = client;
+    onScreen.Offset(origin.x, origin.y);
+    return onScreen;
+}
+
+std::int32_t CABCWindow::GetFrameMetricWidth(bool sizing)
+{
+    return GetWindowTable().GetSystemMetrics(sizing ? SM_CXSIZEFRAME : SM_CXFIXEDFRAME);
+}
+
+std::int32_t CABCWindow::GetFrameMetricHeight(bool sizing)
+{
+    return GetWindowTable().GetSystemMetrics(sizing ? SM_CYSIZEFRAME : SM_CYFIXEDFRAME);
+}
+
+CFrameInsets CABCWindow::GetFrameInsets() const
+{
+    std::int32_t caption = 0;
+    if (mKind == kKindDocument || mKind == kKindModalDialog)
+        caption = GetWindowTable().GetSystemMetrics(SM_CYCAPTION);
+    else if (mKind == kKindFloater)
+        caption = GetWindowTable().GetSystemMetrics(SM_CYSMCAPTION);
+    const std::int32_t width = GetFrameBorderWidth();
+    const std::int32_t height = GetFrameBorderHeight();
+    return CFrameInsets(width, height + caption, width, height);
+}
+
+CRect CABCWindow::GetFrameBoundsForClient(const CRect& client) const
+{
+    const CFrameInsets insets = GetFrameInsets();
+    return CRect(client.GetLeft() - insets.GetLeft(), client.GetTop() - insets.GetTop(),
+                 client.GetRight() + insets.GetRight(), client.GetBottom() + insets.GetBottom());
+}
+
+CPoint CABCWindow::GetFrameSizeForClientSize(const CPoint& size) const
+{
+    return GetFrameBoundsForClient(MakeSizedRect(size)).GetSize();
+}
+
+CRect CABCWindow::GetCenteredBounds(const CPoint& size) const
+{
+    const CRect area = GetWorkArea();
+    CRect bounds = MakeSizedRect(size);
+    bounds.AlignIn(area);
+    bounds.PullInsideFromBottomRight(area);
+    return bounds;
+}
+
+void CABCWindow::ShowCentered(const CPoint& size)
+{
+    ShowWithBounds(GetCenteredBounds(size));
+}
+
+void CABCWindow::ShowCenteredForClientSize(const CPoint& size)
+{
+    ShowWithBounds(GetCenteredBounds(GetFrameSizeForClientSize(size)));
+}
+
+void CABCWindow::Recenter()
+{
+    ShowWithBounds(GetCenteredBounds(mBounds.GetSize()));
+}
+
+CRect CABCWindow::GetStaggeredBounds(const CPoint& size) const
+{
+    const CRect area = GetWorkArea();
+    const std::int32_t step =
+        GetWindowTable().GetSystemMetrics(SM_CYCAPTION) + GetWindowTable().GetSystemMetrics(SM_CYSIZEFRAME);
+    std::vector<CPoint> others;
+    for (IRegisteredWindow* registered : GetWindowList()) {
+        const auto* window = dynamic_cast<const CABCWindow*>(registered);
+        if (window != nullptr && window != this)
+            others.push_back(window->GetBounds().GetTopLeft());
+    }
+    const CPoint corner = GetStaggerCorner(area.GetTopLeft(), step, ChooseStaggerSlot(area.GetTopLeft(), step, others));
+    CRect bounds = MakeSizedRect(size);
+    bounds.MoveTo(corner);
+    return bounds;
+}
+
+CRect CABCWindow::GetStaggeredBoundsForClientSize(const CPoint& size) const
+{
+    return GetStaggeredBounds(GetFrameSizeForClientSize(size));
+}
+
+void CABCWindow::ShowStaggered(const CPoint& size)
+{
+    SetBounds(GetStaggeredBounds(size));
+}
+
+void CABCWindow::ShowStaggeredForClientSize(const CPoint& size)
+{
+    SetBounds(GetStaggeredBoundsForClientSize(size));
+}
+
+std::string CABCWindow::GetTitle() const
+{
+    if (mHandle == nullptr)
+        return std::string();
+    char buffer[512] = {};
+    const int length = GetWindowTable().GetWindowTextA(mHandle, buffer, static_cast<int>(sizeof buffer));
+    return std::string(buffer, static_cast<std::size_t>(std::max(length, 0)));
+}
+
+void CABCWindow::SetTitle(const std::string& title)
+{
+    if (mHandle != nullptr && title != GetTitle())
+        GetWindowTable().SetWindowTextA(mHandle, title.c_str());
+}
+
+bool CABCWindow::Activate()
+{
+    GetWindowTable().SetActiveWindow(mHandle);
+    return true;
+}
+
+bool CABCWindow::IsNativeStateSet() const
+{
+    return mHandle != nullptr && GetWindowTable().IsWindowVisible(mHandle) != FALSE;
+}
+
+void CABCWindow::InvalidateRegion(const CRegion& region)
+{
+    if (mHandle == nullptr || mRootView == nullptr || !region.IntersectsRect(*mRootView->GetFrame()))
+        return;
+    switch (region.GetKind()) {
+    case CRegion::kEverything:
+        GetWindowTable().InvalidateRect(mHandle, nullptr, FALSE);
+        break;
+    case CRegion::kRectangle: {
+        const RECT rect = ToNative(region.GetBounds());
+        GetWindowTable().InvalidateRect(mHandle, &rect, FALSE);
+        break;
+    }
+    case CRegion::kNative: {
+        CRegion shared(region);
+        GetWindowTable().InvalidateRgn(mHandle, shared.GetNative()->GetHandle(), FALSE);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void CABCWindow::HandleActivated()
+{
+    mActive = true;
+    Activated();
+}
+
+void CABCWindow::HandleDeactivated()
+{
+    if (!mActive)
+        return;
+    mActive = false;
+    Deactivated();
+}
+
+void CABCWindow::AddSizeBox()
+{
+    mRootView->AddSizeBox();
+}
+
+void CABCWindow::RemoveSizeBox()
+{
+    mRootView->RemoveSizeBox();
+}
+
+void CABCWindow::EndTrackingOnMouseUp()
+{
+    if (CView* tracking = GetTrackingView())
+        tracking->HandleMouseUp(CView::kMouseUpReleased);
+}
+
+void CABCWindow::AddFocusTarget(CView* view)
+{
+    mFocusOrder.push_back(view);
+}
+
+void CABCWindow::RemoveFocusTarget(CView* view)
+{
+    const auto found = std::find(mFocusOrder.begin(), mFocusOrder.end(), view);
+    if (found != mFocusOrder.end())
+        mFocusOrder.erase(found);
+}
+
+CPoint CABCWindow::GetMousePosition() const
+{
+    POINT position{};
+    GetWindowTable().GetCursorPos(&position);
+    GetWindowTable().ScreenToClient(mHandle, &position);
+    return CPoint(position.x, position.y);
+}
+
+void CABCWindow::CaptureNativeMouse()
+{
+    if (mHandle != nullptr)
+        GetWindowTable().SetCapture(mHandle);
+}
+
+void CABCWindow::ReleaseNativeMouse()
+{
+    GetWindowTable().ReleaseCapture();
+}
+
+CFrameInsets GetFrameInsets(std::int32_t borderKind)
+{
+    const std::int32_t caption = GetWindowTable().GetSystemMetrics(SM_CYCAPTION);
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    if (borderKind == 0) {
+        width = GetWindowTable().GetSystemMetrics(SM_CXFIXEDFRAME);
+        height = GetWindowTable().GetSystemMetrics(SM_CYFIXEDFRAME);
+    } else if (borderKind >= 1 && borderKind <= 3) {
+        width = GetWindowTable().GetSystemMetrics(SM_CXSIZEFRAME);
+        height = GetWindowTable().GetSystemMetrics(SM_CYSIZEFRAME);
+    }
+    return CFrameInsets(width, caption + height, width, height);
+}
+
+bool IsActiveWindow(const CABCWindow* window)
+{
+    return window != nullptr && window == GetActiveFrameworkWindow();
+}
+
+CABCWindow* GetActiveFrameworkWindow()
+{
+    const CApplication* application = CApplication::GetApplication();
+    if (application != nullptr && !application->IsInFront())
+        return nullptr;
+    return FindFocusFrameworkWindow();
+}
+
+bool IsModalWindowInFront()
+{
+    const CABCWindow* active = GetActiveFrameworkWindow();
+    return active != nullptr && active->IsModal();
+}
+
+void MoveNativeControl(HWND control, const CRect& rect)
+{
+    GetWindowTable().MoveWindow(control, rect.GetLeft(), rect.GetTop(), rect.GetWidth(), rect.GetHeight(), FALSE);
+}
+
+void IncrementBusyCount()
+{
+    ++gBusyCount;
+}
+
+void DecrementBusyCount()
+{
+    --gBusyCount;
+}
+
+std::int16_t GetBusyCount()
+{
+    return gBusyCount;
+}
+
+} // namespace NSTramvell

@@ -1,0 +1,80 @@
+#include "framework/gui/windows/WindowHelpers.h"
+
+#include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/gui/views/RootView.h"
+#include "framework/gui/windows/Window.h"
+
+namespace NSTramvell {
+namespace {
+
+std::uint32_t gNextUniqueId = 1;
+
+CABCWindow* FindFrameworkWindow(HWND handle)
+{
+    return dynamic_cast<CABCWindow*>(FindWindowByHandle(handle));
+}
+
+} // namespace
+
+CABCWindow* FindFocusFrameworkWindow()
+{
+    for (HWND window = GetWindowTable().GetActiveWindow(); window != nullptr;
+         window = GetWindowTable().GetParent(window)) {
+        if (CABCWindow* found = FindFrameworkWindow(window))
+            return found;
+    }
+    return nullptr;
+}
+
+std::int32_t FindModelessDialogCallback(HWND, HWND*)
+{
+    // Modeless dialogs come with the dialog layer; until then no window is one.
+    return 1;
+}
+
+std::int32_t FindNonAuxiliaryWindowCallback(HWND window, HWND* out)
+{
+    const CABCWindow* found = FindFrameworkWindow(window);
+    if (found == nullptr || found->IsAuxiliary())
+        return 1;
+    *out = window;
+    return 0;
+}
+
+void FitRootViewToClient(CABCWindow& window)
+{
+    CView* const rootView = window.GetRootView();
+    const CRect oldFrame = *rootView->GetFrame();
+    const CRect newFrame = window.GetClientBounds();
+    rootView->SetFrame(newFrame);
+    window.RootFrameChanged(oldFrame, newFrame);
+}
+
+std::uint32_t NextUniqueId()
+{
+    if (gNextUniqueId == 0)
+        gNextUniqueId = 1;
+    return gNextUniqueId++;
+}
+
+HWND GetNativeViewHandle(const CView* view)
+{
+    const auto* native = dynamic_cast<const INativeView*>(view);
+    return native != nullptr ? native->GetNativeHandle() : nullptr;
+}
+
+bool IsPrimaryButtonDown()
+{
+    const int button = GetWindowTable().GetSystemMetrics(SM_SWAPBUTTON) == 1 ? VK_RBUTTON : VK_LBUTTON;
+    return (GetWindowTable().GetAsyncKeyState(button) & static_cast<SHORT>(0x8000)) != 0;
+}
+
+void GetMouseState(CMouseState& out)
+{
+    POINT position{};
+    GetWindowTable().GetCursorPos(&position);
+    out.mPosition = CPoint(position.x, position.y);
+    out.mButtonDown = IsPrimaryButtonDown();
+}
+
+} // namespace NSTramvell

@@ -1,0 +1,38 @@
+# The window base and its helpers (tramvell_windows, Windows only): CABCWindow bound to a view tree, the
+# framework window behind the platform's active window, the mouse entry points; and the slot choice of
+# staggered placement (tramvell_window_layout, platform-free). The window base and the views
+# (tramvell_view_base, views/) use each other: the two libraries link both ways.
+dravim_add_library(tramvell_window_layout
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/Staggering.cpp
+    PUBLIC_LIBS tramvell_geometry)
+
+dravim_add_test(gui_window_layout_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/StaggeringTest.cpp
+    LIBS tramvell_window_layout)
+
+if(DRAVIM_WINDOWS)
+    dravim_add_library(tramvell_windows
+        SOURCES
+            ${CMAKE_CURRENT_LIST_DIR}/win32/Window.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/WindowHelpers.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/MouseEntryPoints.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/WindowStandIns.cpp
+        PUBLIC_LIBS tramvell_view_base tramvell_window_layout tramvell_regions tramvell_input tramvell_app_core
+                    tramvell_application tramvell_platform)
+
+    # The application's pump asks the views which of them hold the mouse.
+    target_link_libraries(tramvell_application PUBLIC tramvell_windows)
+
+    # Test windows of a plain class, the views they hold, and counters of both.
+    dravim_add_library(gui_window_test_support
+        SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/TestWindow.cpp
+        PUBLIC_LIBS tramvell_windows gui_test_support GTest::gtest)
+
+    dravim_add_test(gui_windows_tests PLATFORM_MAIN
+        SOURCES
+            ${CMAKE_CURRENT_LIST_DIR}/tests/WindowTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/WindowSmokeTest.cpp
+        LIBS gui_window_test_support dravim_test_program_resources gui_test_program_resources)
+    # Window tests share the one Wine desktop (focus and activation): they run one at a time.
+    set_tests_properties(gui_windows_tests PROPERTIES RESOURCE_LOCK dravim_wine_desktop)
+endif()
