@@ -27,6 +27,10 @@ std::int32_t FindNonAuxiliaryWindowCallback(HWND window, HWND* out);
 void FitRootViewToClient(CABCWindow& window);
 // Never 0.
 std::uint32_t NextUniqueId();
+// The application's registered query message ("QueryCancelAutoPlay") and its answer; false without an
+// application.
+bool IsApplicationQueryMessage(std::uint32_t message);
+bool GetApplicationQueryAnswer();
 // The native handle of a view backed by a native control; null for other views.
 HWND GetNativeViewHandle(const CView* view);
 

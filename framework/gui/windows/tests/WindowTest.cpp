@@ -7,6 +7,7 @@
 #include "framework/gui/windows/WindowHelpers.h"
 #include "framework/gui/windows/tests/TestWindow.h"
 #include "framework/gui/tests/support/Driver.h"
+#include "framework/gui/tests/support/TestApplication.h"
 
 #include <gtest/gtest.h>
 
@@ -238,6 +239,40 @@ TEST_F(WindowTest, InvalidatedRegionsBecomeTheUpdateRegionWithinTheRootFrame)
         window->InvalidateRegion(c.region);
         EXPECT_TRUE(UpdateRegionEquals(handle, c.expected(client)));
     }
+}
+
+TEST_F(WindowTest, StaggeredPlacementTakesTheFirstSlotWithFewestWindows)
+{
+    CScopedTableEntry workArea(GetWindowTable().SystemParametersInfoA, [](UINT action, UINT, PVOID out, UINT) -> BOOL {
+        if (action != SPI_GETWORKAREA)
+            return FALSE;
+        *static_cast<RECT*>(out) = RECT{10, 20, 1000, 700};
+        return TRUE;
+    });
+    const int step = GetWindowTable().GetSystemMetrics(SM_CYCAPTION) + GetWindowTable().GetSystemMetrics(SM_CYSIZEFRAME);
+    CTestWindow first;
+    CTestWindow second;
+    first.ShowWithBounds(CRect(10, 20, 210, 120));
+    second.ShowWithBounds(CRect(10, 20, 110, 220));
+    CTestWindow placed;
+    EXPECT_EQ(placed.GetStaggeredBounds(CPoint(300, 200)), CRect(10 + step, 20 + step, 310 + step, 220 + step));
+    placed.ShowStaggered(CPoint(300, 200));
+    EXPECT_EQ(placed.GetBounds().GetTopLeft(), CPoint(10 + step, 20 + step));
+    // The window being placed does not count itself.
+    EXPECT_EQ(placed.GetStaggeredBounds(CPoint(300, 200)).GetTopLeft(), CPoint(10 + step, 20 + step));
+}
+
+TEST_F(WindowTest, ApplicationQueryMessageNeedsTheApplication)
+{
+    EXPECT_FALSE(IsApplicationQueryMessage(0));
+    EXPECT_FALSE(GetApplicationQueryAnswer());
+    NSGuiTest::CTestApplication application;
+    const std::uint32_t message = application.GetQueryCancelAutoPlayMessage();
+    ASSERT_NE(message, 0u);
+    EXPECT_TRUE(IsApplicationQueryMessage(message));
+    EXPECT_FALSE(IsApplicationQueryMessage(message + 1));
+    application.SetCancelAutoPlay(true);
+    EXPECT_TRUE(GetApplicationQueryAnswer());
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include "framework/gui/windows/WindowHelpers.h"
 
 #include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/gui/application/Application.h"
 #include "framework/gui/views/RootView.h"
 #include "framework/gui/windows/Window.h"
 
@@ -55,6 +56,19 @@ std::uint32_t NextUniqueId()
     if (gNextUniqueId == 0)
         gNextUniqueId = 1;
     return gNextUniqueId++;
+}
+
+bool IsApplicationQueryMessage(std::uint32_t message)
+{
+    const CApplication* application = CApplication::GetApplication();
+    return application != nullptr && application->GetQueryCancelAutoPlayMessage() != 0 &&
+           message == application->GetQueryCancelAutoPlayMessage();
+}
+
+bool GetApplicationQueryAnswer()
+{
+    const CApplication* application = CApplication::GetApplication();
+    return application != nullptr && application->GetCancelAutoPlay();
 }
 
 HWND GetNativeViewHandle(const CView* view)
