@@ -3,6 +3,7 @@
 // The framework's colour: red, green and blue bytes, black by default. The platform's form of a colour
 // is a 32-bit value with red in the low byte and the palette-relative flag 0x02 in the top byte.
 
+#include <array>
 #include <cstdint>
 
 namespace NSTramvell {
@@ -65,5 +66,14 @@ inline constexpr CColor kColorBrown(154, 112, 62);
 inline constexpr CColor kColorGray224(224, 224, 224);
 inline constexpr CColor kColorGray192(192, 192, 192);
 inline constexpr CColor kColorGray127(127, 127, 127);
+
+// The fixed colours of an 8-bit palette, in the order the palette routines place them.
+inline constexpr std::array<CColor, 20> kDefaultPaletteColors = {
+    CColor(0, 0, 0),       CColor(128, 0, 0),     CColor(0, 128, 0),     CColor(128, 128, 0),
+    CColor(0, 0, 128),     CColor(128, 0, 128),   CColor(0, 128, 128),   CColor(192, 192, 192),
+    CColor(192, 220, 192), CColor(166, 202, 240), CColor(255, 251, 240), CColor(160, 160, 164),
+    CColor(128, 128, 128), CColor(255, 0, 0),     CColor(0, 255, 0),     CColor(255, 255, 0),
+    CColor(0, 0, 255),     CColor(255, 0, 255),   CColor(0, 255, 255),   CColor(255, 255, 255),
+};
 
 } // namespace NSTramvell
