@@ -1,6 +1,10 @@
 #include "framework/gui/views/GroupView.h"
 
+#include "framework/foundation/trace/Trace.h"
+#include "framework/gui/application/Application.h"
+
 #include <algorithm>
+#include <new>
 
 namespace NSTramvell {
 
@@ -28,10 +32,20 @@ void CABCGroupView::SetEnabled(bool enabled)
 
 void CABCGroupView::Draw(CABCViewDrawSpec& drawSpec)
 {
-    // Clipping the background to what the children leave uncovered comes with the canvases.
-    DrawBackground(drawSpec);
-    for (std::uint32_t index = 0; index < GetChildCount(); ++index)
-        GetChild(index)->Draw(drawSpec);
+    // A failure ends this group's drawing only: the window's other views are still drawn. Clipping the
+    // background to what the children leave uncovered comes with the canvases.
+    try {
+        DrawBackground(drawSpec);
+        for (std::uint32_t index = 0; index < GetChildCount(); ++index)
+            GetChild(index)->Draw(drawSpec);
+    } catch (const std::bad_alloc&) {
+        if (CApplication* application = CApplication::GetApplication())
+            application->EnterLowMemoryState();
+    } catch (const std::exception& exception) {
+        Trace(0, 0, "A view failed to draw: %s", exception.what());
+    } catch (...) {
+        Trace(0, 0, "A view failed to draw");
+    }
 }
 
 void CABCGroupView::MoveBy(std::int32_t dx, std::int32_t dy)

@@ -7,7 +7,7 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/GroupView.cpp
             ${CMAKE_CURRENT_LIST_DIR}/RootView.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/ViewPlatform.cpp
-        PUBLIC_LIBS tramvell_windows tramvell_regions tramvell_input tramvell_runtime tramvell_platform)
+        PUBLIC_LIBS tramvell_windows tramvell_regions tramvell_input tramvell_system tramvell_runtime tramvell_platform)
 
     dravim_add_test(gui_views_tests PLATFORM_MAIN
         SOURCES

@@ -2,10 +2,13 @@
 
 #include "framework/gui/views/RootView.h"
 #include "framework/gui/windows/tests/TestWindow.h"
+#include "framework/gui/tests/support/TestApplication.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <new>
+#include <stdexcept>
 
 using namespace NSTramvell;
 using NSGuiTest::CTestView;
@@ -86,4 +89,47 @@ TEST(CABCGroupView, ChildrenListQueries)
     group->DeleteAllChildren();
     EXPECT_EQ(group->GetChildCount(), 0u);
     EXPECT_EQ(CTestView::sLiving, livingBefore + 1);
+}
+
+namespace {
+
+// Draws by logging its name, or throws what it is given.
+class CDrawingView : public CTestView
+{
+public:
+    CDrawingView(CABCGroupView* parent, std::string name, std::vector<std::string>* log, int fault = 0)
+        : CTestView(parent, CRect(0, 0, 10, 10), std::move(name), log), mFault(fault)
+    {
+    }
+    void Draw(CABCViewDrawSpec&) override
+    {
+        if (mFault == 1)
+            throw std::runtime_error("broken");
+        if (mFault == 2)
+            throw std::bad_alloc();
+        mLog->push_back(mName);
+    }
+    int mFault;
+};
+
+} // namespace
+
+TEST(CABCGroupView, AFailureEndsOnlyTheGroupsOwnDrawing)
+{
+    NSGuiTest::CTestApplication application;
+    CTestWindow window;
+    std::vector<std::string> log;
+    auto* broken = new CStandardGroupView(window.GetRootView(), CRect(0, 0, 50, 50));
+    new CDrawingView(broken, "a", &log);
+    new CDrawingView(broken, "fails", &log, 1);
+    new CDrawingView(broken, "b", &log);
+    auto* starved = new CStandardGroupView(window.GetRootView(), CRect(50, 0, 100, 50));
+    new CDrawingView(starved, "c", &log);
+    new CDrawingView(starved, "no memory", &log, 2);
+    new CDrawingView(window.GetRootView(), "d", &log);
+    NSTramvell::CPrimitiveOffscreenDrawSpec drawSpec(nullptr);
+
+    window.GetRootView()->Draw(drawSpec);
+    EXPECT_EQ(log, (std::vector<std::string>{"a", "c", "d"}));
+    EXPECT_TRUE(application.IsLowMemory());
 }
