@@ -200,7 +200,34 @@ struct IMalloc;
     ENTRY(HDC, GetDC, (HWND))                                                                               \
     ENTRY(int, ReleaseDC, (HWND, HDC))                                                                      \
     ENTRY(int, GetDeviceCaps, (HDC, int))                                                                   \
-    ENTRY(BOOL, InitCommonControlsEx, (const INITCOMMONCONTROLSEX*))
+    ENTRY(BOOL, InitCommonControlsEx, (const INITCOMMONCONTROLSEX*))                                      \
+    ENTRY(HGDIOBJ, SelectObject, (HDC, HGDIOBJ))                                                            \
+    ENTRY(HGDIOBJ, GetStockObject, (int))                                                                   \
+    ENTRY(int, GetObjectA, (HANDLE, int, LPVOID))                                                           \
+    ENTRY(HBRUSH, CreateSolidBrush, (COLORREF))                                                             \
+    ENTRY(HPEN, CreatePen, (int, int, COLORREF))                                                            \
+    ENTRY(HFONT, CreateFontIndirectA, (const LOGFONTA*))                                                    \
+    ENTRY(BOOL, GetTextMetricsA, (HDC, LPTEXTMETRICA))                                                      \
+    ENTRY(BOOL, GetTextExtentPoint32A, (HDC, LPCSTR, int, LPSIZE))                                          \
+    ENTRY(int, SetBkMode, (HDC, int))                                                                       \
+    ENTRY(COLORREF, SetBkColor, (HDC, COLORREF))                                                            \
+    ENTRY(COLORREF, SetTextColor, (HDC, COLORREF))                                                          \
+    ENTRY(int, SetROP2, (HDC, int))                                                                         \
+    ENTRY(int, FillRect, (HDC, const RECT*, HBRUSH))                                                        \
+    ENTRY(BOOL, Polyline, (HDC, const POINT*, int))                                                         \
+    ENTRY(COLORREF, SetPixel, (HDC, int, int, COLORREF))                                                    \
+    ENTRY(BOOL, TextOutA, (HDC, int, int, LPCSTR, int))                                                     \
+    ENTRY(int, DrawTextA, (HDC, LPCSTR, int, LPRECT, UINT))                                                 \
+    ENTRY(BOOL, DrawEdge, (HDC, LPRECT, UINT, UINT))                                                        \
+    ENTRY(int, GetClipRgn, (HDC, HRGN))                                                                     \
+    ENTRY(int, SelectClipRgn, (HDC, HRGN))                                                                  \
+    ENTRY(int, OffsetClipRgn, (HDC, int, int))                                                              \
+    ENTRY(BOOL, GetWindowOrgEx, (HDC, LPPOINT))                                                             \
+    ENTRY(BOOL, SetWindowOrgEx, (HDC, int, int, LPPOINT))                                                   \
+    ENTRY(HPALETTE, CreatePalette, (const LOGPALETTE*))                                                     \
+    ENTRY(HPALETTE, SelectPalette, (HDC, HPALETTE, BOOL))                                                   \
+    ENTRY(UINT, RealizePalette, (HDC))                                                                      \
+    ENTRY(UINT, GetSystemPaletteEntries, (HDC, UINT, UINT, LPPALETTEENTRY))
 
 #define DRAVIM_DECLARE_TABLE_ENTRY(result, name, parameters) result(*name) parameters;
 
