@@ -42,6 +42,9 @@ void DrawSoftRaisedEdge(CABCCanvas& canvas, const CRect& rect);
 void DrawSeparatorVertical(CABCCanvas& canvas, std::int32_t x, std::int32_t y1, std::int32_t y2);
 void DrawSeparatorHorizontal(CABCCanvas& canvas, std::int32_t y, std::int32_t x1, std::int32_t x2);
 
+// The platform's size grip, drawn into the rectangle.
+void DrawSizeGrip(CABCCanvas& canvas, const CRect& rect);
+
 // count one-pixel outlines, each inset by one from the last.
 void DrawNestedFrames(CABCCanvas& canvas, const CRect& rect, std::int32_t count, const CColor& color);
 void DrawSelectionFrames(CABCCanvas& canvas, const CRect& rect, std::int32_t count);

@@ -5,7 +5,7 @@ set(DRAVIM_DRAWING_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ColorMixing.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ColorTables.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FontRules.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/SmallValues.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/Format.cpp)
 set(DRAVIM_DRAWING_PLATFORM)
 set(DRAVIM_DRAWING_TEST_PLATFORM)
 if(DRAVIM_WINDOWS)
@@ -15,8 +15,9 @@ if(DRAVIM_WINDOWS)
         ${CMAKE_CURRENT_LIST_DIR}/win32/DrawingFunctions.cpp
         ${CMAKE_CURRENT_LIST_DIR}/win32/NativeFont.cpp
         ${CMAKE_CURRENT_LIST_DIR}/win32/Palette.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/win32/ScreenResources.cpp
         ${CMAKE_CURRENT_LIST_DIR}/win32/SystemColors.cpp)
-    set(DRAVIM_DRAWING_PLATFORM tramvell_platform)
+    set(DRAVIM_DRAWING_PLATFORM tramvell_platform tramvell_system)
 endif()
 dravim_add_library(tramvell_drawing
     SOURCES ${DRAVIM_DRAWING_SOURCES}

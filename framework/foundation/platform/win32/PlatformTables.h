@@ -227,7 +227,22 @@ struct IMalloc;
     ENTRY(HPALETTE, CreatePalette, (const LOGPALETTE*))                                                     \
     ENTRY(HPALETTE, SelectPalette, (HDC, HPALETTE, BOOL))                                                   \
     ENTRY(UINT, RealizePalette, (HDC))                                                                      \
-    ENTRY(UINT, GetSystemPaletteEntries, (HDC, UINT, UINT, LPPALETTEENTRY))
+    ENTRY(UINT, GetSystemPaletteEntries, (HDC, UINT, UINT, LPPALETTEENTRY))                                 \
+    ENTRY(BOOL, DrawFrameControl, (HDC, LPRECT, UINT, UINT))                                                \
+    ENTRY(HDC, BeginPaint, (HWND, LPPAINTSTRUCT))                                                           \
+    ENTRY(BOOL, EndPaint, (HWND, const PAINTSTRUCT*))                                                       \
+    ENTRY(BOOL, IsIconic, (HWND))                                                                           \
+    ENTRY(BOOL, IsZoomed, (HWND))                                                                           \
+    ENTRY(ATOM, RegisterClassExA, (const WNDCLASSEXA*))                                                     \
+    ENTRY(HICON, LoadIconA, (HINSTANCE, LPCSTR))                                                            \
+    ENTRY(HCURSOR, LoadCursorA, (HINSTANCE, LPCSTR))                                                        \
+    ENTRY(BOOL, EnableWindow, (HWND, BOOL))                                                                 \
+    ENTRY(HWND, GetWindow, (HWND, UINT))                                                                    \
+    ENTRY(BOOL, SetMenu, (HWND, HMENU))                                                                     \
+    ENTRY(void, PostQuitMessage, (int))                                                                     \
+    ENTRY(void, DragAcceptFiles, (HWND, BOOL))                                                              \
+    ENTRY(UINT, DragQueryFileA, (HDROP, UINT, LPSTR, UINT))                                                 \
+    ENTRY(void, DragFinish, (HDROP))
 
 #define DRAVIM_DECLARE_TABLE_ENTRY(result, name, parameters) result(*name) parameters;
 

@@ -11,13 +11,18 @@ namespace NSTramvell {
 
 namespace {
 
-void DrawPlatformEdge(CABCCanvas& canvas, const CRect& rect, UINT edge, UINT sides)
+HDC RequireHandle(CABCCanvas& canvas)
 {
     CCanvasDrawingState* state = canvas.GetContext();
     if (state == nullptr)
         throw XOutOfMemory();
+    return state->GetHandle();
+}
+
+void DrawPlatformEdge(CABCCanvas& canvas, const CRect& rect, UINT edge, UINT sides)
+{
     RECT native = ToNative(rect);
-    GetWindowTable().DrawEdge(state->GetHandle(), &native, edge, sides);
+    GetWindowTable().DrawEdge(RequireHandle(canvas), &native, edge, sides);
 }
 
 } // namespace
@@ -96,6 +101,12 @@ void DrawSeparatorVertical(CABCCanvas& canvas, std::int32_t x, std::int32_t y1, 
 void DrawSeparatorHorizontal(CABCCanvas& canvas, std::int32_t y, std::int32_t x1, std::int32_t x2)
 {
     DrawPlatformEdge(canvas, CRect(x1, y, x2, y + 1), EDGE_ETCHED, BF_TOP);
+}
+
+void DrawSizeGrip(CABCCanvas& canvas, const CRect& rect)
+{
+    RECT native = ToNative(rect);
+    GetWindowTable().DrawFrameControl(RequireHandle(canvas), &native, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
 }
 
 void DrawNestedFrames(CABCCanvas& canvas, const CRect& rect, std::int32_t count, const CColor& color)

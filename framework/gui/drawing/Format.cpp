@@ -1,4 +1,4 @@
-#include "framework/gui/drawing/SmallValues.h"
+#include "framework/gui/drawing/Format.h"
 
 namespace NSTramvell {
 
