@@ -15,12 +15,9 @@ void ReleaseLowMemoryDialog() {}
 void CreateBitmapCache() {}
 void DestroyBitmapCache() {}
 void PurgeBitmapCacheEntries() {}
-void RefreshScreenPalette() {}
 
 void UpdateCursor() {}
 
-void RegisterWindowClasses(HINSTANCE) {}
-void UnregisterWindowClasses(HINSTANCE) {}
 
 std::uint32_t ShowAlertBox(const std::string& script, const std::vector<std::string>&)
 {

@@ -2,6 +2,9 @@
 
 #include "framework/foundation/trace/Trace.h"
 #include "framework/gui/application/Application.h"
+#include "framework/gui/drawing/Canvas.h"
+#include "framework/gui/drawing/SystemColors.h"
+#include "framework/gui/windows/DrawSpecs.h"
 
 #include <algorithm>
 #include <new>
@@ -32,12 +35,9 @@ void CABCGroupView::SetEnabled(bool enabled)
 
 void CABCGroupView::Draw(CABCViewDrawSpec& drawSpec)
 {
-    // A failure ends this group's drawing only: the window's other views are still drawn. Clipping the
-    // background to what the children leave uncovered comes with the canvases.
+    // A failure ends this group's drawing only: the window's other views are still drawn.
     try {
-        DrawBackground(drawSpec);
-        for (std::uint32_t index = 0; index < GetChildCount(); ++index)
-            GetChild(index)->Draw(drawSpec);
+        DrawBackgroundAndChildren(drawSpec);
     } catch (const std::bad_alloc&) {
         if (CApplication* application = CApplication::GetApplication())
             application->EnterLowMemoryState();
@@ -45,6 +45,39 @@ void CABCGroupView::Draw(CABCViewDrawSpec& drawSpec)
         Trace(0, 0, "A view failed to draw: %s", exception.what());
     } catch (...) {
         Trace(0, 0, "A view failed to draw");
+    }
+}
+
+void CABCGroupView::DrawBackgroundAndChildren(CABCViewDrawSpec& drawSpec)
+{
+    auto* viewSpec = dynamic_cast<CViewDrawSpec*>(&drawSpec);
+    CABCCanvas* canvas = viewSpec != nullptr ? viewSpec->GetCanvas() : nullptr;
+    if (canvas == nullptr) {
+        // Nothing to clip against: every child draws.
+        DrawBackground(drawSpec);
+        for (std::uint32_t index = 0; index < GetChildCount(); ++index)
+            GetChild(index)->Draw(drawSpec);
+        return;
+    }
+    if (GetClipBackground()) {
+        // The background paints only what the children leave uncovered, so nothing flickers under them.
+        const CRect clipBounds = canvas->GetClipRegion().GetBounds();
+        CRegion background(*GetFrame());
+        background.IntersectRect(clipBounds);
+        for (std::uint32_t index = 0; index < GetChildCount(); ++index) {
+            CView* child = GetChild(index);
+            if (child->GetFrame()->Intersects(clipBounds))
+                child->ExcludeVisibleArea(background);
+        }
+        CClipGuard clip(canvas, background);
+        DrawBackground(drawSpec);
+    } else {
+        DrawBackground(drawSpec);
+    }
+    for (std::uint32_t index = 0; index < GetChildCount(); ++index) {
+        CView* child = GetChild(index);
+        if (canvas->GetClipRegion().IntersectsRect(*child->GetFrame()))
+            child->Draw(drawSpec);
     }
 }
 
@@ -170,6 +203,12 @@ CSolidColorGroupView::CSolidColorGroupView(CABCGroupView* parent, const CRect& f
 void CSolidColorGroupView::FrameChanged(const CRect& oldFrame, const CRect& newFrame)
 {
     InvalidateFrameChange(oldFrame, newFrame);
+}
+
+void CSolidColorGroupView::DrawBackground(CABCViewDrawSpec& drawSpec)
+{
+    if (auto* viewSpec = dynamic_cast<CViewDrawSpec*>(&drawSpec); viewSpec != nullptr && viewSpec->GetCanvas() != nullptr)
+        viewSpec->GetCanvas()->FillRect(*GetFrame(), GetBackgroundColor());
 }
 
 void CSolidColorGroupView::SetColor(const CColor& color)

@@ -48,6 +48,8 @@ public:
     static bool ContainsMouseHolder(const CABCGroupView* group);
 
 private:
+    void DrawBackgroundAndChildren(CABCViewDrawSpec& drawSpec);
+
     bool mClipBackground = true;
 };
 
@@ -82,12 +84,12 @@ public:
     void FrameChanged(const CRect& oldFrame, const CRect& newFrame) override;
     CColor GetBackgroundColor() const override { return mColor; }
     void SetColor(const CColor& color);
+    // The frame in the background colour.
+    void DrawBackground(CABCViewDrawSpec& drawSpec) override;
 
 private:
     CColor mColor;
 };
 
-// The platform's button-face colour, which solid groups start with.
-CColor GetSystemFaceColor();
 
 } // namespace NSTramvell

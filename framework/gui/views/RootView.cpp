@@ -1,5 +1,6 @@
 #include "framework/gui/views/RootView.h"
 
+#include "framework/gui/drawing/DrawingFunctions.h"
 #include "framework/gui/windows/Window.h"
 
 namespace NSTramvell {
@@ -75,9 +76,13 @@ void CWindowSizeBoxView::FrameChanged(const CRect& oldFrame, const CRect& newFra
     InvalidateOldAndNew(oldFrame, newFrame);
 }
 
-void CWindowSizeBoxView::Draw(CABCViewDrawSpec&)
+void CWindowSizeBoxView::Draw(CABCViewDrawSpec& drawSpec)
 {
-    // The platform's grip is drawn on the canvas's context, which comes with the drawing layer.
+    // A maximised or minimised window cannot be resized, so it shows no grip.
+    auto* viewSpec = dynamic_cast<CViewDrawSpec*>(&drawSpec);
+    if (viewSpec == nullptr || viewSpec->GetCanvas() == nullptr || !IsWindowNormal())
+        return;
+    DrawSizeGrip(*viewSpec->GetCanvas(), *GetFrame());
 }
 
 } // namespace NSTramvell

@@ -118,6 +118,9 @@ public:
     CColor GetBackgroundColor() const { return mBackgroundColor; }
     void SetBackgroundColor(const CColor& color) { mBackgroundColor = color; }
     bool IsDisposing() const { return mDisposing; }
+    // How many modal states have this window disabled.
+    std::uint16_t GetModalDisableCount() const { return mModalDisableCount; }
+    void SetModalDisableCount(std::uint16_t count) { mModalDisableCount = count; }
     NSTramvellInternals::CBuiltInMenusAndKeys* GetBuiltInObject() const { return mBuiltIn; }
 
     void SetBoundsField(const CRect& bounds) { mBounds = bounds; }

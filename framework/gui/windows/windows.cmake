@@ -17,7 +17,11 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/win32/WindowHelpers.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/MouseEntryPoints.cpp
             ${CMAKE_CURRENT_LIST_DIR}/WindowStandIns.cpp
-        PUBLIC_LIBS tramvell_view_base tramvell_window_layout tramvell_regions tramvell_input tramvell_app_core
+            ${CMAKE_CURRENT_LIST_DIR}/win32/WindowCanvas.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/DrawSpecs.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/WindowProcedure.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/WindowClasses.cpp
+        PUBLIC_LIBS tramvell_drawing tramvell_view_base tramvell_window_layout tramvell_regions tramvell_input tramvell_app_core
                     tramvell_application tramvell_platform)
 
     # The application's pump asks the views which of them hold the mouse.
@@ -32,7 +36,11 @@ if(DRAVIM_WINDOWS)
         SOURCES
             ${CMAKE_CURRENT_LIST_DIR}/tests/WindowTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/WindowSmokeTest.cpp
-        LIBS gui_window_test_support dravim_test_program_resources gui_test_program_resources)
+            ${CMAKE_CURRENT_LIST_DIR}/tests/ClassWindow.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/WindowProcedureTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/PaintTest.cpp
+            ${CMAKE_SOURCE_DIR}/framework/gui/drawing/tests/TestCanvas.cpp
+        LIBS gui_window_test_support dravim_test_program_resources gui_test_program_resources gdi32)
     # Window tests share the one Wine desktop (focus and activation): they run one at a time.
     set_tests_properties(gui_windows_tests PROPERTIES RESOURCE_LOCK dravim_wine_desktop)
 endif()

@@ -61,11 +61,6 @@ std::int32_t CView::WaitForDrag(CView* view, const CMouseEvent& event, std::int3
     }
 }
 
-CColor GetSystemFaceColor()
-{
-    return CColor::FromNative(GetWindowTable().GetSysColor(COLOR_BTNFACE));
-}
-
 bool CWindowSizeBoxView::IsWindowNormal() const
 {
     WINDOWPLACEMENT placement{};

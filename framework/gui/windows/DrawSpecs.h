@@ -1,0 +1,56 @@
+#pragma once
+
+// Draw specifications that hand views a canvas for one drawing pass, and the guard that narrows a
+// canvas's clip for one drawing step.
+
+#include "framework/gui/regions/Region.h"
+#include "framework/gui/views/View.h"
+
+#include <memory>
+
+namespace NSTramvell {
+
+class CWindowReadOnlyCanvas;
+
+// What painting hands the views: the paint canvas, borrowed.
+class CRealViewDrawSpec : public CViewDrawSpec
+{
+public:
+    explicit CRealViewDrawSpec(CABCCanvas* canvas) : mCanvas(canvas) {}
+    CABCCanvas* GetCanvas() override { return mCanvas; }
+
+private:
+    CABCCanvas* mCanvas;   // borrowed from the paint handler
+};
+
+// A canvas on the view's window for measuring outside a paint pass.
+class CReadOnlyViewDrawSpec : public CABCViewDrawSpec
+{
+public:
+    explicit CReadOnlyViewDrawSpec(const CView& view);
+    ~CReadOnlyViewDrawSpec() override;
+    CABCCanvas* GetCanvas() const;
+
+private:
+    std::unique_ptr<CWindowReadOnlyCanvas> mCanvas;
+};
+
+// Clips the canvas to (its clip ∩ shape) for the guard's lifetime and restores the clip after.
+class CClipGuard
+{
+public:
+    CClipGuard(CABCCanvas* canvas, const CRect& shape);
+    CClipGuard(CABCCanvas* canvas, const CRegion& shape);
+    ~CClipGuard();
+    CClipGuard(const CClipGuard&) = delete;
+    CClipGuard& operator=(const CClipGuard&) = delete;
+    // Nothing of the shape lies inside the clip.
+    bool IsEmpty() const { return mEmpty; }
+
+private:
+    CABCCanvas* mCanvas;   // borrowed
+    CRegion mSaved;
+    bool mEmpty = false;
+};
+
+} // namespace NSTramvell

@@ -1,0 +1,254 @@
+// The window procedure: its message table, the class registration and the modal state.
+
+#include "framework/foundation/core/Exceptions.h"
+#include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/gui/application/WindowLayer.h"
+#include "framework/gui/tests/support/TestApplication.h"
+#include "framework/gui/windows/WindowClasses.h"
+#include "framework/gui/windows/WindowProcedure.h"
+#include "framework/gui/windows/tests/ClassWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+using NSGuiTest::CClassWindow;
+using NSTramvell::CABCWindow;
+using NSTramvell::CRect;
+using NSTramvell::CScopedTableEntry;
+using NSTramvell::GetWindowTable;
+using NSTramvell::WindowProcedure;
+namespace NSProc = NSTramvell::NSWindowProcedure;
+
+namespace {
+
+std::vector<UINT> gDefaultMessages;
+std::vector<UINT> gRegisteredSizes;
+std::vector<std::string> gRegisteredNames;
+ATOM gAtomToGive = 0;
+std::vector<std::string> gDroppedNames;
+int gDropFinished = 0;
+
+// Records default processing instead of doing it.
+class CRecordedDefault
+{
+public:
+    CRecordedDefault()
+        : mEntry(GetWindowTable().DefWindowProcA, [](HWND, UINT message, WPARAM, LPARAM) -> LRESULT {
+            gDefaultMessages.push_back(message);
+            return 0;
+        })
+    {
+        gDefaultMessages.clear();
+    }
+
+private:
+    CScopedTableEntry<decltype(NSTramvell::CWindowTable::DefWindowProcA)> mEntry;
+};
+
+const CRect kBounds(40, 40, 320, 260);
+
+} // namespace
+
+TEST(WindowClasses, RegisterFiveFullRecordsAndRefuseAZeroAtom)
+{
+    CScopedTableEntry record(GetWindowTable().RegisterClassExA, [](const WNDCLASSEXA* c) -> ATOM {
+        gRegisteredSizes.push_back(c->cbSize);
+        gRegisteredNames.push_back(c->lpszClassName);
+        return gAtomToGive;
+    });
+    CScopedTableEntry unregister(GetWindowTable().UnregisterClassA, [](LPCSTR, HINSTANCE) -> BOOL { return FALSE; });
+    gAtomToGive = 0x4321;
+    NSTramvell::RegisterWindowClasses(::GetModuleHandleA(nullptr));
+    EXPECT_EQ(gRegisteredSizes, std::vector<UINT>(5, sizeof(WNDCLASSEXA)));
+    EXPECT_EQ(gRegisteredNames,
+              (std::vector<std::string>{"Tramvell Modal Dialog Window", "Tramvell Splash Screen Window",
+                                        "Tramvell Floater Window", "Tramvell ToolTip Window",
+                                        "Tramvell Document Window"}));
+    EXPECT_EQ(NSTramvell::GetWindowClassAtom(CABCWindow::kKindDocument), 0x4321);
+
+    NSTramvell::UnregisterWindowClasses(::GetModuleHandleA(nullptr));   // failures are ignored
+    for (std::int32_t kind = 0; kind < 6; ++kind)
+        EXPECT_EQ(NSTramvell::GetWindowClassAtom(kind), 0) << kind;
+
+    gAtomToGive = 0;
+    EXPECT_THROW(NSTramvell::RegisterWindowClasses(::GetModuleHandleA(nullptr)), NSTramvell::XBase);
+}
+
+TEST(WindowProcedure, ADisposingWindowGetsDefaultProcessingForEverySkippedRow)
+{
+    CClassWindow window;
+    std::size_t count = 0;
+    const NSProc::CMessageRow* rows = NSProc::GetMessageTable(count);
+    CRecordedDefault recorded;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!rows[i].skippedWhileDisposing)
+            continue;
+        SCOPED_TRACE(rows[i].message);
+        gDefaultMessages.clear();
+        const NSProc::CMessage message{CABCWindow::kKindDocument, window.GetWindowHandle(), rows[i].message, 0, 0,
+                                       &window};
+        NSProc::Dispatch(message, true);
+        EXPECT_EQ(gDefaultMessages, std::vector<UINT>{rows[i].message});
+    }
+}
+
+TEST(WindowProcedure, RowsKeptWhileDisposingStillRunTheirHandlers)
+{
+    CClassWindow window;
+    CRecordedDefault recorded;
+    const struct { UINT message; std::intptr_t second; LRESULT result; } kCases[] = {
+        {NSTramvell::kDisposeRequestMessage, 0, -1},
+        {NSTramvell::kDisposeRequestMessage, 0x1234, -1},   // never registered: no clean-up
+        {NSTramvell::kQuietMessage, 0, 0},
+        {WM_CAPTURECHANGED, 0, 0},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.message);
+        gDefaultMessages.clear();
+        const NSProc::CMessage message{CABCWindow::kKindDocument, window.GetWindowHandle(), c.message, 0, c.second,
+                                       &window};
+        EXPECT_EQ(NSProc::Dispatch(message, true), c.result);
+        EXPECT_TRUE(gDefaultMessages.empty());
+    }
+}
+
+TEST(WindowProcedure, DisposesOnlyHandlesRegisteredForIt)
+{
+    CClassWindow window;
+    HANDLE event = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    const auto value = reinterpret_cast<LPARAM>(event);
+    EXPECT_EQ(::SendMessageA(window.GetWindowHandle(), NSTramvell::kDisposeRequestMessage, 0, value), -1);
+    EXPECT_NE(::WaitForSingleObject(event, 0), WAIT_FAILED);   // still open
+
+    NSTramvell::RegisterHandleForDisposal(event);
+    EXPECT_EQ(::SendMessageA(window.GetWindowHandle(), NSTramvell::kDisposeRequestMessage, 0, value), 0);
+    EXPECT_EQ(::SendMessageA(window.GetWindowHandle(), NSTramvell::kDisposeRequestMessage, 0, value), -1);
+}
+
+TEST(WindowProcedure, AThrowingCloseIsReportedOnceAndLeavesTheWindowAlive)
+{
+    NSGuiTest::CAlertLog alerts;
+    NSGuiTest::CTestApplication application;
+    CClassWindow dialog(CABCWindow::kKindModalDialog);
+    dialog.ShowWithBounds(kBounds);
+    dialog.mOnClose = [] { throw std::runtime_error("refused"); };
+    EXPECT_EQ(::SendMessageA(dialog.GetWindowHandle(), WM_CLOSE, 0, 0), 0);
+    EXPECT_TRUE(::IsWindow(dialog.GetWindowHandle()));
+    EXPECT_EQ(alerts.mAlerts.size(), 1u);
+}
+
+TEST(WindowProcedure, ClosingAPopUpWithoutSystemMenuIsSwallowed)
+{
+    CClassWindow popUp(CABCWindow::kKindFloater, WS_POPUP);
+    bool closed = false;
+    popUp.mOnClose = [&] { closed = true; };
+    EXPECT_EQ(::SendMessageA(popUp.GetWindowHandle(), WM_CLOSE, 0, 0), 1);
+    EXPECT_FALSE(closed);
+}
+
+TEST(WindowProcedure, TracksWithinTheClientLimitsPlusTheFrame)
+{
+    CClassWindow window;
+    window.ShowWithBounds(kBounds);
+    MINMAXINFO info{};
+    EXPECT_EQ(::SendMessageA(window.GetWindowHandle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info)), 0);
+    const NSTramvell::CPoint minimum = window.GetFrameSizeForClientSize(NSTramvell::CPoint(120, 90));
+    const NSTramvell::CPoint maximum = window.GetFrameSizeForClientSize(NSTramvell::CPoint(640, 480));
+    EXPECT_GT(minimum.GetX(), 120);
+    EXPECT_EQ(info.ptMinTrackSize.x, minimum.GetX());
+    EXPECT_EQ(info.ptMinTrackSize.y, minimum.GetY());
+    EXPECT_EQ(info.ptMaxTrackSize.x, maximum.GetX());
+    EXPECT_EQ(info.ptMaxTrackSize.y, maximum.GetY());
+}
+
+TEST(WindowProcedure, ScreenChangesRefreshOnceAndRepaintEveryVisibleWindow)
+{
+    NSGuiTest::CTestApplication application;
+    CClassWindow first;
+    CClassWindow second;
+    NSGuiTest::ShowAndPaint(first, kBounds);
+    NSGuiTest::ShowAndPaint(second, CRect(60, 60, 300, 240));
+    ::ValidateRect(first.GetWindowHandle(), nullptr);
+    ::ValidateRect(second.GetWindowHandle(), nullptr);
+    const int purges = application.mBitmapCachePurges;
+
+    // Our own palette realisation announces itself to our windows: answering it would loop.
+    ::SendMessageA(first.GetWindowHandle(), WM_PALETTECHANGED, reinterpret_cast<WPARAM>(second.GetWindowHandle()), 0);
+    EXPECT_EQ(application.mBitmapCachePurges, purges);
+    EXPECT_FALSE(::GetUpdateRect(second.GetWindowHandle(), nullptr, FALSE));
+
+    ::SendMessageA(first.GetWindowHandle(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+    EXPECT_EQ(application.mBitmapCachePurges, purges + 1);
+    EXPECT_TRUE(::GetUpdateRect(first.GetWindowHandle(), nullptr, FALSE));
+    EXPECT_TRUE(::GetUpdateRect(second.GetWindowHandle(), nullptr, FALSE));
+}
+
+TEST(WindowProcedure, DroppedFilesAreOpenedAndTheDropReleased)
+{
+    NSGuiTest::CTestApplication application;
+    CClassWindow window;
+    CScopedTableEntry query(GetWindowTable().DragQueryFileA, [](HDROP, UINT index, LPSTR name, UINT size) -> UINT {
+        const char* const kNames[] = {"C:\\dropped.wav", ""};
+        if (index == 0xFFFFFFFF)
+            return 2;
+        lstrcpynA(name, kNames[index], static_cast<int>(size));
+        gDroppedNames.push_back(kNames[index]);
+        return static_cast<UINT>(lstrlenA(name));
+    });
+    CScopedTableEntry finish(GetWindowTable().DragFinish, [](HDROP) { ++gDropFinished; });
+    gDroppedNames.clear();
+    gDropFinished = 0;
+    EXPECT_EQ(::SendMessageA(window.GetWindowHandle(), WM_DROPFILES, 0x77, 0), 0);
+    EXPECT_EQ(gDroppedNames.size(), 2u);
+    EXPECT_EQ(gDropFinished, 1);
+    application.ProcessOpenRequests();
+    ASSERT_FALSE(application.mCalls.empty());
+    EXPECT_NE(application.mCalls.back().find("dropped.wav"), std::string::npos);
+}
+
+TEST(WindowProcedure, AnIdlePulseLowersThePendingCountDownToZero)
+{
+    NSGuiTest::CTestApplication application;
+    CClassWindow window;
+    application.SetPendingIdlePulses(2);
+    ::SendMessageA(window.GetWindowHandle(), NSTramvell::kIdlePulseMessage, 0, 0);
+    EXPECT_EQ(application.GetPendingIdlePulses(), 1);
+    application.SetPendingIdlePulses(0);
+    ::SendMessageA(window.GetWindowHandle(), NSTramvell::kIdlePulseMessage, 0, 0);
+    EXPECT_EQ(application.GetPendingIdlePulses(), 0);
+}
+
+TEST(WindowProcedure, PressesLeftOfTheClientAreaArriveNegative)
+{
+    CClassWindow window;
+    window.ShowWithBounds(kBounds);
+    ::SendMessageA(window.GetWindowHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-5, 7));
+    ::SendMessageA(window.GetWindowHandle(), WM_LBUTTONUP, 0, MAKELPARAM(-5, 7));
+    ASSERT_EQ(window.mPresses.size(), 1u);
+    EXPECT_EQ(window.mPresses[0].GetX(), -5);
+    EXPECT_EQ(window.mPresses[0].GetY(), 7);
+}
+
+TEST(ModalState, EnablesOtherWindowsOnlyWhenTheLastStateEnds)
+{
+    CClassWindow first;
+    CClassWindow second;
+    CClassWindow dialog(CABCWindow::kKindModalDialog);
+    first.ShowWithBounds(kBounds);
+    second.ShowWithBounds(kBounds);
+    dialog.ShowWithBounds(kBounds);
+    HWND kept = dialog.GetWindowHandle();
+    NSTramvell::EnterModalState(kept);
+    NSTramvell::EnterModalState(kept);
+    EXPECT_FALSE(::IsWindowEnabled(first.GetWindowHandle()));
+    NSTramvell::LeaveModalState(kept);
+    EXPECT_FALSE(::IsWindowEnabled(second.GetWindowHandle()));
+    EXPECT_TRUE(::IsWindowEnabled(kept));
+    NSTramvell::LeaveModalState(kept);
+    EXPECT_TRUE(::IsWindowEnabled(first.GetWindowHandle()));
+    EXPECT_TRUE(::IsWindowEnabled(second.GetWindowHandle()));
+}
