@@ -6,7 +6,9 @@
 #include "framework/gui/tests/support/Driver.h"
 #include "framework/gui/tests/support/TestApplication.h"
 #include "framework/gui/views/RootView.h"
+#include "framework/gui/drawing/ScreenResources.h"
 #include "framework/gui/windows/DrawSpecs.h"
+#include "framework/gui/windows/WindowCanvas.h"
 #include "framework/gui/windows/tests/ClassWindow.h"
 #include "framework/gui/windows/tests/TestWindow.h"
 
@@ -14,6 +16,7 @@
 
 #include <new>
 #include <stdexcept>
+#include <vector>
 
 using NSGuiTest::CClassWindow;
 using NSGuiTest::CClientPixels;
@@ -98,4 +101,62 @@ TEST(CClipGuard, NarrowsForItsLifetimeAndRestores)
     EXPECT_EQ(canvas.GetClipRegion().GetBounds(), CRect(0, 0, 8, 8));
     EXPECT_EQ(canvas.ColumnsInRow(5, kRed), NSTramvellTest::Range(4, 7));
     EXPECT_TRUE(canvas.ColumnsInRow(11, kBlue).empty());
+}
+
+namespace {
+
+int gBitsPerPixel = 32;
+std::vector<HPALETTE> gSelectedPalettes;
+decltype(NSTramvell::CWindowTable::SelectPalette) gRealSelectPalette = nullptr;
+
+} // namespace
+
+TEST(CWindowPaintCanvas, SelectsAPaletteForThePaintOnlyOnEightBitScreens)
+{
+    using NSTramvell::CScopedTableEntry;
+    using NSTramvell::GetWindowTable;
+    CScopedTableEntry caps(GetWindowTable().GetDeviceCaps,
+                           [](HDC, int index) { return index == BITSPIXEL ? gBitsPerPixel : index == PLANES ? 1 : 96; });
+    CScopedTableEntry systemPalette(GetWindowTable().GetSystemPaletteEntries,
+                                    [](HDC, UINT, UINT count, LPPALETTEENTRY out) {
+                                        for (UINT i = 0; i < count; ++i)
+                                            out[i] = PALETTEENTRY{static_cast<BYTE>(i), 0, 0, 0};
+                                        return count;
+                                    });
+    gRealSelectPalette = GetWindowTable().SelectPalette;
+    CScopedTableEntry select(GetWindowTable().SelectPalette, [](HDC context, HPALETTE palette, BOOL background) {
+        gSelectedPalettes.push_back(palette);
+        return gRealSelectPalette(context, palette, background);
+    });
+    CClassWindow window;
+    HDC context = ::CreateCompatibleDC(nullptr);
+    const auto currentPalette = [&] { return static_cast<HPALETTE>(::GetCurrentObject(context, OBJ_PAL)); };
+    const HPALETTE before = currentPalette();
+
+    for (int depth : {16, 32}) {
+        SCOPED_TRACE(depth);
+        gBitsPerPixel = depth;
+        NSTramvell::RefreshScreenPalette();
+        gSelectedPalettes.clear();
+        { NSTramvell::CWindowPaintCanvas canvas(&window, context); }
+        EXPECT_TRUE(gSelectedPalettes.empty());
+    }
+
+    gBitsPerPixel = 8;
+    NSTramvell::RefreshScreenPalette();
+    gSelectedPalettes.clear();
+    {
+        NSTramvell::CWindowPaintCanvas canvas(&window, context);
+        EXPECT_NE(currentPalette(), before);
+        EXPECT_EQ(window.GetCurrentDrawingContext(), canvas.GetContext());
+        const NSTramvell::CWindowReadOnlyCanvas nested(&window);   // measures through the paint's state
+        EXPECT_EQ(nested.GetContext(), canvas.GetContext());
+    }
+    EXPECT_EQ(gSelectedPalettes.size(), 2u);
+    EXPECT_EQ(currentPalette(), before);
+    EXPECT_EQ(window.GetCurrentDrawingContext(), nullptr);
+
+    gBitsPerPixel = 32;
+    NSTramvell::RefreshScreenPalette();
+    ::DeleteDC(context);
 }
