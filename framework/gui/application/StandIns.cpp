@@ -16,7 +16,6 @@ void CreateBitmapCache() {}
 void DestroyBitmapCache() {}
 void PurgeBitmapCacheEntries() {}
 
-void UpdateCursor() {}
 
 
 std::uint32_t ShowAlertBox(const std::string& script, const std::vector<std::string>&)

@@ -5,6 +5,8 @@
 // kind. Nothing thrown inside leaves it. The messages it handles are one table, so the table can be
 // walked as data.
 
+#include "framework/gui/geometry/Point.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -56,6 +58,9 @@ std::intptr_t DefaultProcessing(std::int32_t kind, HWND handle, std::uint32_t me
 // and closing an arbitrary number would close whatever handle reuses it.
 void RegisterHandleForDisposal(void* handle);
 void UnregisterHandleForDisposal(void* handle);
+
+// The registered window whose native window (or one of its children) is at the screen point.
+CABCWindow* FindWindowUnderPoint(const CPoint& screenPoint);
 
 // Disables every registered window but the one named (null: all), counted per window, so nested modal
 // states enable a window only when the last one ends.

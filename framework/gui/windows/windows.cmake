@@ -21,6 +21,7 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/win32/DrawSpecs.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/WindowProcedure.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/WindowClasses.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/WindowCursor.cpp
         PUBLIC_LIBS tramvell_drawing tramvell_view_base tramvell_window_layout tramvell_regions tramvell_input tramvell_app_core
                     tramvell_application tramvell_platform)
 

@@ -242,7 +242,9 @@ struct IMalloc;
     ENTRY(void, PostQuitMessage, (int))                                                                     \
     ENTRY(void, DragAcceptFiles, (HWND, BOOL))                                                              \
     ENTRY(UINT, DragQueryFileA, (HDROP, UINT, LPSTR, UINT))                                                 \
-    ENTRY(void, DragFinish, (HDROP))
+    ENTRY(void, DragFinish, (HDROP))                                                                        \
+    ENTRY(HWND, WindowFromPoint, (POINT))                                                                   \
+    ENTRY(BOOL, IsChild, (HWND, HWND))
 
 #define DRAVIM_DECLARE_TABLE_ENTRY(result, name, parameters) result(*name) parameters;
 

@@ -4,9 +4,11 @@
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/application/WindowLayer.h"
 #include "framework/gui/tests/support/TestApplication.h"
+#include "framework/gui/views/RootView.h"
 #include "framework/gui/windows/WindowClasses.h"
 #include "framework/gui/windows/WindowProcedure.h"
 #include "framework/gui/windows/tests/ClassWindow.h"
+#include "framework/gui/windows/tests/TestWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -251,4 +253,34 @@ TEST(ModalState, EnablesOtherWindowsOnlyWhenTheLastStateEnds)
     NSTramvell::LeaveModalState(kept);
     EXPECT_TRUE(::IsWindowEnabled(first.GetWindowHandle()));
     EXPECT_TRUE(::IsWindowEnabled(second.GetWindowHandle()));
+}
+
+namespace {
+
+POINT gMouse{};
+HWND gUnderMouse = nullptr;
+
+} // namespace
+
+TEST(UpdateCursor, HoversTheViewUnderTheMouseAndNothingOutsideOurWindows)
+{
+    CClassWindow window;
+    window.ShowWithBounds(kBounds);
+    NSGuiTest::CTestView view(window.GetRootView(), CRect(10, 10, 40, 40), "under");
+    CScopedTableEntry cursor(GetWindowTable().GetCursorPos, [](LPPOINT out) -> BOOL {
+        *out = gMouse;
+        return TRUE;
+    });
+    CScopedTableEntry under(GetWindowTable().WindowFromPoint, [](POINT) { return gUnderMouse; });
+    CScopedTableEntry noCapture(GetWindowTable().GetCapture, [] { return HWND{}; });
+    POINT inside{20, 20};
+    ::ClientToScreen(window.GetWindowHandle(), &inside);
+    gMouse = inside;
+    gUnderMouse = window.GetWindowHandle();
+    NSTramvell::UpdateCursor();
+    EXPECT_EQ(NSTramvell::GetHoverView(), &view);
+
+    gUnderMouse = nullptr;
+    NSTramvell::UpdateCursor();
+    EXPECT_EQ(NSTramvell::GetHoverView(), nullptr);
 }
