@@ -98,7 +98,7 @@ if(TARGET sondrel_core)
     target_link_libraries(dravim_fuzz_seeds PRIVATE fuzz_sample_file_body)
 endif()
 target_compile_definitions(dravim_fuzz_seeds PRIVATE ${DRAVIM_FUZZ_DEFINITIONS}
-    DRAVIM_SOURCE_DIR="${CMAKE_SOURCE_DIR}" DRAVIM_TESTDATA_DIR="${CMAKE_SOURCE_DIR}/../shared/testdata")
+    DRAVIM_SOURCE_DIR="${CMAKE_SOURCE_DIR}" DRAVIM_TESTDATA_DIR="${CMAKE_SOURCE_DIR}/tests/data/s3000xl")
 dravim_target_options(dravim_fuzz_seeds)
 
 # For tools/fuzz: each target of this build and the folder of its sources (where its dictionary lies).

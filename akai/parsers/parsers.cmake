@@ -27,7 +27,7 @@ dravim_add_library(akai_parser_test_support
         ${CMAKE_CURRENT_LIST_DIR}/tests/support/ParserTestStrings.cpp
     PUBLIC_LIBS akai_parsers)
 target_compile_definitions(akai_parser_test_support PRIVATE
-    DRAVIM_TESTDATA_DIR="${CMAKE_SOURCE_DIR}/../shared/testdata"
+    DRAVIM_TESTDATA_DIR="${CMAKE_SOURCE_DIR}/tests/data/s3000xl"
     DRAVIM_PARSER_FIXTURE_DIR="${CMAKE_CURRENT_LIST_DIR}/tests/data")
 
 dravim_add_test(akai_parser_tests

@@ -49,7 +49,7 @@ int main(int argumentCount, char** arguments)
         return 2;
     }
     const std::filesystem::path output(arguments[1]);
-    const std::filesystem::path sampleFolder = std::filesystem::path(DRAVIM_TESTDATA_DIR) / "akai-s3000xl";
+    const std::filesystem::path sampleFolder(DRAVIM_TESTDATA_DIR);
     try {
         NSFuzzTargets::WriteDiscImageSeeds(output / "disc_image", sampleFolder);
         NSFuzzTargets::WriteAkaiFileSeeds(output / "akai_file", sampleFolder);

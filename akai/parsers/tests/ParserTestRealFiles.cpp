@@ -41,7 +41,7 @@ struct CExpectedProgram
 std::unique_ptr<NSAkaiParser::IAkaiProgram> ParseProgramFile(const std::string& relativePath,
                                                              std::vector<std::string>& reports)
 {
-    CRecordingFileMedia file(ReadWholeFile(SharedTestDataPath(relativePath)));
+    CRecordingFileMedia file(ReadWholeFile(TestDataPath(relativePath)));
     return NSAkaiParser::CreateAkaiProgram(file, kSamplerFormat, reports);
 }
 
@@ -93,23 +93,23 @@ TEST(SamplerFiles, ProgramsGiveTheirKeyGroupsAndZones)
 {
     const CExpectedKeyGroup kFullRange = {24, 127, {{"SINE", 0, 0, 0}}};
     const std::vector<CExpectedProgram> kPrograms = {
-        {"akai-s3000xl/instruments/test_program.a3p", "TEST PROGRAM", {kFullRange}},
-        {"akai-s3000xl/instruments/saw.a3p", "SAW", {{24, 127, {{"SAWTOOTH", 0, 0, 0}}}}},
-        {"akai-s3000xl/instruments/test_4_kgs.a3p",
+        {"instruments/test_program.a3p", "TEST PROGRAM", {kFullRange}},
+        {"instruments/saw.a3p", "SAW", {{24, 127, {{"SAWTOOTH", 0, 0, 0}}}}},
+        {"instruments/test_4_kgs.a3p",
          "TEST 4 KGS",
          {kFullRange, {24, 127, {{"SQUARE", 0, 0, 0}}}, {24, 127, {{"SAWTOOTH", 0, 0, 0}}},
           {24, 127, {{"PULSE", 0, 0, 0}}}}},
-        {"akai-s3000xl/instruments/arp________m.a3p", "ARP        M", ArpKeyGroups("ARP C1", "ARP C2", 0)},
-        {"akai-s3000xl/instruments/arp_2______m.a3p", "ARP 2      M", ArpKeyGroups("ARP 2 C1", "ARP 2 C2", 8)},
-        {"akai-s3000xl/instruments/arp_2_ld___m.a3p", "ARP 2 LD   M", ArpKeyGroups("ARP 2 C1", "ARP 2 C2", 8)},
-        {"akai-s3000xl/instruments/arp_2.1____m.a3p", "ARP 2.1    M", ArpKeyGroups("ARP 2 C1", "ARP 2 C2", 0)},
-        {"akai-s3000xl/instruments/arp_2.2____m.a3p", "ARP 2.2    M", ArpKeyGroups("ARP 2 C1", "ARP 2 C2", 0)},
+        {"instruments/arp________m.a3p", "ARP        M", ArpKeyGroups("ARP C1", "ARP C2", 0)},
+        {"instruments/arp_2______m.a3p", "ARP 2      M", ArpKeyGroups("ARP 2 C1", "ARP 2 C2", 8)},
+        {"instruments/arp_2_ld___m.a3p", "ARP 2 LD   M", ArpKeyGroups("ARP 2 C1", "ARP 2 C2", 8)},
+        {"instruments/arp_2.1____m.a3p", "ARP 2.1    M", ArpKeyGroups("ARP 2 C1", "ARP 2 C2", 0)},
+        {"instruments/arp_2.2____m.a3p", "ARP 2.2    M", ArpKeyGroups("ARP 2 C1", "ARP 2 C2", 0)},
     };
     for (const CExpectedProgram& program : kPrograms)
         CheckProgram(program);
     for (int count = 1; count <= 10; ++count) {
         const std::string number = (count < 10 ? "0" : "") + std::to_string(count);
-        CheckProgram({("akai-s3000xl/defaults/kg_" + number + ".a3p").c_str(), ("KG " + number).c_str(),
+        CheckProgram({("defaults/kg_" + number + ".a3p").c_str(), ("KG " + number).c_str(),
                       std::vector<CExpectedKeyGroup>(static_cast<std::size_t>(count), kFullRange)});
     }
 }
@@ -140,7 +140,7 @@ TEST(SamplerFiles, SamplesGiveTheirPlayRangeLoopAndData)
     };
     for (const auto& expected : kSamples) {
         SCOPED_TRACE(expected.file);
-        const std::vector<std::uint8_t> bytes = ReadWholeFile(SharedTestDataPath(std::string("akai-s3000xl/") + expected.file));
+        const std::vector<std::uint8_t> bytes = ReadWholeFile(TestDataPath(expected.file));
         CRecordingFileMedia file(bytes);
         std::vector<std::string> reports;
         const auto sample = NSAkaiParser::CreateAkaiSample(file, kSamplerFormat, reports, expected.name);

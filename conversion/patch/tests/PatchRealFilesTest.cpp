@@ -52,7 +52,7 @@ protected:
     {
         for (const CSampleFile& file : files) {
             NSAkaiTestSupport::CRecordingFileMedia media(NSAkaiTestSupport::ReadWholeFile(
-                NSAkaiTestSupport::SharedTestDataPath(std::string("akai-s3000xl/instruments/") + file.fileName)));
+                NSAkaiTestSupport::TestDataPath(std::string("instruments/") + file.fileName)));
             std::vector<std::string> reports;
             mSamples.push_back(NSAkaiParser::CreateAkaiSample(media, kLongHeaderFormat, reports, file.name));
             mParsedSamples.push_back(mSamples.back().get());
@@ -62,7 +62,7 @@ protected:
     std::unique_ptr<NSAkaiParser::IAkaiProgram> ReadProgram(const std::string& fileName)
     {
         NSAkaiTestSupport::CRecordingFileMedia media(NSAkaiTestSupport::ReadWholeFile(
-            NSAkaiTestSupport::SharedTestDataPath("akai-s3000xl/instruments/" + fileName)));
+            NSAkaiTestSupport::TestDataPath("instruments/" + fileName)));
         std::vector<std::string> reports;
         return NSAkaiParser::CreateAkaiProgram(media, kLongHeaderFormat, reports);
     }

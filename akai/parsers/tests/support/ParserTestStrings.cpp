@@ -30,7 +30,7 @@ const std::vector<CValidatorFixtureRow>& Fixture()
 
 } // namespace
 
-std::string SharedTestDataPath(const std::string& relativePath)
+std::string TestDataPath(const std::string& relativePath)
 {
     return HostPath(std::string(DRAVIM_TESTDATA_DIR) + "/" + relativePath);
 }

@@ -36,8 +36,8 @@ std::string RowName(std::size_t row);
 std::string OutOfRange(const std::string& name);
 
 using NSTestSupport::HostPath;
-// A file under the shared test data folder, e.g. "akai-s3000xl/defaults/kg_01.a3p".
-std::string SharedTestDataPath(const std::string& relativePath);
+// A file of the sampler files kept in tests/data/s3000xl, e.g. "defaults/kg_01.a3p".
+std::string TestDataPath(const std::string& relativePath);
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
 
 
