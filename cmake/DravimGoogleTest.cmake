@@ -10,4 +10,7 @@ add_subdirectory(${DRAVIM_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCL
 if(DRAVIM_WINDOWS)
     # The gtest libraries are linked statically into each test program.
     target_compile_options(gtest PRIVATE -w)
+    # The win32 thread model's runtime lacks what GoogleTest's Notification is made of; our hook header
+    # gives it one.
+    target_include_directories(gtest BEFORE PUBLIC ${CMAKE_SOURCE_DIR}/tests/support/gtest-custom)
 endif()

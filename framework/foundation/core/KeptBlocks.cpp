@@ -1,7 +1,8 @@
 #include "framework/foundation/core/KeptBlocks.h"
 
+#include "framework/foundation/core/ThreadLock.h"
+
 #include <algorithm>
-#include <mutex>
 #include <vector>
 
 namespace NSTramvell {
@@ -21,7 +22,7 @@ struct CKeptBlocks
 {
     CKeptBlocks() { blocks.reserve(kMostKeptBlocks); }
 
-    std::mutex lock;
+    CThreadLock lock;
     // Oldest first; each points at its block's header.
     std::vector<std::uint8_t*> blocks;
     std::size_t bytes = 0;
@@ -49,7 +50,7 @@ bool IsKeptSize(std::size_t sizeInBytes)
 std::uint8_t* TakeKeptBlock(std::size_t sizeInBytes)
 {
     CKeptBlocks& kept = Kept();
-    const std::lock_guard<std::mutex> guard(kept.lock);
+    const CThreadLockGuard guard(kept.lock);
     auto best = kept.blocks.end();
     for (auto block = kept.blocks.begin(); block != kept.blocks.end(); ++block) {
         const std::size_t size = SizeOf(*block);
@@ -86,7 +87,7 @@ void KeepBlock(std::uint8_t* block) noexcept
     const std::size_t size = SizeOf(header);
     if (IsKeptSize(size)) {
         CKeptBlocks& kept = Kept();
-        const std::lock_guard<std::mutex> guard(kept.lock);
+        const CThreadLockGuard guard(kept.lock);
         while (!kept.blocks.empty() && (kept.blocks.size() == kMostKeptBlocks || kept.bytes + size > kMostKeptBytes)) {
             kept.bytes -= SizeOf(kept.blocks.front());
             ::operator delete(kept.blocks.front());
@@ -102,7 +103,7 @@ void KeepBlock(std::uint8_t* block) noexcept
 void ReleaseKeptBlocks() noexcept
 {
     CKeptBlocks& kept = Kept();
-    const std::lock_guard<std::mutex> guard(kept.lock);
+    const CThreadLockGuard guard(kept.lock);
     for (std::uint8_t* const header : kept.blocks)
         ::operator delete(header);
     kept.blocks.clear();
@@ -112,14 +113,14 @@ void ReleaseKeptBlocks() noexcept
 std::size_t GetKeptBytes() noexcept
 {
     CKeptBlocks& kept = Kept();
-    const std::lock_guard<std::mutex> guard(kept.lock);
+    const CThreadLockGuard guard(kept.lock);
     return kept.bytes;
 }
 
 std::size_t GetKeptBlockCount() noexcept
 {
     CKeptBlocks& kept = Kept();
-    const std::lock_guard<std::mutex> guard(kept.lock);
+    const CThreadLockGuard guard(kept.lock);
     return kept.blocks.size();
 }
 

@@ -1,12 +1,12 @@
 #include "framework/foundation/core/KeptBlocks.h"
 
 #include "framework/foundation/core/Media.h"
+#include "tests/support/TestThreads.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <cstdint>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -133,22 +133,17 @@ TEST_F(KeptBlocks, ThreadsShareTheBlocksSafely)
 {
     // The test framework's checks are for the main thread; the workers count what they find wrong.
     std::atomic<int> mixedBlocks = 0;
-    std::vector<std::thread> threads;
-    for (int t = 0; t < 4; ++t) {
-        threads.emplace_back([t, &mixedBlocks] {
-            for (int i = 0; i < 200; ++i) {
-                const std::size_t size = (std::size_t{1} + static_cast<std::size_t>((t + i) % 3)) * kMegabyte;
-                std::uint8_t* const block = TakeBlock(size);
-                block[0] = static_cast<std::uint8_t>(t);
-                block[size - 1] = static_cast<std::uint8_t>(t);
-                if (block[0] != block[size - 1])
-                    ++mixedBlocks;
-                KeepBlock(block);
-            }
-        });
-    }
-    for (std::thread& thread : threads)
-        thread.join();
+    NSTestSupport::RunOnThreads(4, [&mixedBlocks](int t) {
+        for (int i = 0; i < 200; ++i) {
+            const std::size_t size = (std::size_t{1} + static_cast<std::size_t>((t + i) % 3)) * kMegabyte;
+            std::uint8_t* const block = TakeBlock(size);
+            block[0] = static_cast<std::uint8_t>(t);
+            block[size - 1] = static_cast<std::uint8_t>(t);
+            if (block[0] != block[size - 1])
+                ++mixedBlocks;
+            KeepBlock(block);
+        }
+    });
     EXPECT_EQ(mixedBlocks, 0);
     EXPECT_LE(GetKeptBytes(), 96 * kMegabyte);
 }

@@ -3,10 +3,10 @@
 #include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/modules/tests/ModuleTestSupport.h"
 #include "framework/foundation/platform/win32/PlatformWin32.h"
+#include "tests/support/TestThreads.h"
 
 #include <gtest/gtest.h>
 
-#include <thread>
 
 using namespace NSTramvell;
 using namespace NSModuleTestSupport;
@@ -31,8 +31,7 @@ CCodeModuleInfo MakeProgramInfo(const std::string& name)
 bool IsMainThreadOnAnotherThread()
 {
     bool answer = true;
-    std::thread other([&answer] { answer = CABCCodeModule::IsMainThread(); });
-    other.join();
+    NSTestSupport::RunOnThreads(1, [&answer](int) { answer = CABCCodeModule::IsMainThread(); });
     return answer;
 }
 

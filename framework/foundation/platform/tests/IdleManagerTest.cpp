@@ -1,13 +1,13 @@
 #include "framework/foundation/platform/IdleManager.h"
 
 #include "framework/foundation/platform/TimeBase.h"
+#include "tests/support/TestThreads.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <functional>
 #include <stdexcept>
-#include <thread>
 #include <vector>
 
 using namespace NSTramvell;
@@ -202,19 +202,21 @@ TEST_F(IdleManager, WaitTimeReadFromAnotherThreadStaysConsistent)
     mManager.Register(&poll, 28);
     std::atomic<bool> done{false};
     std::atomic<int> wrongReadings{0};
-    std::thread pulse([&] {
-        while (!done.load()) {
-            const std::int32_t waitMs = mManager.GetWaitTime();
-            if (waitMs != 10 && waitMs != 2000)
-                ++wrongReadings;
-        }
-    });
-    for (int i = 0; i < 20000; ++i) {
-        mManager.Register(&fast, 21);
-        mManager.Unregister(&fast);
-    }
-    done.store(true);
-    pulse.join();
+    NSTestSupport::RunBeside(
+        [&] {
+            while (!done.load()) {
+                const std::int32_t waitMs = mManager.GetWaitTime();
+                if (waitMs != 10 && waitMs != 2000)
+                    ++wrongReadings;
+            }
+        },
+        [&] {
+            for (int i = 0; i < 20000; ++i) {
+                mManager.Register(&fast, 21);
+                mManager.Unregister(&fast);
+            }
+            done.store(true);
+        });
     EXPECT_EQ(wrongReadings.load(), 0);
     EXPECT_EQ(mManager.GetWaitTime(), 2000);
     mManager.Unregister(&poll);

@@ -1,12 +1,12 @@
 #include "framework/foundation/platform/TimeBase.h"
 
 #include "framework/foundation/platform/FrameTimer.h"
+#include "tests/support/TestThreads.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <cstdint>
-#include <thread>
 #include <vector>
 
 using namespace NSTramvell;
@@ -148,18 +148,13 @@ TEST(CTickCountWidener, ThreadsReadingOneTimerAllSeeTheTrueCount)
     std::atomic<std::uint64_t> trueTime{0xFFF00000ull};
     widener.Widen(static_cast<std::uint32_t>(trueTime.load()));
     std::atomic<int> mismatches{0};
-    std::vector<std::thread> threads;
-    for (int t = 0; t < 4; ++t) {
-        threads.emplace_back([&] {
-            for (int i = 0; i < 50000; ++i) {
-                const std::uint64_t now = trueTime.fetch_add(97) + 97;
-                if (widener.Widen(static_cast<std::uint32_t>(now)) != now)
-                    ++mismatches;
-            }
-        });
-    }
-    for (std::thread& thread : threads)
-        thread.join();
+    NSTestSupport::RunOnThreads(4, [&](int) {
+        for (int i = 0; i < 50000; ++i) {
+            const std::uint64_t now = trueTime.fetch_add(97) + 97;
+            if (widener.Widen(static_cast<std::uint32_t>(now)) != now)
+                ++mismatches;
+        }
+    });
     EXPECT_GT(trueTime.load(), 0x100000000ull);
     EXPECT_EQ(mismatches.load(), 0);
 }

@@ -5,6 +5,7 @@
 #include "framework/foundation/files/Folders.h"
 #include "framework/foundation/modules/tests/TestProgramModule.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
+#include "tests/support/TestThreads.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,6 @@
 #include <regex>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 using namespace NSTramvell;
@@ -93,8 +93,7 @@ private:
 
 void TraceFromWorker(const char* text)
 {
-    std::thread worker([text] { Trace(5, 6, "%s", text); });
-    worker.join();
+    NSTestSupport::RunOnThreads(1, [text](int) { Trace(5, 6, "%s", text); });
 }
 
 TEST(StandardTrace, WritesMainThreadLinesAndPassesEveryLineOn)
