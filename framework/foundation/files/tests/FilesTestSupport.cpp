@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <stdexcept>
 #include <vector>
 
@@ -39,8 +40,15 @@ CScratchFolder::CScratchFolder()
     std::string base(temp, length);
     if (base.back() != '\\')
         base += '\\';
-    mPath = base + "dravim-files-" + std::to_string(::GetCurrentProcessId()) + "-" +
-            std::to_string(++gScratchCount) + "\\";
+    // Every test program of a run makes its folders in the one temporary folder of the shared Wine prefix.
+    // A long name there gets a short name that is only a 15-bit hash, which Wine does not keep unique: a
+    // short path through it can lead into another program's folder with the same hash, and
+    // GetShortPathNameA then fails. A name that is itself a short name (8.3, upper case) has no hashed
+    // one, and process id and count keep it unique.
+    char name[16] = {};
+    std::snprintf(name, sizeof name, "DV%06lX.%03X", static_cast<unsigned long>(::GetCurrentProcessId() & 0xFFFFFF),
+                  static_cast<unsigned>(++gScratchCount & 0xFFF));
+    mPath = base + name + "\\";
     RemoveTree(mPath);
     if (!::CreateDirectoryA(mPath.c_str(), nullptr))
         throw std::runtime_error("cannot make " + mPath);
