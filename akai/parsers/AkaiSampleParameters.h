@@ -14,6 +14,12 @@ public:
     CAkaiSampleParameters(std::uint8_t keyTracking, std::int16_t velocityToSampleStart, const std::string& sampleName,
                           std::uint8_t lowVelocity, std::uint8_t highVelocity, std::int32_t tuneCents,
                           std::int8_t loudness, std::int8_t filter, std::int8_t pan, std::int32_t loopMode);
+    // Virtual, since the getters are: whatever destroys one through this type also reaches a subclass.
+    virtual ~CAkaiSampleParameters() = default;
+    CAkaiSampleParameters(const CAkaiSampleParameters&) = default;
+    CAkaiSampleParameters& operator=(const CAkaiSampleParameters&) = default;
+    CAkaiSampleParameters(CAkaiSampleParameters&&) = default;
+    CAkaiSampleParameters& operator=(CAkaiSampleParameters&&) = default;
 
     virtual std::uint8_t GetKeyTracking() const;
     virtual std::int16_t GetVelocityToSampleStart() const;
