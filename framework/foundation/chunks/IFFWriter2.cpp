@@ -30,7 +30,7 @@ void RequireFourCharacters(const char* text)
 } // namespace
 
 CIFFWriter2::CIFFWriter2(CMedia& media, int byteOrder)
-    : mParent(nullptr), mMedia(&media), mEncoder(nullptr)
+    : mMedia(&media), mEncoder(nullptr)
 {
     if (byteOrder == 0)
         mEncoder = EncodeBigEndian32;
@@ -41,7 +41,7 @@ CIFFWriter2::CIFFWriter2(CMedia& media, int byteOrder)
 }
 
 CIFFWriter2::CIFFWriter2(CIFFWriter2& parent, const CIFFChunkInfo& chunk)
-    : mParent(&parent), mMedia(nullptr), mChunk(chunk), mEncoder(parent.mEncoder)
+    : mMedia(nullptr), mChunk(chunk), mEncoder(parent.mEncoder)
 {
     mWindow = parent.GetChunkMedia(chunk);
     mMedia = mWindow.get();

@@ -45,7 +45,6 @@ private:
 
     void BeginHeader(CIFFChunkInfo& out, std::int32_t kind, const char* identifier, const char* type);
 
-    CIFFWriter2* mParent;                   // borrowed; null for a top-level writer
     std::unique_ptr<CPartialMedia> mWindow; // owned window of a nested writer
     CMedia* mMedia;                         // the caller's media or mWindow
     CIFFChunkInfo mChunk;
