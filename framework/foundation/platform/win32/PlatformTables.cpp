@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <type_traits>
 
 namespace NSTramvell {
 namespace {
@@ -112,6 +113,58 @@ BOOL GetDiskFreeSpaceExA(LPCSTR root, PULARGE_INTEGER freeToCaller, PULARGE_INTE
         return FALSE;
     }
     return systemFunction(root, freeToCaller, total, free);
+}
+
+// The monitor services came with Windows 98 and 2000; the three are looked up together, and where one
+// is missing all of them fail, so that the screen code takes its one-screen road.
+struct CMonitorServices
+{
+    BOOL(WINAPI* enumDisplayMonitors)(HDC, LPCRECT, MONITORENUMPROC, LPARAM) = nullptr;
+    BOOL(WINAPI* getMonitorInfo)(HMONITOR, LPMONITORINFO) = nullptr;
+    HMONITOR(WINAPI* monitorFromRect)(LPCRECT, DWORD) = nullptr;
+};
+
+CMonitorServices LookUpMonitorServices()
+{
+    CMonitorServices services;
+    const HMODULE user = ::GetModuleHandleA("user32.dll");
+    if (user == nullptr)
+        return services;
+    const auto lookUp = [user](auto& function, const char* name) {
+        function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
+            reinterpret_cast<void (*)()>(::GetProcAddress(user, name)));
+    };
+    lookUp(services.enumDisplayMonitors, "EnumDisplayMonitors");
+    lookUp(services.getMonitorInfo, "GetMonitorInfoA");
+    lookUp(services.monitorFromRect, "MonitorFromRect");
+    if (services.enumDisplayMonitors == nullptr || services.getMonitorInfo == nullptr ||
+        services.monitorFromRect == nullptr)
+        return CMonitorServices();
+    return services;
+}
+
+const CMonitorServices& GetMonitorServices()
+{
+    static const CMonitorServices services = LookUpMonitorServices();
+    return services;
+}
+
+BOOL EnumDisplayMonitors(HDC dc, LPCRECT clip, MONITORENUMPROC callback, LPARAM data)
+{
+    const CMonitorServices& services = GetMonitorServices();
+    return services.enumDisplayMonitors != nullptr ? services.enumDisplayMonitors(dc, clip, callback, data) : FALSE;
+}
+
+BOOL GetMonitorInfoA(HMONITOR monitor, LPMONITORINFO info)
+{
+    const CMonitorServices& services = GetMonitorServices();
+    return services.getMonitorInfo != nullptr ? services.getMonitorInfo(monitor, info) : FALSE;
+}
+
+HMONITOR MonitorFromRect(LPCRECT rect, DWORD flags)
+{
+    const CMonitorServices& services = GetMonitorServices();
+    return services.monitorFromRect != nullptr ? services.monitorFromRect(rect, flags) : nullptr;
 }
 
 } // namespace NSOwnEntries

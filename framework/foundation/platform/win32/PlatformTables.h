@@ -158,6 +158,13 @@ struct IMalloc;
     ENTRY(BOOL, SystemParametersInfoA, (UINT, UINT, PVOID, UINT))                                           \
     ENTRY(SHORT, GetKeyState, (int))                                                                        \
     ENTRY(SHORT, GetAsyncKeyState, (int))                                                                   \
+    ENTRY(UINT, MapVirtualKeyA, (UINT, UINT))                                                               \
+    ENTRY(HWND, GetDesktopWindow, ())                                                                       \
+    ENTRY(HDC, CreateDCA, (LPCSTR, LPCSTR, LPCSTR, const DEVMODEA*))                                        \
+    ENTRY(BOOL, DeleteDC, (HDC))                                                                            \
+    OWN_ENTRY(BOOL, EnumDisplayMonitors, (HDC, LPCRECT, MONITORENUMPROC, LPARAM))                           \
+    OWN_ENTRY(BOOL, GetMonitorInfoA, (HMONITOR, LPMONITORINFO))                                             \
+    OWN_ENTRY(HMONITOR, MonitorFromRect, (LPCRECT, DWORD))                                                  \
     ENTRY(BOOL, GetCursorPos, (LPPOINT))                                                                    \
     ENTRY(LONG, GetMessageTime, ())                                                                         \
     ENTRY(BOOL, ShowWindow, (HWND, int))                                                                    \
