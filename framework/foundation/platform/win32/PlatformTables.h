@@ -165,6 +165,17 @@ struct IMalloc;
     OWN_ENTRY(BOOL, EnumDisplayMonitors, (HDC, LPCRECT, MONITORENUMPROC, LPARAM))                           \
     OWN_ENTRY(BOOL, GetMonitorInfoA, (HMONITOR, LPMONITORINFO))                                             \
     OWN_ENTRY(HMONITOR, MonitorFromRect, (LPCRECT, DWORD))                                                  \
+    ENTRY(HMENU, CreatePopupMenu, ())                                                                       \
+    ENTRY(HMENU, CreateMenu, ())                                                                            \
+    ENTRY(BOOL, DestroyMenu, (HMENU))                                                                       \
+    ENTRY(BOOL, IsMenu, (HMENU))                                                                            \
+    ENTRY(int, GetMenuItemCount, (HMENU))                                                                   \
+    ENTRY(BOOL, InsertMenuItemA, (HMENU, UINT, BOOL, LPCMENUITEMINFOA))                                     \
+    ENTRY(BOOL, SetMenuItemInfoA, (HMENU, UINT, BOOL, LPCMENUITEMINFOA))                                    \
+    ENTRY(BOOL, GetMenuItemInfoA, (HMENU, UINT, BOOL, LPMENUITEMINFOA))                                     \
+    ENTRY(BOOL, RemoveMenu, (HMENU, UINT, UINT))                                                            \
+    ENTRY(BOOL, EnableMenuItem, (HMENU, UINT, UINT))                                                        \
+    ENTRY(DWORD, CheckMenuItem, (HMENU, UINT, UINT))                                                        \
     ENTRY(BOOL, GetCursorPos, (LPPOINT))                                                                    \
     ENTRY(LONG, GetMessageTime, ())                                                                         \
     ENTRY(BOOL, ShowWindow, (HWND, int))                                                                    \

@@ -1,0 +1,23 @@
+# Menus (tramvell_menus): menus built from menu scripts, their items and key equivalents, and the menu
+# bar. The logic is platform-free; the native menus are reached through a small seam, bound to the
+# platform's tables in Windows builds and kept in memory in the host build.
+if(DRAVIM_WINDOWS)
+    set(DRAVIM_MENU_CALLS ${CMAKE_CURRENT_LIST_DIR}/win32/NativeMenuCalls.cpp)
+    set(DRAVIM_MENU_PLATFORM tramvell_platform)
+else()
+    set(DRAVIM_MENU_CALLS ${CMAKE_CURRENT_LIST_DIR}/NativeMenuCallsHost.cpp)
+    set(DRAVIM_MENU_PLATFORM)
+endif()
+dravim_add_library(tramvell_menus
+    SOURCES
+        ${CMAKE_CURRENT_LIST_DIR}/Menu.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/MenuScript.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/MenuBar.cpp
+        ${DRAVIM_MENU_CALLS}
+    PUBLIC_LIBS tramvell_input tramvell_strings tramvell_core ${DRAVIM_MENU_PLATFORM})
+
+dravim_add_test(gui_menus_tests PLATFORM_MAIN
+    SOURCES
+        ${CMAKE_CURRENT_LIST_DIR}/tests/MenuTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/MenuBarTest.cpp
+    LIBS tramvell_menus)
