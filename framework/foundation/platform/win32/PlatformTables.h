@@ -176,6 +176,9 @@ struct IMalloc;
     ENTRY(BOOL, RemoveMenu, (HMENU, UINT, UINT))                                                            \
     ENTRY(BOOL, EnableMenuItem, (HMENU, UINT, UINT))                                                        \
     ENTRY(DWORD, CheckMenuItem, (HMENU, UINT, UINT))                                                        \
+    ENTRY(HCURSOR, LoadCursorA, (HINSTANCE, LPCSTR))                                                        \
+    ENTRY(HCURSOR, SetCursor, (HCURSOR))                                                                    \
+    ENTRY(HCURSOR, GetCursor, ())                                                                           \
     ENTRY(BOOL, GetCursorPos, (LPPOINT))                                                                    \
     ENTRY(LONG, GetMessageTime, ())                                                                         \
     ENTRY(BOOL, ShowWindow, (HWND, int))                                                                    \

@@ -1,0 +1,144 @@
+#include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/gui/application/WindowRegistry.h"
+#include "framework/gui/input/Cursors.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+
+using namespace NSTramvell;
+
+namespace {
+
+// Cursor handles stand for their system numbers, so that the test reads which one is current.
+HCURSOR gCurrentCursor = nullptr;
+int gSetCursorCalls = 0;
+int gSwapButtons = 0;
+int gHeldButton = 0;
+BOOL gWheelSettingResult = TRUE;
+
+HCURSOR FakeHandle(std::uintptr_t id)
+{
+    return reinterpret_cast<HCURSOR>(id);
+}
+
+class FakeCursors : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        gCurrentCursor = nullptr;
+        gSetCursorCalls = 0;
+    }
+
+    CScopedTableEntry<decltype(CWindowTable::LoadCursorA)> mLoad{
+        GetWindowTable().LoadCursorA, [](HINSTANCE instance, LPCSTR name) -> HCURSOR {
+            return instance == nullptr ? FakeHandle(reinterpret_cast<std::uintptr_t>(name)) : nullptr;
+        }};
+    CScopedTableEntry<decltype(CWindowTable::GetCursor)> mGet{GetWindowTable().GetCursor,
+                                                              []() -> HCURSOR { return gCurrentCursor; }};
+    CScopedTableEntry<decltype(CWindowTable::SetCursor)> mSet{GetWindowTable().SetCursor, [](HCURSOR cursor) -> HCURSOR {
+                                                                  ++gSetCursorCalls;
+                                                                  return std::exchange(gCurrentCursor, cursor);
+                                                              }};
+};
+
+class RecordingWindow : public IRegisteredWindow
+{
+public:
+    HWND GetNativeHandle() const override { return nullptr; }
+    bool IsCloseRequested() const override { return false; }
+    void ClearCloseRequest() override {}
+    void RequestClose() override {}
+    bool MayClose() override { return true; }
+    void CloseNow() override {}
+    void UpdateNow() override { ++mUpdates; }
+
+    int mUpdates = 0;
+};
+
+} // namespace
+
+TEST_F(FakeCursors, NestedBusyShowsTheWaitCursorUntilTheLastEnd)
+{
+    const HCURSOR wait = FakeHandle(32514);
+    const HCURSOR arrow = FakeHandle(32512);
+    BeginBusy();
+    BeginBusy();
+    EndBusy();
+    EXPECT_EQ(gCurrentCursor, wait);
+    EndBusy();
+    EXPECT_EQ(gCurrentCursor, arrow);
+    const int callsBefore = gSetCursorCalls;
+    EndBusy();  // unmatched
+    EXPECT_EQ(gCurrentCursor, arrow);
+    EXPECT_EQ(gSetCursorCalls, callsBefore);
+    {
+        CBusyCursor busy;
+        EXPECT_EQ(gCurrentCursor, wait);
+    }
+    EXPECT_EQ(gCurrentCursor, arrow);
+}
+
+TEST_F(FakeCursors, SettersChangeOnlyADifferentCursor)
+{
+    SetTextCursor();
+    SetTextCursor();
+    EXPECT_EQ(gCurrentCursor, FakeHandle(32513));
+    EXPECT_EQ(gSetCursorCalls, 1);
+    SetCursorHandle(nullptr);
+    SetHorizontalSplitCursor();  // the test program has no cursor of its own
+    EXPECT_EQ(gCurrentCursor, FakeHandle(32513));
+    EXPECT_EQ(gSetCursorCalls, 1);
+}
+
+TEST(IsPrimaryButtonDown, SwappedButtonsReadTheRightButton)
+{
+    CScopedTableEntry metrics(GetWindowTable().GetSystemMetrics,
+                              [](int index) -> int { return index == SM_SWAPBUTTON ? gSwapButtons : 0; });
+    CScopedTableEntry keys(GetWindowTable().GetAsyncKeyState, [](int key) -> SHORT {
+        return static_cast<SHORT>(key == gHeldButton ? 0x8000 : 0x0001);
+    });
+    const struct
+    {
+        int swap;
+        int held;
+        bool down;
+    } kCases[] = {{0, VK_LBUTTON, true}, {0, VK_RBUTTON, false}, {1, VK_RBUTTON, true}, {1, VK_LBUTTON, false}};
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(testing::Message() << c.swap << " " << c.held);
+        gSwapButtons = c.swap;
+        gHeldButton = c.held;
+        EXPECT_EQ(IsPrimaryButtonDown(), c.down);
+        CMouseState state;
+        GetMouseState(state);
+        EXPECT_EQ(state.mIsPrimaryButtonDown, c.down);
+    }
+}
+
+TEST(GetWheelScrollAmount, TakesTheSettingOrThree)
+{
+    CScopedTableEntry setting(GetWindowTable().SystemParametersInfoA, [](UINT action, UINT, PVOID out, UINT) -> BOOL {
+        if (action != SPI_GETWHEELSCROLLLINES || !gWheelSettingResult)
+            return FALSE;
+        *static_cast<UINT*>(out) = 0x10005;
+        return TRUE;
+    });
+    gWheelSettingResult = TRUE;
+    EXPECT_EQ(GetWheelScrollAmount(), 5);
+    gWheelSettingResult = FALSE;
+    EXPECT_EQ(GetWheelScrollAmount(), 3);
+}
+
+TEST(UpdateWindowsNow, UpdatesEveryListedWindow)
+{
+    RecordingWindow first;
+    RecordingWindow second;
+    AddToWindowRegistry(&first);
+    AddToWindowRegistry(&second);
+    UpdateWindowsNow();
+    RemoveFromWindowRegistry(&first);
+    RemoveFromWindowRegistry(&second);
+    EXPECT_EQ(first.mUpdates, 1);
+    EXPECT_EQ(second.mUpdates, 1);
+}
