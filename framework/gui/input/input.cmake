@@ -21,7 +21,8 @@ dravim_add_library(tramvell_input
 set(DRAVIM_INPUT_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/tests/ModifierKeysTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/KeyEventTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/tests/MouseWheelTest.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/tests/MouseWheelTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/FocusOrderTest.cpp)
 if(DRAVIM_WINDOWS)
     list(APPEND DRAVIM_INPUT_TESTS ${CMAKE_CURRENT_LIST_DIR}/tests/ModifierKeysWin32Test.cpp)
 endif()
