@@ -2,7 +2,9 @@
 # bar. The logic is platform-free; the native menus are reached through a small seam, bound to the
 # platform's tables in Windows builds and kept in memory in the host build.
 if(DRAVIM_WINDOWS)
-    set(DRAVIM_MENU_CALLS ${CMAKE_CURRENT_LIST_DIR}/win32/NativeMenuCalls.cpp)
+    set(DRAVIM_MENU_CALLS
+        ${CMAKE_CURRENT_LIST_DIR}/win32/NativeMenuCalls.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/win32/PopupMenu.cpp)
     set(DRAVIM_MENU_PLATFORM tramvell_platform)
 else()
     set(DRAVIM_MENU_CALLS ${CMAKE_CURRENT_LIST_DIR}/NativeMenuCallsHost.cpp)
@@ -16,8 +18,8 @@ dravim_add_library(tramvell_menus
         ${DRAVIM_MENU_CALLS}
     PUBLIC_LIBS tramvell_input tramvell_strings tramvell_core ${DRAVIM_MENU_PLATFORM})
 
-dravim_add_test(gui_menus_tests PLATFORM_MAIN
-    SOURCES
-        ${CMAKE_CURRENT_LIST_DIR}/tests/MenuTest.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/tests/MenuBarTest.cpp
-    LIBS tramvell_menus)
+set(DRAVIM_MENU_TESTS ${CMAKE_CURRENT_LIST_DIR}/tests/MenuTest.cpp ${CMAKE_CURRENT_LIST_DIR}/tests/MenuBarTest.cpp)
+if(DRAVIM_WINDOWS)
+    list(APPEND DRAVIM_MENU_TESTS ${CMAKE_CURRENT_LIST_DIR}/tests/PopupMenuTest.cpp)
+endif()
+dravim_add_test(gui_menus_tests PLATFORM_MAIN SOURCES ${DRAVIM_MENU_TESTS} LIBS tramvell_menus)

@@ -1,0 +1,78 @@
+#include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/gui/application/WindowRegistry.h"
+#include "framework/gui/menus/MenuBar.h"
+#include "framework/gui/menus/PopupMenu.h"
+
+#include <gtest/gtest.h>
+
+using namespace NSTramvell;
+
+namespace {
+
+BOOL gChosenId = 0;
+UINT gFlags = 0;
+int gUpdatesWhenTracked = -1;
+int gUpdates = 0;
+
+class UpdateCountingWindow : public IRegisteredWindow
+{
+public:
+    HWND GetNativeHandle() const override { return nullptr; }
+    bool IsCloseRequested() const override { return false; }
+    void ClearCloseRequest() override {}
+    void RequestClose() override {}
+    bool MayClose() override { return true; }
+    void CloseNow() override {}
+    void UpdateNow() override { ++gUpdates; }
+};
+
+BOOL FakeTrackPopupMenu(HMENU, UINT flags, int, int, int, HWND, const RECT*)
+{
+    gFlags = flags;
+    gUpdatesWhenTracked = gUpdates;
+    return gChosenId;
+}
+
+} // namespace
+
+TEST(TrackPopup, MapsTheChosenNumberBackToItsItem)
+{
+    CScopedTableEntry track(GetWindowTable().TrackPopupMenu, &FakeTrackPopupMenu);
+    auto subMenu = ParseMenuScript("Sub;Inner=30", 2);
+    auto menu = ParseMenuScript("Context;Cut=101;Copy=102", 1);
+    CMenuItem sub(CMenuString("Sub"), 0);
+    sub.mKind = kSubMenuItem;
+    sub.mSubMenu = subMenu.get();
+    menu->AppendItem(sub);
+    UpdateCountingWindow window;
+    const struct
+    {
+        BOOL chosen;
+        bool leftButton;
+        bool result;
+        CMenu* menu;
+        std::uint16_t index;
+        UINT flags;
+    } kCases[] = {
+        {101, true, true, menu.get(), 1, 0x180},         {102, false, true, subMenu.get(), 0, 0x182},
+        {0, true, false, nullptr, kNoItemIndex, 0x180}, {500, true, false, nullptr, kNoItemIndex, 0x180},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.chosen);
+        gChosenId = c.chosen;
+        gUpdates = 0;
+        std::uint16_t index = 1;
+        CMenu* chosen = menu.get();
+        EXPECT_EQ(TrackPopup(*menu, window, CPoint(10, 10), c.leftButton, index, chosen), c.result);
+        EXPECT_EQ(chosen, c.menu);
+        EXPECT_EQ(index, c.index);
+        EXPECT_EQ(gFlags, c.flags);
+        EXPECT_EQ(gUpdatesWhenTracked, 1);
+    }
+    gChosenId = 100;
+    std::uint16_t index = 0;
+    CMenu* chosen = nullptr;
+    EXPECT_TRUE(TrackPopupAt(*menu, window, CPoint(0, 0), index, chosen));
+    EXPECT_EQ(gFlags, 0x180u);
+    EXPECT_EQ(index, 0);
+}
