@@ -26,7 +26,9 @@ set(DRAVIM_INPUT_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/tests/FocusOrderTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/ToolTipRelayTest.cpp)
 if(DRAVIM_WINDOWS)
-    list(APPEND DRAVIM_INPUT_TESTS ${CMAKE_CURRENT_LIST_DIR}/tests/ModifierKeysWin32Test.cpp)
+    list(APPEND DRAVIM_INPUT_TESTS
+        ${CMAKE_CURRENT_LIST_DIR}/tests/ModifierKeysWin32Test.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/KeyEventWin32Test.cpp)
 endif()
 dravim_add_test(gui_input_tests PLATFORM_MAIN SOURCES ${DRAVIM_INPUT_TESTS} LIBS tramvell_input)
 
@@ -39,7 +41,7 @@ if(DRAVIM_WINDOWS)
 endif()
 dravim_add_test(gui_pointer_tests WINDOWS_ONLY PLATFORM_MAIN
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/CursorsTest.cpp ${CMAKE_CURRENT_LIST_DIR}/tests/ToolTipsTest.cpp
-    LIBS tramvell_pointer)
+    LIBS tramvell_pointer gui_test_fakes)
 if(TARGET gui_pointer_tests)
     set_tests_properties(gui_pointer_tests PROPERTIES RESOURCE_LOCK dravim_wine_desktop)
 endif()

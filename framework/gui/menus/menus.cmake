@@ -22,4 +22,4 @@ set(DRAVIM_MENU_TESTS ${CMAKE_CURRENT_LIST_DIR}/tests/MenuTest.cpp ${CMAKE_CURRE
 if(DRAVIM_WINDOWS)
     list(APPEND DRAVIM_MENU_TESTS ${CMAKE_CURRENT_LIST_DIR}/tests/PopupMenuTest.cpp)
 endif()
-dravim_add_test(gui_menus_tests PLATFORM_MAIN SOURCES ${DRAVIM_MENU_TESTS} LIBS tramvell_menus)
+dravim_add_test(gui_menus_tests PLATFORM_MAIN SOURCES ${DRAVIM_MENU_TESTS} LIBS tramvell_menus gui_test_fakes)

@@ -1,10 +1,12 @@
 #include "framework/foundation/platform/win32/PlatformTables.h"
-#include "framework/gui/application/WindowRegistry.h"
 #include "framework/gui/input/Cursors.h"
+#include "framework/gui/tests/support/FakeWindow.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
+#include <vector>
 
 using namespace NSTramvell;
 
@@ -41,20 +43,6 @@ protected:
                                                                   ++gSetCursorCalls;
                                                                   return std::exchange(gCurrentCursor, cursor);
                                                               }};
-};
-
-class RecordingWindow : public IRegisteredWindow
-{
-public:
-    HWND GetNativeHandle() const override { return nullptr; }
-    bool IsCloseRequested() const override { return false; }
-    void ClearCloseRequest() override {}
-    void RequestClose() override {}
-    bool MayClose() override { return true; }
-    void CloseNow() override {}
-    void UpdateNow() override { ++mUpdates; }
-
-    int mUpdates = 0;
 };
 
 } // namespace
@@ -132,13 +120,11 @@ TEST(GetWheelScrollAmount, TakesTheSettingOrThree)
 
 TEST(UpdateWindowsNow, UpdatesEveryListedWindow)
 {
-    RecordingWindow first;
-    RecordingWindow second;
-    AddToWindowRegistry(&first);
-    AddToWindowRegistry(&second);
+    std::vector<std::string> log;
+    NSGuiTest::CFakeWindow first("first", &log);
+    NSGuiTest::CFakeWindow second("second", &log);
+    first.Show();
+    second.Show();
     UpdateWindowsNow();
-    RemoveFromWindowRegistry(&first);
-    RemoveFromWindowRegistry(&second);
-    EXPECT_EQ(first.mUpdates, 1);
-    EXPECT_EQ(second.mUpdates, 1);
+    EXPECT_EQ(log, (std::vector<std::string>{"first:UpdateNow", "second:UpdateNow"}));
 }

@@ -1,9 +1,12 @@
 #include "framework/foundation/platform/win32/PlatformTables.h"
-#include "framework/gui/application/WindowRegistry.h"
 #include "framework/gui/menus/MenuBar.h"
 #include "framework/gui/menus/PopupMenu.h"
+#include "framework/gui/tests/support/FakeWindow.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 using namespace NSTramvell;
 
@@ -11,25 +14,13 @@ namespace {
 
 BOOL gChosenId = 0;
 UINT gFlags = 0;
-int gUpdatesWhenTracked = -1;
-int gUpdates = 0;
-
-class UpdateCountingWindow : public IRegisteredWindow
-{
-public:
-    HWND GetNativeHandle() const override { return nullptr; }
-    bool IsCloseRequested() const override { return false; }
-    void ClearCloseRequest() override {}
-    void RequestClose() override {}
-    bool MayClose() override { return true; }
-    void CloseNow() override {}
-    void UpdateNow() override { ++gUpdates; }
-};
+std::vector<std::string> gLog;
+std::size_t gUpdatesWhenTracked = 0;
 
 BOOL FakeTrackPopupMenu(HMENU, UINT flags, int, int, int, HWND, const RECT*)
 {
     gFlags = flags;
-    gUpdatesWhenTracked = gUpdates;
+    gUpdatesWhenTracked = gLog.size();
     return gChosenId;
 }
 
@@ -44,7 +35,7 @@ TEST(TrackPopup, MapsTheChosenNumberBackToItsItem)
     sub.mKind = kSubMenuItem;
     sub.mSubMenu = subMenu.get();
     menu->AppendItem(sub);
-    UpdateCountingWindow window;
+    NSGuiTest::CFakeWindow window("window", &gLog);
     const struct
     {
         BOOL chosen;
@@ -60,14 +51,15 @@ TEST(TrackPopup, MapsTheChosenNumberBackToItsItem)
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.chosen);
         gChosenId = c.chosen;
-        gUpdates = 0;
+        gLog.clear();
         std::uint16_t index = 1;
         CMenu* chosen = menu.get();
         EXPECT_EQ(TrackPopup(*menu, window, CPoint(10, 10), c.leftButton, index, chosen), c.result);
         EXPECT_EQ(chosen, c.menu);
         EXPECT_EQ(index, c.index);
         EXPECT_EQ(gFlags, c.flags);
-        EXPECT_EQ(gUpdatesWhenTracked, 1);
+        EXPECT_EQ(gUpdatesWhenTracked, 1u);  // repainted before the menu opens
+        EXPECT_EQ(gLog, std::vector<std::string>{"window:UpdateNow"});
     }
     gChosenId = 100;
     std::uint16_t index = 0;
