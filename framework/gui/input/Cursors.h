@@ -1,9 +1,7 @@
 #pragma once
 
-// The mouse cursor, the program's busy state and the mouse's own state. The cursor changes only when it
-// differs from the current one, so that setting it on every mouse move does not flicker.
-
-#include "framework/gui/geometry/Point.h"
+// The mouse cursor and the program's busy state; the mouse's own state is the window layer's. The cursor
+// changes only when it differs from the current one, so that setting it on every mouse move does not flicker.
 
 #include <cstdint>
 
@@ -18,6 +16,8 @@ inline constexpr std::uint16_t kHorizontalSplitCursor = 10016;
 inline constexpr std::uint16_t kVerticalSplitCursor = 10017;
 
 void SetArrowCursor();
+// One of the platform's own cursors, by its resource number.
+void SetSystemCursor(std::int32_t cursorId);
 void SetTextCursor();
 void SetWatchCursor();
 void SetBusyCursor();
@@ -42,15 +42,6 @@ public:
     CBusyCursor& operator=(const CBusyCursor&) = delete;
 };
 
-struct CMouseState
-{
-    bool mIsPrimaryButtonDown = false;
-    CPoint mPosition;  // screen coordinates
-};
-
-// The primary button is the right one where the user swapped the buttons.
-bool IsPrimaryButtonDown();
-void GetMouseState(CMouseState& state);
 // Lines to scroll for one wheel notch, as the user set it.
 std::uint16_t GetWheelScrollAmount();
 // Repaints every window with something pending before returning, so that a status change shows before

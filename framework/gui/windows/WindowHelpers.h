@@ -44,8 +44,4 @@ struct CMouseState
 bool IsPrimaryButtonDown();
 void GetMouseState(CMouseState& out);
 
-// Cursors come with the input layer.
-void SetArrowCursor();
-void SetSystemCursor(std::int32_t cursorId);
-
 } // namespace NSTramvell

@@ -1,13 +1,10 @@
-// Stand-ins for what the window layer's later parts bring: cursors, the input layer's dispatch and the
+// Stand-ins for what the window layer's later parts bring: the input layer's dispatch and the
 // native-control registry.
 
 #include "framework/gui/windows/InputSeams.h"
 #include "framework/gui/windows/WindowHelpers.h"
 
 namespace NSTramvell {
-
-void SetArrowCursor() {}
-void SetSystemCursor(std::int32_t) {}
 
 void DispatchKeyMessage(HWND, std::uint32_t, std::uintptr_t, std::intptr_t) {}
 void DispatchCommandMessage(HWND, std::uintptr_t, std::intptr_t) {}

@@ -22,7 +22,7 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/win32/WindowProcedure.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/WindowClasses.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/WindowCursor.cpp
-        PUBLIC_LIBS tramvell_drawing tramvell_view_base tramvell_window_layout tramvell_regions tramvell_input tramvell_app_core
+        PUBLIC_LIBS tramvell_drawing tramvell_view_base tramvell_window_layout tramvell_regions tramvell_input tramvell_pointer tramvell_app_core
                     tramvell_application tramvell_platform)
 
     # The application's pump asks the views which of them hold the mouse.
@@ -40,6 +40,7 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/tests/ClassWindow.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/WindowProcedureTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/PaintTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/MouseStateTest.cpp
             ${CMAKE_SOURCE_DIR}/framework/gui/drawing/tests/TestCanvas.cpp
         LIBS gui_window_test_support dravim_test_program_resources gui_test_program_resources gdi32)
     # Window tests share the one Wine desktop (focus and activation): they run one at a time.

@@ -177,7 +177,6 @@ struct IMalloc;
     ENTRY(BOOL, EnableMenuItem, (HMENU, UINT, UINT))                                                        \
     ENTRY(DWORD, CheckMenuItem, (HMENU, UINT, UINT))                                                        \
     ENTRY(BOOL, TrackPopupMenu, (HMENU, UINT, int, int, int, HWND, const RECT*))                            \
-    ENTRY(HCURSOR, LoadCursorA, (HINSTANCE, LPCSTR))                                                        \
     ENTRY(HCURSOR, SetCursor, (HCURSOR))                                                                    \
     ENTRY(HCURSOR, GetCursor, ())                                                                           \
     ENTRY(BOOL, GetCursorPos, (LPPOINT))                                                                    \

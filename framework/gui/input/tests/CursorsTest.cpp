@@ -15,8 +15,6 @@ namespace {
 // Cursor handles stand for their system numbers, so that the test reads which one is current.
 HCURSOR gCurrentCursor = nullptr;
 int gSetCursorCalls = 0;
-int gSwapButtons = 0;
-int gHeldButton = 0;
 BOOL gWheelSettingResult = TRUE;
 
 HCURSOR FakeHandle(std::uintptr_t id)
@@ -79,31 +77,6 @@ TEST_F(FakeCursors, SettersChangeOnlyADifferentCursor)
     EXPECT_EQ(gCurrentCursor, FakeHandle(32513));
     EXPECT_EQ(gSetCursorCalls, 1);
 }
-
-TEST(IsPrimaryButtonDown, SwappedButtonsReadTheRightButton)
-{
-    CScopedTableEntry metrics(GetWindowTable().GetSystemMetrics,
-                              [](int index) -> int { return index == SM_SWAPBUTTON ? gSwapButtons : 0; });
-    CScopedTableEntry keys(GetWindowTable().GetAsyncKeyState, [](int key) -> SHORT {
-        return static_cast<SHORT>(key == gHeldButton ? 0x8000 : 0x0001);
-    });
-    const struct
-    {
-        int swap;
-        int held;
-        bool down;
-    } kCases[] = {{0, VK_LBUTTON, true}, {0, VK_RBUTTON, false}, {1, VK_RBUTTON, true}, {1, VK_LBUTTON, false}};
-    for (const auto& c : kCases) {
-        SCOPED_TRACE(testing::Message() << c.swap << " " << c.held);
-        gSwapButtons = c.swap;
-        gHeldButton = c.held;
-        EXPECT_EQ(IsPrimaryButtonDown(), c.down);
-        CMouseState state;
-        GetMouseState(state);
-        EXPECT_EQ(state.mIsPrimaryButtonDown, c.down);
-    }
-}
-
 TEST(GetWheelScrollAmount, TakesTheSettingOrThree)
 {
     CScopedTableEntry setting(GetWindowTable().SystemParametersInfoA, [](UINT action, UINT, PVOID out, UINT) -> BOOL {

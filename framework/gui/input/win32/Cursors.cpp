@@ -3,23 +3,21 @@
 #include "framework/foundation/modules/CodeModule.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/application/WindowRegistry.h"
-#include "framework/gui/geometry/win32/NativeGeometry.h"
 
 namespace NSTramvell {
 namespace {
 
-constexpr SHORT kHeldBit = static_cast<SHORT>(0x8000);
 constexpr UINT kDefaultWheelScrollLines = 3;
 
 // The user-interface thread's only busy nesting.
 std::int16_t gBusyCount = 0;
 
-void SetSystemCursor(WORD cursorId)
-{
-    SetCursorHandle(GetWindowTable().LoadCursorA(nullptr, MAKEINTRESOURCEA(cursorId)));
-}
-
 } // namespace
+
+void SetSystemCursor(std::int32_t cursorId)
+{
+    SetCursorHandle(GetWindowTable().LoadCursorA(nullptr, MAKEINTRESOURCEA(static_cast<WORD>(cursorId))));
+}
 
 void SetCursorHandle(HCURSOR cursor)
 {
@@ -79,21 +77,6 @@ void EndBusy()
         return;
     if (--gBusyCount == 0)
         SetArrowCursor();
-}
-
-bool IsPrimaryButtonDown()
-{
-    const CWindowTable& table = GetWindowTable();
-    const int button = table.GetSystemMetrics(SM_SWAPBUTTON) == 1 ? VK_RBUTTON : VK_LBUTTON;
-    return (table.GetAsyncKeyState(button) & kHeldBit) != 0;
-}
-
-void GetMouseState(CMouseState& state)
-{
-    POINT position{};
-    GetWindowTable().GetCursorPos(&position);
-    state.mPosition = ToPoint(position);
-    state.mIsPrimaryButtonDown = IsPrimaryButtonDown();
 }
 
 std::uint16_t GetWheelScrollAmount()

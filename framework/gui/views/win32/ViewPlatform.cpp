@@ -3,6 +3,7 @@
 
 #include "framework/foundation/platform/TimeBase.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/gui/input/Cursors.h"
 #include "framework/gui/views/RootView.h"
 #include "framework/gui/views/View.h"
 #include "framework/gui/windows/Window.h"
