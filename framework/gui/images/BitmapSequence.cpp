@@ -1,0 +1,77 @@
+#include "framework/gui/images/BitmapSequence.h"
+
+#include <stdexcept>
+
+namespace NSTramvell {
+namespace {
+
+void SetFrame(CRect& frame, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height)
+{
+    frame.Set(left, top, left + width, top + height);
+}
+
+} // namespace
+
+CABCBitmapSequence::CABCBitmapSequence(const CBitmapKey& key, std::uint16_t frameCount,
+                                       std::uint16_t minimumFrames)
+    : mFrameCount(frameCount), mKey(key)
+{
+    if (frameCount < minimumFrames)
+        throw std::invalid_argument("too few frames for a bitmap sequence");
+}
+
+CABCBitmapSequence::~CABCBitmapSequence() = default;
+
+CBitmapSequence::CBitmapSequence(const CBitmapKey& key, std::uint16_t frameCount)
+    : CABCBitmapSequence(key, frameCount, 1)
+{
+}
+
+void CBitmapSequence::GetFrameRect(CRect& frame, std::int32_t bitmapWidth, std::int32_t bitmapHeight,
+                                   std::uint16_t index) const
+{
+    const std::int32_t frameWidth = (bitmapWidth + 1) / GetFrameCount() - 1;
+    SetFrame(frame, (frameWidth + 1) * index, 0, frameWidth, bitmapHeight);
+}
+
+CVerticalBitmapSequence::CVerticalBitmapSequence(const CBitmapKey& key, std::uint16_t frameCount)
+    : CABCBitmapSequence(key, frameCount, 1)
+{
+}
+
+void CVerticalBitmapSequence::GetFrameRect(CRect& frame, std::int32_t bitmapWidth, std::int32_t bitmapHeight,
+                                           std::uint16_t index) const
+{
+    const std::int32_t frameHeight = (bitmapHeight + 1) / GetFrameCount() - 1;
+    SetFrame(frame, 0, (frameHeight + 1) * index, bitmapWidth, frameHeight);
+}
+
+CFilmStrip::CFilmStrip(const CBitmapKey& key, std::uint16_t frameCount, std::int32_t left, std::int32_t top,
+                       std::int32_t frameWidth, std::int32_t frameHeight)
+    : CABCBitmapSequence(key, frameCount, 1),
+      mLeft(left),
+      mTop(top),
+      mFrameWidth(frameWidth),
+      mFrameHeight(frameHeight)
+{
+}
+
+void CFilmStrip::GetFrameRect(CRect& frame, std::int32_t, std::int32_t, std::uint16_t index) const
+{
+    constexpr std::int32_t kGap = 16;
+    SetFrame(frame, mLeft, mTop + (mFrameHeight + kGap) * index, mFrameWidth, mFrameHeight);
+}
+
+CVerticalFilmStrip::CVerticalFilmStrip(const CBitmapKey& key, std::uint16_t frameCount, std::int32_t frameHeight)
+    : CABCBitmapSequence(key, frameCount, 2), mFrameHeight(frameHeight)
+{
+}
+
+void CVerticalFilmStrip::GetFrameRect(CRect& frame, std::int32_t bitmapWidth, std::int32_t bitmapHeight,
+                                      std::uint16_t index) const
+{
+    const std::int32_t gap = (bitmapHeight - mFrameHeight * GetFrameCount()) / (GetFrameCount() - 1);
+    SetFrame(frame, 0, (mFrameHeight + gap) * index, bitmapWidth, mFrameHeight);
+}
+
+} // namespace NSTramvell
