@@ -33,6 +33,7 @@ set(DRAVIM_AUDIO_FUZZ ${CMAKE_SOURCE_DIR}/framework/foundation/audio/tests/fuzz)
 set(DRAVIM_SAMPLEFILE_FUZZ ${CMAKE_SOURCE_DIR}/libs/samplefile/tests/fuzz)
 set(DRAVIM_MUSIC_FUZZ ${CMAKE_SOURCE_DIR}/framework/foundation/music/tests/fuzz)
 set(DRAVIM_XML_FUZZ ${CMAKE_SOURCE_DIR}/framework/foundation/xml/tests/fuzz)
+set(DRAVIM_IMAGES_FUZZ ${CMAKE_SOURCE_DIR}/framework/gui/images/tests/fuzz)
 
 dravim_add_fuzz_target(disc_image
     BODY ${DRAVIM_DISC_IMAGE_FUZZ}/FuzzDiscImage.cpp ENTRY ${DRAVIM_DISC_IMAGE_FUZZ}/DiscImageFuzzer.cpp
@@ -64,6 +65,9 @@ dravim_add_fuzz_target(midi_files
 dravim_add_fuzz_target(xml_documents
     BODY ${DRAVIM_XML_FUZZ}/FuzzXMLDocuments.cpp ENTRY ${DRAVIM_XML_FUZZ}/XMLDocumentsFuzzer.cpp
     LIBS tramvell_xml)
+dravim_add_fuzz_target(bmp_reader
+    BODY ${DRAVIM_IMAGES_FUZZ}/FuzzBMPReader.cpp ENTRY ${DRAVIM_IMAGES_FUZZ}/BMPReaderFuzzer.cpp
+    LIBS tramvell_images)
 
 set(DRAVIM_FUZZ_BODIES ${DRAVIM_FUZZ_TARGETS})
 list(TRANSFORM DRAVIM_FUZZ_BODIES PREPEND fuzz_)
@@ -90,9 +94,10 @@ add_executable(dravim_fuzz_seeds
     ${DRAVIM_CHUNKS_FUZZ}/FoundationSeeds.cpp
     ${DRAVIM_MUSIC_FUZZ}/MusicSeeds.cpp
     ${DRAVIM_AUDIO_FUZZ}/AudioSeeds.cpp
-    ${DRAVIM_XML_FUZZ}/XMLSeeds.cpp)
+    ${DRAVIM_XML_FUZZ}/XMLSeeds.cpp
+    ${DRAVIM_IMAGES_FUZZ}/BMPSeeds.cpp)
 target_link_libraries(dravim_fuzz_seeds PRIVATE fuzz_seed_files akai_disc_image_builder tramvell_chunks
-    tramvell_music tramvell_audio tramvell_xml)
+    tramvell_music tramvell_audio tramvell_xml tramvell_images)
 if(TARGET sondrel_core)
     target_sources(dravim_fuzz_seeds PRIVATE ${DRAVIM_SAMPLEFILE_FUZZ}/SampleFileSeeds.cpp)
     target_link_libraries(dravim_fuzz_seeds PRIVATE fuzz_sample_file_body)

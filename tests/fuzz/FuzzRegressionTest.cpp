@@ -7,6 +7,7 @@
 #include "framework/foundation/music/tests/fuzz/FuzzMIDIFiles.h"
 #include "framework/foundation/strings/tests/fuzz/FuzzStringScript.h"
 #include "framework/foundation/xml/tests/fuzz/FuzzXMLDocuments.h"
+#include "framework/gui/images/tests/fuzz/FuzzBMPReader.h"
 #include "tests/fuzz/LargestAllocation.h"
 #include "tests/support/HostPath.h"
 #if DRAVIM_FUZZ_HAS_AKAI_FILE
@@ -47,6 +48,7 @@ const CFuzzTarget kTargets[] = {
     {"string_script", NSFuzzTargets::FuzzStringScript},
     {"midi_files", NSFuzzTargets::FuzzMIDIFiles},
     {"xml_documents", NSFuzzTargets::FuzzXMLDocuments},
+    {"bmp_reader", NSFuzzTargets::FuzzBMPReader},
 };
 
 // The folder of kept inputs in the source tree.

@@ -6,6 +6,7 @@
 #include "framework/foundation/chunks/tests/fuzz/FoundationSeeds.h"
 #include "framework/foundation/music/tests/fuzz/MusicSeeds.h"
 #include "framework/foundation/xml/tests/fuzz/XMLSeeds.h"
+#include "framework/gui/images/tests/fuzz/BMPSeeds.h"
 #if DRAVIM_FUZZ_HAS_SAMPLE_FILE
 #include "libs/samplefile/tests/fuzz/SampleFileSeeds.h"
 #endif
@@ -58,6 +59,7 @@ int main(int argumentCount, char** arguments)
         NSFuzzTargets::WriteStringScriptSeeds(output / "string_script", FindScriptFiles(DRAVIM_SOURCE_DIR));
         NSFuzzTargets::WriteMIDIFileSeeds(output / "midi_files");
         NSFuzzTargets::WriteXMLDocumentSeeds(output / "xml_documents");
+        NSFuzzTargets::WriteBMPSeeds(output / "bmp_reader");
 #if DRAVIM_FUZZ_HAS_SAMPLE_FILE
         NSFuzzTargets::WriteSampleFileSeeds(output / "sample_file");
 #endif

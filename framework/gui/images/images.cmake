@@ -17,7 +17,29 @@ dravim_add_test(gui_images_tests
         ${CMAKE_CURRENT_LIST_DIR}/tests/ImageOperationsTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/RowConversionTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/BMPFormatTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/BMPPicturesTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/BitmapCacheTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/BitmapSequenceTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/ShellIconSizeTest.cpp
     LIBS tramvell_images)
+
+# Pictures from an independent writer: a script makes them at test time, the tests read them and write
+# them back, and the script checks what the tests wrote.
+if(TARGET gui_images_tests)
+    find_program(DRAVIM_IMAGES_PYTHON NAMES python3 PATHS /usr/bin NO_DEFAULT_PATH)
+    if(NOT DRAVIM_IMAGES_PYTHON)
+        set(DRAVIM_IMAGES_PYTHON /usr/bin/python3)
+    endif()
+    set(DRAVIM_TEST_PICTURES ${CMAKE_CURRENT_BINARY_DIR}/test-pictures)
+    set(DRAVIM_PICTURE_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/tests/make_test_pictures.py)
+    add_test(NAME gui_images_make_pictures
+        COMMAND ${DRAVIM_IMAGES_PYTHON} ${DRAVIM_PICTURE_SCRIPT} make ${DRAVIM_TEST_PICTURES})
+    add_test(NAME gui_images_check_pictures
+        COMMAND ${DRAVIM_IMAGES_PYTHON} ${DRAVIM_PICTURE_SCRIPT} check ${DRAVIM_TEST_PICTURES})
+    set_tests_properties(gui_images_make_pictures PROPERTIES FIXTURES_SETUP gui_images_pictures)
+    set_tests_properties(gui_images_tests PROPERTIES
+        ENVIRONMENT DRAVIM_TEST_PICTURES=${DRAVIM_TEST_PICTURES}
+        FIXTURES_REQUIRED gui_images_pictures
+        FIXTURES_SETUP gui_images_written_pictures)
+    set_tests_properties(gui_images_check_pictures PROPERTIES FIXTURES_REQUIRED gui_images_written_pictures)
+endif()
