@@ -12,6 +12,25 @@ dravim_add_library(tramvell_images
         ${CMAKE_CURRENT_LIST_DIR}/ShellIconSize.cpp
     PUBLIC_LIBS tramvell_geometry tramvell_core)
 
+# The bitmaps over native bitmaps, the toolkit on them, the scan-line writers, the BMP library and the
+# bitmap fetcher (Windows only: every bitmap lives in a platform bitmap).
+if(DRAVIM_WINDOWS)
+    dravim_add_library(tramvell_bitmaps
+        SOURCES
+            ${CMAKE_CURRENT_LIST_DIR}/win32/NativeBitmap.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/Bitmap.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/BitmapOperations.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/ScanLineWriter.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/BMPLib.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/BitmapFetcher.cpp
+        PUBLIC_LIBS tramvell_images tramvell_drawing tramvell_modules tramvell_platform)
+    dravim_add_test(gui_bitmaps_tests PLATFORM_MAIN
+        SOURCES
+            ${CMAKE_CURRENT_LIST_DIR}/tests/BitmapTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/BitmapReadingTest.cpp
+        LIBS tramvell_bitmaps)
+endif()
+
 dravim_add_test(gui_images_tests
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/tests/ImageOperationsTest.cpp
@@ -42,4 +61,10 @@ if(TARGET gui_images_tests)
         FIXTURES_REQUIRED gui_images_pictures
         FIXTURES_SETUP gui_images_written_pictures)
     set_tests_properties(gui_images_check_pictures PROPERTIES FIXTURES_REQUIRED gui_images_written_pictures)
+    # The bitmap tests leave what they converted there too, as converted-*.bmp, for review.
+    if(TARGET gui_bitmaps_tests)
+        set_tests_properties(gui_bitmaps_tests PROPERTIES
+            ENVIRONMENT DRAVIM_TEST_PICTURES=${DRAVIM_TEST_PICTURES}
+            FIXTURES_REQUIRED gui_images_pictures)
+    endif()
 endif()

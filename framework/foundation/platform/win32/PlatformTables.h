@@ -225,6 +225,10 @@ struct IMalloc;
     ENTRY(HGDIOBJ, SelectObject, (HDC, HGDIOBJ))                                                            \
     ENTRY(HGDIOBJ, GetStockObject, (int))                                                                   \
     ENTRY(int, GetObjectA, (HANDLE, int, LPVOID))                                                           \
+    ENTRY(HDC, CreateCompatibleDC, (HDC))                                                                   \
+    ENTRY(HBITMAP, CreateDIBSection, (HDC, const BITMAPINFO*, UINT, void**, HANDLE, DWORD))                 \
+    ENTRY(BOOL, GdiFlush, ())                                                                               \
+    ENTRY(BOOL, BitBlt, (HDC, int, int, int, int, HDC, int, int, DWORD))                                    \
     ENTRY(HBRUSH, CreateSolidBrush, (COLORREF))                                                             \
     ENTRY(HPEN, CreatePen, (int, int, COLORREF))                                                            \
     ENTRY(HFONT, CreateFontIndirectA, (const LOGFONTA*))                                                    \
