@@ -23,11 +23,13 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/ScanLineWriter.cpp
             ${CMAKE_CURRENT_LIST_DIR}/BMPLib.cpp
             ${CMAKE_CURRENT_LIST_DIR}/BitmapFetcher.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/IconCache.cpp
         PUBLIC_LIBS tramvell_images tramvell_drawing tramvell_modules tramvell_platform)
     dravim_add_test(gui_bitmaps_tests PLATFORM_MAIN
         SOURCES
             ${CMAKE_CURRENT_LIST_DIR}/tests/BitmapTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/BitmapReadingTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/IconCacheTest.cpp
         LIBS tramvell_bitmaps)
 endif()
 

@@ -229,6 +229,14 @@ struct IMalloc;
     ENTRY(HBITMAP, CreateDIBSection, (HDC, const BITMAPINFO*, UINT, void**, HANDLE, DWORD))                 \
     ENTRY(BOOL, GdiFlush, ())                                                                               \
     ENTRY(BOOL, BitBlt, (HDC, int, int, int, int, HDC, int, int, DWORD))                                    \
+    ENTRY(HANDLE, LoadImageA, (HINSTANCE, LPCSTR, UINT, int, int, UINT))                                    \
+    ENTRY(HICON, CopyIcon, (HICON))                                                                         \
+    ENTRY(BOOL, DestroyIcon, (HICON))                                                                       \
+    ENTRY(BOOL, DrawIconEx, (HDC, int, int, HICON, int, int, UINT, HBRUSH, UINT))                           \
+    ENTRY(HIMAGELIST, ImageList_Create, (int, int, UINT, int, int))                                         \
+    ENTRY(int, ImageList_ReplaceIcon, (HIMAGELIST, int, HICON))                                             \
+    ENTRY(HICON, ImageList_GetIcon, (HIMAGELIST, int, UINT))                                                \
+    ENTRY(BOOL, ImageList_Destroy, (HIMAGELIST))                                                            \
     ENTRY(HBRUSH, CreateSolidBrush, (COLORREF))                                                             \
     ENTRY(HPEN, CreatePen, (int, int, COLORREF))                                                            \
     ENTRY(HFONT, CreateFontIndirectA, (const LOGFONTA*))                                                    \
