@@ -12,12 +12,6 @@ void SetLowMemoryDialogTexts(const std::string&, const std::string&, const std::
 void ShowLowMemoryDialog() {}
 void ReleaseLowMemoryDialog() {}
 
-void CreateBitmapCache() {}
-void DestroyBitmapCache() {}
-void PurgeBitmapCacheEntries() {}
-
-
-
 std::uint32_t ShowAlertBox(const std::string& script, const std::vector<std::string>&)
 {
     Trace(0, 0, "Alert not shown: %s", script.c_str());

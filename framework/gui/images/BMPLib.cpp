@@ -112,7 +112,7 @@ CBMPLib& GetBMPLib()
     return library;
 }
 
-const CResourceType& GetBitmapResourceType()
+const CResourceType& CBMPLib::GetResourceType() const
 {
     static const CResourceType type("BMPF");
     return type;

@@ -44,10 +44,11 @@ public:
     void Read(CMedia& media, CABCScanLineWriter& writer) override;
     // An 8-bit bitmap through its own colours; depths other than 8, 16 and 32 throw XUnsupportedFormat.
     void Write(COSBitmap& bitmap, CMedia& media) override;
+    // "BMPF", the type of the program's bitmap resources.
+    const CResourceType& GetResourceType() const;
 };
 
-// The program's BMP library and the resource type of its bitmaps, "BMPF".
+// The program's BMP library.
 CBMPLib& GetBMPLib();
-const CResourceType& GetBitmapResourceType();
 
 } // namespace NSTramvell

@@ -16,7 +16,7 @@ std::unique_ptr<COwnedMemoryMedia> LoadBitmapResource(std::uint16_t resourceId)
     CABCCodeModule* module = CABCCodeModule::GetCurrent();
     if (module == nullptr)
         throw XBase();
-    return module->GetResourceFile().LoadResource(GetBitmapResourceType(), resourceId);
+    return module->GetResourceFile().LoadResource(GetBMPLib().GetResourceType(), resourceId);
 }
 
 // The bottom-left colour turns transparent; a tint then colours what stays opaque, not the black left

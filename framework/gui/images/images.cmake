@@ -24,6 +24,7 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/BMPLib.cpp
             ${CMAKE_CURRENT_LIST_DIR}/BitmapFetcher.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/IconCache.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/ApplicationBitmaps.cpp
         PUBLIC_LIBS tramvell_images tramvell_drawing tramvell_modules tramvell_platform)
     dravim_add_test(gui_bitmaps_tests PLATFORM_MAIN
         SOURCES
