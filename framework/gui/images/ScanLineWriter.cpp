@@ -57,19 +57,10 @@ std::unique_ptr<COSBitmap> C8NoDitherScanLineWriter::CreateTarget(std::int32_t w
     return std::make_unique<CBitmap8>(width, height, colors);
 }
 
-void C8NoDitherScanLineWriter::WriteRGBRow(std::int32_t y, std::int32_t count, const std::uint8_t* source)
+void C8NoDitherScanLineWriter::WriteColorRow(std::int32_t y, std::int32_t count, const std::uint8_t* source,
+                                             ESourceLayout layout)
 {
-    ConvertRowToIndex8(GetRow(y), count, source, ESourceLayout::kRGB, mPaletteRGB.data());
-}
-
-void C8NoDitherScanLineWriter::WriteBGRRow(std::int32_t y, std::int32_t count, const std::uint8_t* source)
-{
-    ConvertRowToIndex8(GetRow(y), count, source, ESourceLayout::kBGR, mPaletteRGB.data());
-}
-
-void C8NoDitherScanLineWriter::WriteRGBXRow(std::int32_t y, std::int32_t count, const std::uint8_t* source)
-{
-    ConvertRowToIndex8(GetRow(y), count, source, ESourceLayout::kRGBX, mPaletteRGB.data());
+    ConvertRowToIndex8(GetRow(y), count, source, layout, mPaletteRGB.data());
 }
 
 void C8NoDitherScanLineWriter::WriteIndexRow(std::int32_t y, std::int32_t count, const std::uint8_t* source)
@@ -82,19 +73,10 @@ std::unique_ptr<COSBitmap> C16ScanLineWriter::CreateTarget(std::int32_t width, s
     return std::make_unique<CBitmap16>(width, height);
 }
 
-void C16ScanLineWriter::WriteRGBRow(std::int32_t y, std::int32_t count, const std::uint8_t* source)
+void C16ScanLineWriter::WriteColorRow(std::int32_t y, std::int32_t count, const std::uint8_t* source,
+                                      ESourceLayout layout)
 {
-    ConvertRowTo16(GetRow(y), count, source, ESourceLayout::kRGB);
-}
-
-void C16ScanLineWriter::WriteBGRRow(std::int32_t y, std::int32_t count, const std::uint8_t* source)
-{
-    ConvertRowTo16(GetRow(y), count, source, ESourceLayout::kBGR);
-}
-
-void C16ScanLineWriter::WriteRGBXRow(std::int32_t y, std::int32_t count, const std::uint8_t* source)
-{
-    ConvertRowTo16(GetRow(y), count, source, ESourceLayout::kRGBX);
+    ConvertRowTo16(GetRow(y), count, source, layout);
 }
 
 std::unique_ptr<COSBitmap> C16ErrorDiffusionScanLineWriter::CreateTarget(std::int32_t width, std::int32_t height)
@@ -104,19 +86,10 @@ std::unique_ptr<COSBitmap> C16ErrorDiffusionScanLineWriter::CreateTarget(std::in
     return target;
 }
 
-void C16ErrorDiffusionScanLineWriter::WriteRGBRow(std::int32_t y, std::int32_t count, const std::uint8_t* source)
+void C16ErrorDiffusionScanLineWriter::WriteColorRow(std::int32_t y, std::int32_t count, const std::uint8_t* source,
+                                                    ESourceLayout layout)
 {
-    mDiffusion.ConvertRow(GetRow(y), count, source, ESourceLayout::kRGB);
-}
-
-void C16ErrorDiffusionScanLineWriter::WriteBGRRow(std::int32_t y, std::int32_t count, const std::uint8_t* source)
-{
-    mDiffusion.ConvertRow(GetRow(y), count, source, ESourceLayout::kBGR);
-}
-
-void C16ErrorDiffusionScanLineWriter::WriteRGBXRow(std::int32_t y, std::int32_t count, const std::uint8_t* source)
-{
-    mDiffusion.ConvertRow(GetRow(y), count, source, ESourceLayout::kRGBX);
+    mDiffusion.ConvertRow(GetRow(y), count, source, layout);
 }
 
 std::unique_ptr<COSBitmap> C32ScanLineWriter::CreateTarget(std::int32_t width, std::int32_t height)
@@ -124,19 +97,10 @@ std::unique_ptr<COSBitmap> C32ScanLineWriter::CreateTarget(std::int32_t width, s
     return std::make_unique<CBitmap32>(width, height);
 }
 
-void C32ScanLineWriter::WriteRGBRow(std::int32_t y, std::int32_t count, const std::uint8_t* source)
+void C32ScanLineWriter::WriteColorRow(std::int32_t y, std::int32_t count, const std::uint8_t* source,
+                                      ESourceLayout layout)
 {
-    ConvertRowTo32(GetRow(y), count, source, ESourceLayout::kRGB, false);
-}
-
-void C32ScanLineWriter::WriteBGRRow(std::int32_t y, std::int32_t count, const std::uint8_t* source)
-{
-    ConvertRowTo32(GetRow(y), count, source, ESourceLayout::kBGR, false);
-}
-
-void C32ScanLineWriter::WriteRGBXRow(std::int32_t y, std::int32_t count, const std::uint8_t* source)
-{
-    ConvertRowTo32(GetRow(y), count, source, ESourceLayout::kRGBX, false);
+    ConvertRowTo32(GetRow(y), count, source, layout, false);
 }
 
 std::unique_ptr<COSBitmap> CRGBAScanLineWriter::CreateTarget(std::int32_t width, std::int32_t height)
@@ -144,19 +108,10 @@ std::unique_ptr<COSBitmap> CRGBAScanLineWriter::CreateTarget(std::int32_t width,
     return std::make_unique<CAlphaBitmap32>(width, height);
 }
 
-void CRGBAScanLineWriter::WriteRGBRow(std::int32_t y, std::int32_t count, const std::uint8_t* source)
+void CRGBAScanLineWriter::WriteColorRow(std::int32_t y, std::int32_t count, const std::uint8_t* source,
+                                        ESourceLayout layout)
 {
-    ConvertRowTo32(GetRow(y), count, source, ESourceLayout::kRGB, true);
-}
-
-void CRGBAScanLineWriter::WriteBGRRow(std::int32_t y, std::int32_t count, const std::uint8_t* source)
-{
-    ConvertRowTo32(GetRow(y), count, source, ESourceLayout::kBGR, true);
-}
-
-void CRGBAScanLineWriter::WriteRGBXRow(std::int32_t y, std::int32_t count, const std::uint8_t* source)
-{
-    ConvertRowTo32(GetRow(y), count, source, ESourceLayout::kRGBX, true);
+    ConvertRowTo32(GetRow(y), count, source, layout, true);
 }
 
 std::unique_ptr<COSBitmap> CMaskedScanLineWriter::CreateTarget(std::int32_t width, std::int32_t height)

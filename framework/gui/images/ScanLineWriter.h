@@ -25,9 +25,19 @@ public:
     CABCScanLineWriter(const CABCScanLineWriter&) = delete;
     CABCScanLineWriter& operator=(const CABCScanLineWriter&) = delete;
 
-    virtual void WriteRGBRow(std::int32_t, std::int32_t, const std::uint8_t*) {}
-    virtual void WriteBGRRow(std::int32_t, std::int32_t, const std::uint8_t*) {}
-    virtual void WriteRGBXRow(std::int32_t, std::int32_t, const std::uint8_t*) {}
+    // The three colour layouts go to WriteColorRow.
+    virtual void WriteRGBRow(std::int32_t y, std::int32_t count, const std::uint8_t* source)
+    {
+        WriteColorRow(y, count, source, ESourceLayout::kRGB);
+    }
+    virtual void WriteBGRRow(std::int32_t y, std::int32_t count, const std::uint8_t* source)
+    {
+        WriteColorRow(y, count, source, ESourceLayout::kBGR);
+    }
+    virtual void WriteRGBXRow(std::int32_t y, std::int32_t count, const std::uint8_t* source)
+    {
+        WriteColorRow(y, count, source, ESourceLayout::kRGBX);
+    }
     virtual void WriteIndexRow(std::int32_t, std::int32_t, const std::uint8_t*) {}
 
     // Exceptions from making the target pass on; the writer then has none.
@@ -47,6 +57,8 @@ public:
 
 protected:
     virtual std::unique_ptr<COSBitmap> CreateTarget(std::int32_t width, std::int32_t height) = 0;
+    // Converts one row of colours; ignored unless a writer takes colour rows.
+    virtual void WriteColorRow(std::int32_t, std::int32_t, const std::uint8_t*, ESourceLayout) {}
     std::uint8_t* GetRow(std::int32_t y) const { return mPixels + static_cast<std::int64_t>(y) * mBytesPerRow; }
 
 private:
@@ -62,14 +74,12 @@ class C8NoDitherScanLineWriter : public CABCScanLineWriter
 {
 public:
     explicit C8NoDitherScanLineWriter(const CScreenPalette& screen);   // borrowed: outlives the writer
-    void WriteRGBRow(std::int32_t y, std::int32_t count, const std::uint8_t* source) override;
-    void WriteBGRRow(std::int32_t y, std::int32_t count, const std::uint8_t* source) override;
-    void WriteRGBXRow(std::int32_t y, std::int32_t count, const std::uint8_t* source) override;
     void WriteIndexRow(std::int32_t y, std::int32_t count, const std::uint8_t* source) override;
 
 protected:
     // XBase when the screen has other than 256 colours.
     std::unique_ptr<COSBitmap> CreateTarget(std::int32_t width, std::int32_t height) override;
+    void WriteColorRow(std::int32_t y, std::int32_t count, const std::uint8_t* source, ESourceLayout layout) override;
 
 private:
     const CScreenPalette& mScreen;
@@ -78,24 +88,16 @@ private:
 
 class C16ScanLineWriter : public CABCScanLineWriter
 {
-public:
-    void WriteRGBRow(std::int32_t y, std::int32_t count, const std::uint8_t* source) override;
-    void WriteBGRRow(std::int32_t y, std::int32_t count, const std::uint8_t* source) override;
-    void WriteRGBXRow(std::int32_t y, std::int32_t count, const std::uint8_t* source) override;
-
 protected:
     std::unique_ptr<COSBitmap> CreateTarget(std::int32_t width, std::int32_t height) override;
+    void WriteColorRow(std::int32_t y, std::int32_t count, const std::uint8_t* source, ESourceLayout layout) override;
 };
 
 class C16ErrorDiffusionScanLineWriter : public CABCScanLineWriter
 {
-public:
-    void WriteRGBRow(std::int32_t y, std::int32_t count, const std::uint8_t* source) override;
-    void WriteBGRRow(std::int32_t y, std::int32_t count, const std::uint8_t* source) override;
-    void WriteRGBXRow(std::int32_t y, std::int32_t count, const std::uint8_t* source) override;
-
 protected:
     std::unique_ptr<COSBitmap> CreateTarget(std::int32_t width, std::int32_t height) override;
+    void WriteColorRow(std::int32_t y, std::int32_t count, const std::uint8_t* source, ESourceLayout layout) override;
 
 private:
     CErrorDiffusion16 mDiffusion;   // this writer's own, cleared for each target
@@ -104,25 +106,17 @@ private:
 // 32 bits with a fourth byte of 0.
 class C32ScanLineWriter : public CABCScanLineWriter
 {
-public:
-    void WriteRGBRow(std::int32_t y, std::int32_t count, const std::uint8_t* source) override;
-    void WriteBGRRow(std::int32_t y, std::int32_t count, const std::uint8_t* source) override;
-    void WriteRGBXRow(std::int32_t y, std::int32_t count, const std::uint8_t* source) override;
-
 protected:
     std::unique_ptr<COSBitmap> CreateTarget(std::int32_t width, std::int32_t height) override;
+    void WriteColorRow(std::int32_t y, std::int32_t count, const std::uint8_t* source, ESourceLayout layout) override;
 };
 
 // 32 bits with alpha: 255 for three-byte sources, the fourth byte of four-byte ones.
 class CRGBAScanLineWriter : public CABCScanLineWriter
 {
-public:
-    void WriteRGBRow(std::int32_t y, std::int32_t count, const std::uint8_t* source) override;
-    void WriteBGRRow(std::int32_t y, std::int32_t count, const std::uint8_t* source) override;
-    void WriteRGBXRow(std::int32_t y, std::int32_t count, const std::uint8_t* source) override;
-
 protected:
     std::unique_ptr<COSBitmap> CreateTarget(std::int32_t width, std::int32_t height) override;
+    void WriteColorRow(std::int32_t y, std::int32_t count, const std::uint8_t* source, ESourceLayout layout) override;
 };
 
 // A CMaskedBitmap whose mask the caller builds afterwards.

@@ -77,24 +77,26 @@ HGDIOBJ SelectBitmap(HDC context, HBITMAP handle)
     return replaced;
 }
 
-void ReleaseBitmap(HDC& context, HBITMAP& handle, HGDIOBJ& replaced, std::uint8_t*& pixels) noexcept
-{
-    CWindowTable& table = GetWindowTable();
-    if (handle != nullptr) {
-        if (replaced != nullptr)
-            table.SelectObject(context, replaced);
-        table.DeleteObject(handle);
-    }
-    table.DeleteDC(context);
-    context = nullptr;
-    handle = nullptr;
-    replaced = nullptr;
-    pixels = nullptr;
-}
-
 } // namespace
 
 CWinABCBitmap::~CWinABCBitmap() = default;
+
+void CWinSectionBitmap::ReleaseSection() noexcept
+{
+    if (mContext == nullptr)
+        return;
+    CWindowTable& table = GetWindowTable();
+    if (mHandle != nullptr) {
+        if (mReplaced != nullptr)
+            table.SelectObject(mContext, mReplaced);
+        table.DeleteObject(mHandle);
+    }
+    table.DeleteDC(mContext);
+    mContext = nullptr;
+    mHandle = nullptr;
+    mReplaced = nullptr;
+    mPixels = nullptr;
+}
 
 CWinDirectBitmap::CWinDirectBitmap(std::int32_t width, std::int32_t height, std::int32_t depth)
 {
@@ -104,20 +106,14 @@ CWinDirectBitmap::CWinDirectBitmap(std::int32_t width, std::int32_t height, std:
         mHandle = MakeSection(mContext, Describe(width, height, depth), mPixels);
         mReplaced = SelectBitmap(mContext, mHandle);
     } catch (...) {
-        Release();
+        ReleaseSection();
         throw;
     }
 }
 
 CWinDirectBitmap::~CWinDirectBitmap()
 {
-    Release();
-}
-
-void CWinDirectBitmap::Release() noexcept
-{
-    if (mContext != nullptr)
-        ReleaseBitmap(mContext, mHandle, mReplaced, mPixels);
+    ReleaseSection();
 }
 
 CWinBitmap8::CWinBitmap8(std::int32_t width, std::int32_t height, const std::vector<CColor>& colors)
@@ -157,7 +153,7 @@ void CWinBitmap8::Release() noexcept
         GetWindowTable().SelectPalette(mContext, mReplacedPalette, TRUE);
     mReplacedPalette = nullptr;
     mPalette.reset();
-    ReleaseBitmap(mContext, mHandle, mReplaced, mPixels);
+    ReleaseSection();
 }
 
 } // namespace NSTramvell
