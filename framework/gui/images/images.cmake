@@ -71,3 +71,31 @@ if(TARGET gui_images_tests)
             FIXTURES_REQUIRED gui_images_pictures)
     endif()
 endif()
+
+# Every BMPF resource of a module read through the reader: the program's own pictures once the
+# application is built, here the test pictures built into the checker itself.
+if(DRAVIM_WINDOWS)
+    set(DRAVIM_RESOURCE_PICTURES ${CMAKE_CURRENT_BINARY_DIR}/resource-pictures)
+    set(DRAVIM_RESOURCE_PICTURE_FILES
+        ${DRAVIM_RESOURCE_PICTURES}/pattern-7x5.bmp
+        ${DRAVIM_RESOURCE_PICTURES}/pattern-124-header.bmp
+        ${DRAVIM_RESOURCE_PICTURES}/pattern-5000-wide.bmp)
+    add_custom_command(OUTPUT ${DRAVIM_RESOURCE_PICTURE_FILES}
+        COMMAND python3 ${CMAKE_CURRENT_LIST_DIR}/tests/make_test_pictures.py make ${DRAVIM_RESOURCE_PICTURES}
+        DEPENDS ${CMAKE_CURRENT_LIST_DIR}/tests/make_test_pictures.py)
+    set(DRAVIM_RESOURCE_PICTURES_RC ${CMAKE_CURRENT_BINARY_DIR}/TestPictures.rc)
+    file(WRITE ${DRAVIM_RESOURCE_PICTURES_RC}
+        "128 BMPF \"${DRAVIM_RESOURCE_PICTURES}/pattern-7x5.bmp\"\n"
+        "129 BMPF \"${DRAVIM_RESOURCE_PICTURES}/pattern-124-header.bmp\"\n"
+        "130 BMPF \"${DRAVIM_RESOURCE_PICTURES}/pattern-5000-wide.bmp\"\n")
+    set_source_files_properties(${DRAVIM_RESOURCE_PICTURES_RC} PROPERTIES
+        OBJECT_DEPENDS "${DRAVIM_RESOURCE_PICTURE_FILES}")
+    add_executable(dravim_check_bitmap_resources
+        ${CMAKE_CURRENT_LIST_DIR}/tests/CheckBitmapResources.cpp ${DRAVIM_RESOURCE_PICTURES_RC}
+        ${DRAVIM_RESOURCE_PICTURE_FILES})
+    target_link_libraries(dravim_check_bitmap_resources PRIVATE tramvell_images tramvell_platform)
+    dravim_target_options(dravim_check_bitmap_resources)
+    dravim_static_runtime(dravim_check_bitmap_resources)
+    add_test(NAME gui_images_bitmap_resources COMMAND dravim_check_bitmap_resources)
+    set_tests_properties(gui_images_bitmap_resources PROPERTIES PASS_REGULAR_EXPRESSION "3 bitmap resources, 0 not read")
+endif()

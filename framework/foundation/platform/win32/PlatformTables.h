@@ -98,6 +98,7 @@ struct IMalloc;
     ENTRY(LSTATUS, RegCloseKey, (HKEY))                                                                     \
     ENTRY(HMODULE, LoadLibraryA, (LPCSTR))                                                                  \
     ENTRY(BOOL, FreeLibrary, (HMODULE))                                                                     \
+    ENTRY(BOOL, EnumResourceNamesA, (HMODULE, LPCSTR, ENUMRESNAMEPROCA, LONG_PTR))                          \
     ENTRY(HRSRC, FindResourceA, (HMODULE, LPCSTR, LPCSTR))                                                  \
     ENTRY(DWORD, SizeofResource, (HMODULE, HRSRC))                                                          \
     ENTRY(HGLOBAL, LoadResource, (HMODULE, HRSRC))                                                          \
