@@ -15,6 +15,8 @@ typedef struct HICON__* HICON;
 namespace NSTramvell {
 
 class CABCCanvas;
+class CDirSpec;
+class CFileSpec;
 
 // Eight owned icon handles: 0 small closed, 1 its highlight, 2 small open, 3 its highlight, 4 to 7 the
 // same at the shell icon size. Copies duplicate every handle.
@@ -50,6 +52,9 @@ public:
     // Stock kinds 0 to 17; XBase for others and for every failing platform request.
     explicit CIconRef(std::uint32_t stockKind);
     explicit CIconRef(CIconResourceId resource);
+    // The shell's icons of a file or folder, cached by the icon the shell names for it.
+    explicit CIconRef(const CFileSpec& file);
+    explicit CIconRef(const CDirSpec& folder);
     CIconRef(const CIconRef& other);
     CIconRef& operator=(const CIconRef& other);
     ~CIconRef();

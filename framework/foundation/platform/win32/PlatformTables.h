@@ -99,6 +99,7 @@ struct IMalloc;
     ENTRY(HMODULE, LoadLibraryA, (LPCSTR))                                                                  \
     ENTRY(BOOL, FreeLibrary, (HMODULE))                                                                     \
     ENTRY(BOOL, EnumResourceNamesA, (HMODULE, LPCSTR, ENUMRESNAMEPROCA, LONG_PTR))                          \
+    ENTRY(DWORD_PTR, SHGetFileInfoA, (LPCSTR, DWORD, SHFILEINFOA*, UINT, UINT))                             \
     ENTRY(HRSRC, FindResourceA, (HMODULE, LPCSTR, LPCSTR))                                                  \
     ENTRY(DWORD, SizeofResource, (HMODULE, HRSRC))                                                          \
     ENTRY(HGLOBAL, LoadResource, (HMODULE, HRSRC))                                                          \

@@ -3,6 +3,7 @@
 #include "framework/gui/images/IconCache.h"
 
 #include "framework/foundation/core/Exceptions.h"
+#include "framework/foundation/files/FileSpec.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/images/Bitmap.h"
 #include "framework/gui/images/tests/BitmapCanvas.h"
@@ -11,6 +12,7 @@
 
 #include <cstring>
 #include <set>
+#include <string>
 #include <vector>
 
 using NSTramvell::CIconRef;
@@ -92,12 +94,12 @@ void DrawEveryEntry(const CIconRef& icon, NSTramvell::CABCCanvas& canvas)
 
 } // namespace
 
-TEST(CIconRef, SystemKindsHoldEightIconsAndDrawBySize)
+TEST(CIconRef, StockKindsHoldEightIconsAndDrawBySize)
 {
     CRecordingIcons recording;
     NSTramvell::CBitmap32 target(64, 64);
     NSTramvellTest::CBitmapCanvas canvas(target);
-    for (const std::uint32_t kind : {15u, 16u, 17u}) {
+    for (const std::uint32_t kind : {0u, 11u, 12u, 15u, 16u, 17u}) {
         SCOPED_TRACE(kind);
         gDrawn.clear();
         DrawEveryEntry(CIconRef(kind), canvas);
@@ -168,4 +170,42 @@ TEST(CIconRef, TheShellIconSizeComesFromTheUsersSetting)
     NSTramvell::NSIconCacheInternal::ForgetIconSizes();
     EXPECT_EQ(NSTramvell::GetShellIconRect(), CRect(0, 0, 48, 48));
     NSTramvell::NSIconCacheInternal::ForgetIconSizes();
+}
+
+namespace {
+
+std::int32_t gShellRequests = 0;
+std::string gIconLocation;
+
+} // namespace
+
+TEST(CIconRef, FilesSharingTheShellsIconShareOneRecord)
+{
+    CRecordingIcons recording;
+    gShellRequests = 0;
+    gIconLocation = "shared.ico";
+    CScopedTableEntry shell(NSTramvell::GetKernelTable().SHGetFileInfoA,
+                            [](LPCSTR, DWORD, SHFILEINFOA* info, UINT, UINT flags) -> DWORD_PTR {
+                                ++gShellRequests;
+                                if (flags == 0x1800) {
+                                    std::strcpy(info->szDisplayName, gIconLocation.c_str());
+                                    info->iIcon = 3;
+                                    return 1;
+                                }
+                                info->hIcon = GetWindowTable().CopyIcon(
+                                    static_cast<HICON>(GetWindowTable().LoadImageA(nullptr, MAKEINTRESOURCEA(32516),
+                                                                                   IMAGE_ICON, 0, 0, LR_SHARED)));
+                                return 1;
+                            });
+    {
+        const CIconRef first(NSTramvell::CFileSpec("C:\\a.txt"));
+        const CIconRef second(NSTramvell::CFileSpec("C:\\b.txt"));
+        EXPECT_EQ(GetCachedRecordCount(), 1);
+        EXPECT_EQ(gShellRequests, 1 + 8 + 1);  // the key, eight entries, then only the key
+        gIconLocation = "other.ico";
+        const CIconRef third(NSTramvell::CFileSpec("C:\\c.doc"));
+        EXPECT_EQ(GetCachedRecordCount(), 2);
+    }
+    EXPECT_EQ(GetCachedRecordCount(), -1);
+    EXPECT_EQ(gIconsDestroyed, gIconsMade);
 }

@@ -2,6 +2,8 @@
 
 #include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/core/OutOfMemory.h"
+#include "framework/foundation/files/FileSpec.h"
+#include "framework/foundation/files/Folders.h"
 #include "framework/foundation/modules/CodeModule.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/drawing/Canvas.h"
@@ -10,6 +12,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace NSTramvell {
@@ -17,6 +20,7 @@ namespace {
 
 constexpr std::uint32_t kSourceResource = 2;
 constexpr std::uint32_t kSourceStockKind = 3;
+constexpr std::uint32_t kSourcePath = 4;
 constexpr std::uint32_t kNoStockKind = 18;
 constexpr std::uint32_t kNoResourceId = 0xFFFFFFFFu;
 constexpr UINT kImageListFlags = 9;       // 8-bit colour with a mask
@@ -60,6 +64,16 @@ const CIconSizes& GetIconSizes()
     return *gIconSizes;
 }
 
+// What the shell reports for a path: where its icon lies and two words, together the key of a path's record.
+struct CShellIconKey
+{
+    std::string location;
+    std::uint32_t index = 0;
+    std::uint32_t attributes = 0;
+
+    bool operator==(const CShellIconKey&) const = default;
+};
+
 struct CIconRecord
 {
     std::uint32_t source;
@@ -67,6 +81,7 @@ struct CIconRecord
     std::uint32_t stockKind;
     std::int32_t referenceCount;
     CIconSet set;
+    CShellIconKey shellKey;
 };
 
 class CIconCache
@@ -149,6 +164,32 @@ CIconSet BuildSet(HINSTANCE module, std::uint32_t closedId, std::uint32_t openId
     return set;
 }
 
+constexpr UINT kAskIconLocation = 0x1800;
+// The shell's request flags of entries 0 to 7: icon, small or shell size, open, selected.
+constexpr UINT kShellEntryFlags[CIconSet::kEntryCount] = {0x101, 0x10101, 0x103, 0x10103,
+                                                          0x104, 0x10104, 0x106, 0x10106};
+
+CShellIconKey AskShellIconKey(const std::string& path)
+{
+    SHFILEINFOA info{};
+    if (GetKernelTable().SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, kAskIconLocation) == 0)
+        throw XBase();
+    return {info.szDisplayName, static_cast<std::uint32_t>(info.iIcon), static_cast<std::uint32_t>(info.dwAttributes)};
+}
+
+CIconSet BuildShellSet(const std::string& path)
+{
+    CIconSet set;
+    for (int entry = 0; entry < CIconSet::kEntryCount; ++entry) {
+        SHFILEINFOA info{};
+        if (GetKernelTable().SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, kShellEntryFlags[entry]) == 0 ||
+            info.hIcon == nullptr)
+            throw XBase();
+        set.Set(entry, info.hIcon);
+    }
+    return set;
+}
+
 CIconSet BuildStockSet(std::uint32_t kind)
 {
     // Shell32's resource ids of kinds 0 to 11 (closed, open).
@@ -159,16 +200,18 @@ CIconSet BuildStockSet(std::uint32_t kind)
         const CIconModule shell("shell32.dll");
         return BuildSet(shell.Get(), kShellIcons[kind][0], kShellIcons[kind][1]);
     }
+    if (kind == 12 || kind == 13)
+        return BuildShellSet(GetSystemFolder().GetPath());
     if (kind >= 15 && kind <= 17)
         return BuildSet(nullptr, kSystemIcons[kind - 15], kSystemIcons[kind - 15]);
-    // Kinds 12 to 14 are the shell's icons of folders, which this build does not ask the shell for;
-    // kinds above 17 have no icon at all.
+    // Kind 14 is the program's data folder, whose names only the program knows; kinds above 17 have no
+    // icon at all.
     throw XBase();
 }
 
 template <typename TMatches, typename TBuild>
 CIconSet* FindOrCreate(TMatches matches, TBuild build, std::uint32_t source, std::uint32_t resourceId,
-                       std::uint32_t stockKind)
+                       std::uint32_t stockKind, const CShellIconKey& shellKey = {})
 {
     if (gIconCache == nullptr)
         gIconCache = new CIconCache;
@@ -179,7 +222,7 @@ CIconSet* FindOrCreate(TMatches matches, TBuild build, std::uint32_t source, std
         }
     }
     try {
-        auto record = std::make_unique<CIconRecord>(CIconRecord{source, resourceId, stockKind, 1, build()});
+        auto record = std::make_unique<CIconRecord>(CIconRecord{source, resourceId, stockKind, 1, build(), shellKey});
         gIconCache->mRecords.push_back(std::move(record));
     } catch (...) {
         if (gIconCache->mRecords.empty()) {
@@ -274,6 +317,21 @@ CIconRef::CIconRef(CIconResourceId resource)
                         kSourceResource, resource.id, kNoStockKind))
 {
 }
+
+namespace {
+
+CIconSet* FindOrCreateForPath(const std::string& path)
+{
+    const CShellIconKey key = AskShellIconKey(path);
+    return FindOrCreate([&key](const CIconRecord& record) { return record.shellKey == key; },
+                        [&path] { return BuildShellSet(path); }, kSourcePath, kNoResourceId, kNoStockKind, key);
+}
+
+} // namespace
+
+CIconRef::CIconRef(const CFileSpec& file) : mSet(FindOrCreateForPath(file.GetFullPath())) {}
+
+CIconRef::CIconRef(const CDirSpec& folder) : mSet(FindOrCreateForPath(folder.GetPath())) {}
 
 CIconRef::CIconRef(const CIconRef& other) : mSet(other.mSet)
 {
