@@ -34,6 +34,9 @@ inline constexpr char kWindowDelayVariable[] = "DRAVIM_FAKE_PACKER_WINDOW_DELAY_
 inline constexpr char kReportVariable[] = "DRAVIM_FAKE_PACKER_REPORT";
 // The name of an event the fake signals once its windows exist (for "none": once it would have made them).
 inline constexpr char kReadyEventVariable[] = "DRAVIM_FAKE_PACKER_READY_EVENT";
+// The id of the test process: the fake ends when that process ends, so a test run that is cut off leaves
+// no fake behind to be found by the next run's packer search.
+inline constexpr char kOwnerVariable[] = "DRAVIM_FAKE_PACKER_OWNER";
 
 inline constexpr char kFakePackerFileName[] = "FakePacker.exe";
 

@@ -122,6 +122,8 @@ std::string GetFakePackerPath()
 
 CFakePackerEnvironment::CFakePackerEnvironment(std::initializer_list<std::pair<const char*, std::string>> variables)
 {
+    ::SetEnvironmentVariableA(NSPackerFake::kOwnerVariable, std::to_string(::GetCurrentProcessId()).c_str());
+    mNames.push_back(NSPackerFake::kOwnerVariable);
     for (const auto& [name, value] : variables) {
         ::SetEnvironmentVariableA(name, value.c_str());
         mNames.push_back(name);

@@ -214,6 +214,13 @@ void SignalReady()
     ::CloseHandle(event);
 }
 
+// The test process that started the fake (SYNCHRONIZE only), or null when none was named.
+HANDLE OpenOwner()
+{
+    const DWORD ownerId = std::strtoul(GetVariable(NSPackerFake::kOwnerVariable, "0").c_str(), nullptr, 10);
+    return ownerId == 0 ? nullptr : ::OpenProcess(SYNCHRONIZE, FALSE, ownerId);
+}
+
 } // namespace
 
 int main()
@@ -230,10 +237,20 @@ int main()
         return 1;
     SignalReady();
 
+    const HANDLE owner = OpenOwner();
     MSG message;
-    while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
+    for (;;) {
+        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT)
+                return 0;
+            ::TranslateMessage(&message);
+            ::DispatchMessageA(&message);
+        }
+        const DWORD woke = owner == nullptr ? (::WaitMessage(), WAIT_OBJECT_0 + 1)
+                                            : ::MsgWaitForMultipleObjects(1, &owner, FALSE, INFINITE, QS_ALLINPUT);
+        if (woke == WAIT_OBJECT_0)
+            return 0;
+        if (woke == WAIT_FAILED)
+            return 1;
     }
-    return 0;
 }

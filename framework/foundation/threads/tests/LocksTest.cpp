@@ -75,12 +75,14 @@ TEST(CScopedLock, KeepsTwoThreadsApart)
 {
     CLockObjectHolder holder;
     std::int64_t total = 0;
-    constexpr int kIncrements = 100000;
+    // Each lock is a round trip to the system; a few thousand suffice, since the thread gives up the
+    // processor between its read and its write, where an unguarded overlap would lose counts.
+    constexpr int kIncrements = 3000;
     auto count = [&] {
         for (int i = 0; i < kIncrements; ++i) {
             CScopedLock guard(holder);
-            // Read and write apart, so that an unguarded overlap loses counts.
             const std::int64_t seen = total;
+            ::SwitchToThread();
             total = seen + 1;
         }
     };
