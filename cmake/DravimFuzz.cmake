@@ -34,6 +34,7 @@ set(DRAVIM_SAMPLEFILE_FUZZ ${CMAKE_SOURCE_DIR}/libs/samplefile/tests/fuzz)
 set(DRAVIM_MUSIC_FUZZ ${CMAKE_SOURCE_DIR}/framework/foundation/music/tests/fuzz)
 set(DRAVIM_XML_FUZZ ${CMAKE_SOURCE_DIR}/framework/foundation/xml/tests/fuzz)
 set(DRAVIM_IMAGES_FUZZ ${CMAKE_SOURCE_DIR}/framework/gui/images/tests/fuzz)
+set(DRAVIM_DIALOG_TEMPLATE_FUZZ ${CMAKE_SOURCE_DIR}/framework/gui/dialogs/tests/fuzz)
 
 dravim_add_fuzz_target(disc_image
     BODY ${DRAVIM_DISC_IMAGE_FUZZ}/FuzzDiscImage.cpp ENTRY ${DRAVIM_DISC_IMAGE_FUZZ}/DiscImageFuzzer.cpp
@@ -68,6 +69,10 @@ dravim_add_fuzz_target(xml_documents
 dravim_add_fuzz_target(bmp_reader
     BODY ${DRAVIM_IMAGES_FUZZ}/FuzzBMPReader.cpp ENTRY ${DRAVIM_IMAGES_FUZZ}/BMPReaderFuzzer.cpp
     LIBS tramvell_images)
+dravim_add_fuzz_target(dialog_template
+    BODY ${DRAVIM_DIALOG_TEMPLATE_FUZZ}/FuzzDialogTemplate.cpp
+    ENTRY ${DRAVIM_DIALOG_TEMPLATE_FUZZ}/DialogTemplateFuzzer.cpp
+    LIBS tramvell_dialog_forms)
 
 set(DRAVIM_FUZZ_BODIES ${DRAVIM_FUZZ_TARGETS})
 list(TRANSFORM DRAVIM_FUZZ_BODIES PREPEND fuzz_)
@@ -95,9 +100,10 @@ add_executable(dravim_fuzz_seeds
     ${DRAVIM_MUSIC_FUZZ}/MusicSeeds.cpp
     ${DRAVIM_AUDIO_FUZZ}/AudioSeeds.cpp
     ${DRAVIM_XML_FUZZ}/XMLSeeds.cpp
-    ${DRAVIM_IMAGES_FUZZ}/BMPSeeds.cpp)
+    ${DRAVIM_IMAGES_FUZZ}/BMPSeeds.cpp
+    ${DRAVIM_DIALOG_TEMPLATE_FUZZ}/DialogTemplateSeeds.cpp)
 target_link_libraries(dravim_fuzz_seeds PRIVATE fuzz_seed_files akai_disc_image_builder tramvell_chunks
-    tramvell_music tramvell_audio tramvell_xml tramvell_images)
+    tramvell_music tramvell_audio tramvell_xml tramvell_images tramvell_dialog_forms)
 if(TARGET sondrel_core)
     target_sources(dravim_fuzz_seeds PRIVATE ${DRAVIM_SAMPLEFILE_FUZZ}/SampleFileSeeds.cpp)
     target_link_libraries(dravim_fuzz_seeds PRIVATE fuzz_sample_file_body)

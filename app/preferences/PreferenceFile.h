@@ -5,7 +5,7 @@
 // "PREF" holding "VERS" (a version stamp), "WPos" and "Gnrl", read once at start-up and written once at
 // quit.
 
-#include "app/preferences/DialogStates.h"
+#include "framework/gui/dialogs/DialogStates.h"
 #include "framework/foundation/modules/Version.h"
 #include "framework/gui/geometry/Point.h"
 

@@ -8,6 +8,7 @@
 #include "framework/foundation/strings/tests/fuzz/FuzzStringScript.h"
 #include "framework/foundation/xml/tests/fuzz/FuzzXMLDocuments.h"
 #include "framework/gui/images/tests/fuzz/FuzzBMPReader.h"
+#include "framework/gui/dialogs/tests/fuzz/FuzzDialogTemplate.h"
 #include "tests/fuzz/LargestAllocation.h"
 #include "tests/support/HostPath.h"
 #if DRAVIM_FUZZ_HAS_AKAI_FILE
@@ -49,6 +50,7 @@ const CFuzzTarget kTargets[] = {
     {"midi_files", NSFuzzTargets::FuzzMIDIFiles},
     {"xml_documents", NSFuzzTargets::FuzzXMLDocuments},
     {"bmp_reader", NSFuzzTargets::FuzzBMPReader},
+    {"dialog_template", NSFuzzTargets::FuzzDialogTemplate},
 };
 
 // The folder of kept inputs in the source tree.

@@ -7,6 +7,7 @@
 #include "framework/foundation/music/tests/fuzz/MusicSeeds.h"
 #include "framework/foundation/xml/tests/fuzz/XMLSeeds.h"
 #include "framework/gui/images/tests/fuzz/BMPSeeds.h"
+#include "framework/gui/dialogs/tests/fuzz/DialogTemplateSeeds.h"
 #if DRAVIM_FUZZ_HAS_SAMPLE_FILE
 #include "libs/samplefile/tests/fuzz/SampleFileSeeds.h"
 #endif
@@ -60,6 +61,7 @@ int main(int argumentCount, char** arguments)
         NSFuzzTargets::WriteMIDIFileSeeds(output / "midi_files");
         NSFuzzTargets::WriteXMLDocumentSeeds(output / "xml_documents");
         NSFuzzTargets::WriteBMPSeeds(output / "bmp_reader");
+        NSFuzzTargets::WriteDialogTemplateSeeds(output / "dialog_template");
 #if DRAVIM_FUZZ_HAS_SAMPLE_FILE
         NSFuzzTargets::WriteSampleFileSeeds(output / "sample_file");
 #endif

@@ -1,4 +1,4 @@
-#include "app/preferences/DialogStates.h"
+#include "framework/gui/dialogs/DialogStates.h"
 
 #include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/core/Media.h"
@@ -125,6 +125,57 @@ void CSaveFileDialogState::Write(CMedia& media) const
     WriteOptional(media, mFileType);
     WriteStdString(media, kPlatform);
     WriteOptional(media, mFolder);
+    WritePosition(media, mPosition);
+}
+
+COpenFileDialogState::COpenFileDialogState(const CFourCharCode& key)
+    : mKey(key)
+{
+}
+
+COpenFileDialogState::COpenFileDialogState(const CFourCharCode& key, CMedia& media)
+    : mKey(key)
+{
+    ReadKey(media, key);
+    if (!ReadPlatformIsOurs(media))
+        return;
+    mFolder = ReadOptional<CDirSpec>(media);
+    mFileType = ReadOptional<CFileTypeDescription>(media);
+    mAllTypes = media.ReadByte() != 0;
+    mPosition = ReadPosition(media);
+}
+
+COpenFileDialogState::~COpenFileDialogState() = default;
+
+COpenFileDialogState& COpenFileDialogState::operator=(const COpenFileDialogState& other)
+{
+    mFolder = other.mFolder;
+    mFileType = other.mFileType;
+    mAllTypes = other.mAllTypes;
+    mPosition = other.mPosition;
+    return *this;
+}
+
+void COpenFileDialogState::SetFileType(const std::optional<CFileTypeDescription>& fileType)
+{
+    mFileType = fileType;
+    mAllTypes = false;
+}
+
+void COpenFileDialogState::SetAllTypes(bool allTypes)
+{
+    mAllTypes = allTypes;
+    if (allTypes)
+        mFileType.reset();
+}
+
+void COpenFileDialogState::Write(CMedia& media) const
+{
+    media.WriteBigEndian32(mKey.GetFourCharCode());
+    WriteStdString(media, kPlatform);
+    WriteOptional(media, mFolder);
+    WriteOptional(media, mFileType);
+    media.WriteByte(mAllTypes ? 1 : 0);
     WritePosition(media, mPosition);
 }
 
