@@ -30,7 +30,7 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/win32/TimeBase.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/Random.cpp
         PUBLIC_LIBS tramvell_runtime tramvell_core
-        PRIVATE_LIBS kernel32 user32 gdi32 comctl32 ole32)
+        PRIVATE_LIBS kernel32 user32 gdi32 comctl32 ole32 comdlg32)
 endif()
 
 dravim_add_test(foundation_platform_tests WINDOWS_ONLY PLATFORM_MAIN

@@ -7,12 +7,35 @@ dravim_add_library(tramvell_dialog_forms
         ${CMAKE_CURRENT_LIST_DIR}/AlertScript.cpp
         ${CMAKE_CURRENT_LIST_DIR}/DialogStates.cpp
         ${CMAKE_CURRENT_LIST_DIR}/FileTypeList.cpp
-    PUBLIC_LIBS tramvell_geometry tramvell_paths tramvell_strings tramvell_core)
+        ${CMAKE_CURRENT_LIST_DIR}/ChooserRules.cpp
+    PUBLIC_LIBS tramvell_screens tramvell_geometry tramvell_paths tramvell_strings tramvell_core)
 
 dravim_add_test(gui_dialog_forms_tests PLATFORM_MAIN
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/tests/DialogTemplateTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/AlertScriptTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/DialogStatesTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/ChooserRulesTest.cpp
     LIBS tramvell_dialog_forms)
 target_compile_definitions(gui_dialog_forms_tests PRIVATE DRAVIM_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+
+if(DRAVIM_WINDOWS)
+    dravim_add_library(tramvell_dialogs
+        SOURCES
+            ${CMAKE_CURRENT_LIST_DIR}/win32/DialogTemplateLoad.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/ModalDialog.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/DocumentWindow.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/Choosers.cpp
+        PUBLIC_LIBS tramvell_dialog_forms tramvell_windows tramvell_menus tramvell_modules tramvell_platform)
+
+    # The framework's templates, for every program that shows the framework's dialogs.
+    add_library(tramvell_dialog_resources OBJECT ${CMAKE_CURRENT_LIST_DIR}/resources/FrameworkDialogs.rc)
+
+    dravim_add_test(gui_dialogs_tests PLATFORM_MAIN
+        SOURCES
+            ${CMAKE_CURRENT_LIST_DIR}/tests/DialogWindowsTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/ChoosersTest.cpp
+        LIBS tramvell_dialogs gui_window_test_support tramvell_dialog_resources dravim_test_program_resources
+             gui_test_program_resources ole32)
+    set_tests_properties(gui_dialogs_tests PROPERTIES RESOURCE_LOCK dravim_wine_desktop)
+endif()

@@ -3,6 +3,7 @@
 #include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/platform/TimeBase.h"
 
+#include <commdlg.h>
 #include <objbase.h>
 #include <shlobj.h>
 

@@ -33,6 +33,10 @@
 // (which would define `interface` for every includer); PlatformTables.cpp includes them for the binding.
 struct _ITEMIDLIST;
 struct IMalloc;
+// The records of the platform's file and folder choosers, named the same way: <commdlg.h> and <shlobj.h>
+// stay out of the headers.
+struct tagOFNA;
+struct _browseinfoA;
 
 // The unwinding calls exist on x86_64 only; the 32-bit stack walk follows frame pointers instead.
 #if defined(_WIN64)
@@ -279,7 +283,12 @@ struct IMalloc;
     ENTRY(UINT, DragQueryFileA, (HDROP, UINT, LPSTR, UINT))                                                 \
     ENTRY(void, DragFinish, (HDROP))                                                                        \
     ENTRY(HWND, WindowFromPoint, (POINT))                                                                   \
-    ENTRY(BOOL, IsChild, (HWND, HWND))
+    ENTRY(BOOL, IsChild, (HWND, HWND))                                                                      \
+    ENTRY(LONG, GetDialogBaseUnits, ())                                                                     \
+    ENTRY(BOOL, GetSaveFileNameA, (tagOFNA*))                                                               \
+    ENTRY(BOOL, GetOpenFileNameA, (tagOFNA*))                                                               \
+    ENTRY(DWORD, CommDlgExtendedError, ())                                                                  \
+    ENTRY(_ITEMIDLIST*, SHBrowseForFolderA, (_browseinfoA*))
 
 #define DRAVIM_DECLARE_TABLE_ENTRY(result, name, parameters) result(*name) parameters;
 

@@ -1,0 +1,135 @@
+// The choosers with the platform's chooser functions faked: what they ask the platform for, what they
+// return and what they remember, on confirm, cancel and failure.
+
+#include "framework/gui/dialogs/Choosers.h"
+
+#include "framework/foundation/core/Exceptions.h"
+#include "framework/foundation/files/FileSpec.h"
+#include "framework/foundation/files/FileTypeDescription.h"
+#include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/gui/dialogs/DialogStates.h"
+
+#include <commdlg.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+using namespace NSTramvell;
+
+namespace {
+
+const char* gChosenPath = nullptr;   // null: the item has no file-system path
+bool gChosen = true;
+DWORD gChooserError = 0;
+OPENFILENAMEA gSeen{};
+std::string gSeenName;
+std::string gSeenFilter;
+std::string gSeenExtension;
+
+struct CFolderCase
+{
+    const char* name;
+    bool chosen;
+    const char* path;
+    bool accepted;
+    const char* folder;
+};
+
+TEST(BrowseForFolder, ReturnsAndRemembersOnlyFileSystemFolders)
+{
+    ASSERT_GE(::CoInitialize(nullptr), 0);
+    CScopedTableEntry browse(GetWindowTable().SHBrowseForFolderA, [](_browseinfoA* record) -> _ITEMIDLIST* {
+        if (record->ulFlags != 0x51 || record->lpfn == nullptr || !gChosen)
+            return nullptr;
+        auto* list = static_cast<_ITEMIDLIST*>(::CoTaskMemAlloc(2));
+        std::memset(list, 0, 2);
+        return list;
+    });
+    CScopedTableEntry toPath(GetKernelTable().SHGetPathFromIDListA, [](const _ITEMIDLIST*, LPSTR path) -> BOOL {
+        if (gChosenPath == nullptr)
+            return FALSE;
+        std::strcpy(path, gChosenPath);
+        return TRUE;
+    });
+    const CFolderCase kCases[] = {
+        {"drive root", true, "C:\\", true, "C:\\"},
+        {"cancel", false, "C:\\windows", false, nullptr},
+        {"virtual item", true, nullptr, false, nullptr},
+        {"no drive or server", true, "Desktop", false, nullptr},
+    };
+    for (const CFolderCase& c : kCases) {
+        SCOPED_TRACE(c.name);
+        gChosen = c.chosen;
+        gChosenPath = c.path;
+        CFolderDialogState state("Conv");
+        state.SetFolder(CDirSpec("C:\\windows\\"));
+        std::unique_ptr<CDirSpec> folder;
+        EXPECT_EQ(BrowseForFolder("Choose", folder, state), c.accepted);
+        if (c.accepted) {
+            ASSERT_NE(folder, nullptr);
+            EXPECT_EQ(folder->GetPath(), c.folder);
+            EXPECT_EQ(state.GetFolder(), *folder);
+        } else {
+            EXPECT_EQ(folder, nullptr);
+            EXPECT_EQ(state.GetFolder(), CDirSpec("C:\\windows\\"));
+        }
+    }
+    ::CoUninitialize();
+}
+
+BOOL FakeSaveChooser(tagOFNA* record)
+{
+    gSeen = *record;
+    gSeenName = record->lpstrFile;
+    gSeenFilter.assign(record->lpstrFilter, 27);
+    gSeenExtension = record->lpstrDefExt;
+    if (!gChosen)
+        return FALSE;
+    std::strcpy(record->lpstrFile, "C:\\windows\\Bank.kpl");
+    record->nFileOffset = 11;
+    record->nFileExtension = 16;
+    return TRUE;
+}
+
+TEST(ChooseFile, AsksForTheTypeAndRemembersTheConfirmedFolder)
+{
+    CScopedTableEntry save(GetWindowTable().GetSaveFileNameA, &FakeSaveChooser);
+    CScopedTableEntry error(GetWindowTable().CommDlgExtendedError, []() -> DWORD { return gChooserError; });
+    const CFileTypeDescription kaplet("Kaplet file", ".kpl", "KPL ");
+    gChosen = true;
+    gChooserError = 0;
+    CSaveFileDialogState state("KPCo");
+    std::unique_ptr<CFileSpec> file;
+    ASSERT_TRUE(ChooseFile("Save", "Untitled.abc", kaplet, file, state));
+    EXPECT_EQ(gSeen.lStructSize, sizeof(OPENFILENAMEA));
+    EXPECT_EQ(gSeen.Flags, 0x880826u);
+    EXPECT_EQ(gSeen.nFilterIndex, 1u);
+    EXPECT_EQ(gSeen.nMaxFile, 260u);
+    EXPECT_NE(gSeen.lpfnHook, nullptr);
+    EXPECT_EQ(gSeen.lpstrInitialDir, nullptr);
+    EXPECT_EQ(gSeenName, "Untitled.kpl");
+    EXPECT_EQ(gSeenExtension, "kpl");
+    EXPECT_EQ(gSeenFilter, std::string("Kaplet file (*.kpl)\0*.kpl\0\0", 27));
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(file->GetName(), "Bank");
+    EXPECT_EQ(file->GetExtension(), ".kpl");
+    ASSERT_TRUE(state.GetFolder().has_value());
+    EXPECT_EQ(*state.GetFolder(), CDirSpec("C:\\windows\\"));
+    EXPECT_EQ(state.GetFileType(), kaplet);
+
+    // Cancel leaves the state as it was; a chooser the platform could not run is an error.
+    gChosen = false;
+    const CSaveFileDialogState before = state;
+    EXPECT_FALSE(ChooseFile("Save", "Untitled", kaplet, file, state));
+    EXPECT_EQ(file, nullptr);
+    EXPECT_EQ(state.GetFolder(), before.GetFolder());
+    EXPECT_STREQ(gSeen.lpstrInitialDir, "C:\\windows\\");
+    gChooserError = 0x0002;   // the platform could not initialise the chooser
+    EXPECT_THROW(ChooseFile("Save", "Untitled", kaplet, file, state), XBase);
+}
+
+} // namespace
