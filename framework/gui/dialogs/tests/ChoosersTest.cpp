@@ -7,7 +7,11 @@
 #include "framework/foundation/files/FileSpec.h"
 #include "framework/foundation/files/FileTypeDescription.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/foundation/files/tests/FilesTestSupport.h"
 #include "framework/gui/dialogs/DialogStates.h"
+#include "framework/gui/tests/support/Driver.h"
+#include "framework/gui/tests/support/TestApplication.h"
+#include "framework/gui/windows/tests/TestWindow.h"
 
 #include <commdlg.h>
 #include <objbase.h>
@@ -15,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <string>
 
@@ -130,6 +135,66 @@ TEST(ChooseFile, AsksForTheTypeAndRemembersTheConfirmedFolder)
     EXPECT_STREQ(gSeen.lpstrInitialDir, "C:\\windows\\");
     gChooserError = 0x0002;   // the platform could not initialise the chooser
     EXPECT_THROW(ChooseFile("Save", "Untitled", kaplet, file, state), XBase);
+}
+
+} // namespace
+
+namespace {
+
+// The platform's own save chooser under a test window: it opens with the initial name in the remembered
+// folder while the framework's windows are disabled; OK remembers folder, type and position, Cancel
+// changes nothing, and the windows are enabled again afterwards.
+TEST(ChooseFile, RealChooserConfirmsAndCancels)
+{
+    const NSGuiTest::CWatchdog watchdog(90);
+    NSGuiTest::CTestApplication application;
+    NSGuiTest::CTestWindow behind;
+    behind.ShowWithBounds(CRect(300, 300, 500, 450));
+    const NSFilesTest::CScratchFolder scratch;
+    const CFileTypeDescription kaplet("Kaplet file", ".kpl", "KPL ");
+    CSaveFileDialogState state("KPCo");
+    state.SetFolder(scratch.GetDirSpec());
+
+    static std::string sShownName;
+    static bool sBehindEnabled = true;
+    for (const bool confirm : {true, false}) {
+        SCOPED_TRACE(confirm);
+        sShownName.clear();
+        sBehindEnabled = true;
+        const HWND behindHandle = behind.GetWindowHandle();
+        NSGuiTest::CDriverThread driver([confirm, behindHandle] {
+            const HWND chooser = NSGuiTest::WaitForTopWindow("Save Kaplet", 20000);
+            if (chooser == nullptr)
+                return;
+            std::array<char, 260> name{};
+            NSGuiTest::WaitUntil([&] {
+                ::SendMessageA(chooser, CDM_GETSPEC, name.size(), reinterpret_cast<LPARAM>(name.data()));
+                return name[0] != '\0';
+            }, 5000);
+            sShownName = name.data();
+            sBehindEnabled = ::IsWindowEnabled(behindHandle) != FALSE;
+            NSGuiTest::SaveScreenshot(confirm ? "save-chooser" : "save-chooser-cancel");
+            ::PostMessageA(chooser, WM_COMMAND, confirm ? IDOK : IDCANCEL, 0);
+        });
+        std::unique_ptr<CFileSpec> file;
+        const CSaveFileDialogState before = state;
+        const bool chosen = ChooseFile("Save Kaplet", "Untitled.abc", kaplet, file, state);
+        EXPECT_EQ(sShownName, "Untitled.kpl");
+        EXPECT_FALSE(sBehindEnabled);
+        EXPECT_TRUE(::IsWindowEnabled(behind.GetWindowHandle()));
+        EXPECT_EQ(chosen, confirm);
+        if (confirm) {
+            ASSERT_NE(file, nullptr);
+            EXPECT_EQ(file->GetFullPath(), scratch.GetPath() + "Untitled.kpl");
+            EXPECT_EQ(state.GetFolder(), scratch.GetDirSpec());
+            EXPECT_EQ(state.GetFileType(), kaplet);
+            EXPECT_GT(state.GetPosition().right - state.GetPosition().left, 100);
+        } else {
+            EXPECT_EQ(file, nullptr);
+            EXPECT_EQ(state.GetPosition(), before.GetPosition());
+            EXPECT_EQ(state.GetFolder(), before.GetFolder());
+        }
+    }
 }
 
 } // namespace
