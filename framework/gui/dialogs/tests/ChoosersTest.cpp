@@ -9,6 +9,7 @@
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/foundation/files/tests/FilesTestSupport.h"
 #include "framework/gui/dialogs/DialogStates.h"
+#include "framework/gui/dialogs/FileTypeList.h"
 #include "framework/gui/tests/support/Driver.h"
 #include "framework/gui/tests/support/TestApplication.h"
 #include "framework/gui/windows/tests/TestWindow.h"
@@ -133,6 +134,17 @@ TEST(ChooseFile, AsksForTheTypeAndRemembersTheConfirmedFolder)
     EXPECT_EQ(file, nullptr);
     EXPECT_EQ(state.GetFolder(), before.GetFolder());
     EXPECT_STREQ(gSeen.lpstrInitialDir, "C:\\windows\\");
+    // A remembered type that is not offered starts the chooser on the first entry.
+    gChosen = false;
+    CSaveFileDialogState otherType("KPCo");
+    otherType.SetFileType(CFileTypeDescription("Other", ".oth", "OTH "));
+    NSTramvell::CFileTypeList types;
+    types.Append(kaplet);
+    std::unique_ptr<CFileTypeDescription> chosenType;
+    EXPECT_FALSE(RunSaveFileDialog("Save", "Untitled", types, file, chosenType, otherType));
+    EXPECT_EQ(gSeen.nFilterIndex, 1u);
+    EXPECT_EQ(gSeenName, "Untitled.oth");
+
     gChooserError = 0x0002;   // the platform could not initialise the chooser
     EXPECT_THROW(ChooseFile("Save", "Untitled", kaplet, file, state), XBase);
 }

@@ -262,7 +262,8 @@ const CFileTypeDescription& GetCurrentType(const std::optional<CFileTypeDescript
 
 DWORD GetFilterIndex(const std::optional<CFileTypeDescription>& remembered, const CFileTypeList& types)
 {
-    return remembered.has_value() ? static_cast<DWORD>(types.FindPosition(*remembered) + 1) : 1;
+    const std::int32_t position = remembered.has_value() ? types.FindPosition(*remembered) : -1;
+    return position >= 0 ? static_cast<DWORD>(position + 1) : 1;
 }
 
 } // namespace

@@ -148,8 +148,11 @@ void CModalDialog::RunModal(CModalDialog* dialog)
         IncrementBusyCount();
         busy = true;
         SetStayOnTop(false);
+        CApplication* application = CApplication::GetApplication();
+        if (application == nullptr)
+            throw XBase();
         while (!dialog->IsDone())
-            CApplication::GetApplication()->RunModalStep();
+            application->RunModalStep();
         CModalDialog* const done = dialog;
         dialog = nullptr;
         DisposeOfDialog(done);
