@@ -28,6 +28,8 @@ public:
     virtual void CloseNow() = 0;
     // Repaints the window's invalid areas at once.
     virtual void UpdateNow() = 0;
+    // Document windows carry the application's menu bar.
+    virtual bool IsDocumentWindow() const { return false; }
 
 protected:
     ~IRegisteredWindow() = default;   // windows are deleted as themselves, never through this interface

@@ -1,6 +1,7 @@
 #include "framework/gui/menus/MenuBar.h"
 
 #include "framework/foundation/core/Exceptions.h"
+#include "framework/gui/application/WindowRegistry.h"
 #include "framework/gui/input/KeyEvent.h"
 
 namespace NSTramvell {
@@ -28,6 +29,11 @@ void CMenuBar::AppendMenu(CMenu& menu)
     if (!NSMenuPlatform::InsertItem(mNativeBar, NSMenuPlatform::GetItemCount(mNativeBar), entry))
         throw XBase();
     mMenus.push_back(&menu);
+    // Only document windows carry the bar; one made later attaches it itself.
+    for (IRegisteredWindow* window : GetWindowList()) {
+        if (window->IsDocumentWindow())
+            NSMenuPlatform::AttachMenuBar(window->GetNativeHandle(), mNativeBar);
+    }
 }
 
 CMenu* CMenuBar::FindMenuByHandle(HMENU handle) const noexcept
@@ -93,6 +99,26 @@ bool CMenuBar::FindNativeItem(std::uint16_t nativeId, CMenu*& menu, std::uint16_
     menu = nullptr;
     index = 0;
     return false;
+}
+
+void CMenuBar::ResetItems()
+{
+    for (CMenu* menu : mMenus)
+        menu->ResetItems();
+}
+
+std::int32_t CMenuBar::FindHelpReference(std::uint16_t nativeId, HMENU itemMenu) const
+{
+    CMenu* menu = nullptr;
+    std::uint16_t index = 0;
+    if (nativeId != 0 && FindNativeItem(nativeId, menu, index)) {
+        const std::int32_t own = menu->GetItem(index).mHelpReference;
+        if (own != kNoHelpReference)
+            return own;
+    }
+    if (const CMenu* named = FindMenuByHandle(itemMenu))
+        return named->GetHelpReference();
+    return kNoHelpReference;
 }
 
 } // namespace NSTramvell

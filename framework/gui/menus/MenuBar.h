@@ -48,6 +48,11 @@ public:
     void NumberNativeItems();
     // The menu and index of the item that NumberNativeItems gave nativeId.
     bool FindNativeItem(std::uint16_t nativeId, CMenu*& menu, std::uint16_t& index) const;
+    // Disables and unchecks every item and drops the temporary ones, before the handlers enable theirs.
+    void ResetItems();
+    // The help reference of a chosen item: its own, else that of the menu whose native handle the help
+    // request names; -1 when neither has one.
+    std::int32_t FindHelpReference(std::uint16_t nativeId, HMENU itemMenu) const;
 
 private:
     std::uint16_t mUpdateCount = 1;

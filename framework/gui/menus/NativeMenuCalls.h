@@ -10,6 +10,8 @@
 
 struct HMENU__;
 typedef struct HMENU__* HMENU;
+struct HWND__;
+typedef struct HWND__* HWND;
 
 namespace NSTramvell {
 namespace NSMenuPlatform {
@@ -40,6 +42,8 @@ void CheckItem(HMENU menu, std::uint16_t position, bool checked);
 // The number a chosen item reports; 0 where none was set.
 void SetItemId(HMENU menu, std::uint16_t position, std::uint32_t id);
 std::uint32_t GetItemId(HMENU menu, std::uint16_t position);
+// Gives the window the bar as its menu and redraws its menu bar.
+void AttachMenuBar(HWND window, HMENU bar);
 
 } // namespace NSMenuPlatform
 } // namespace NSTramvell

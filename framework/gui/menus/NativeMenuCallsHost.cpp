@@ -123,5 +123,8 @@ std::uint32_t GetItemId(HMENU menu, std::uint16_t position)
     return IsPosition(menu, position) ? menu->entries[position].id : 0;
 }
 
+// The host has no windows to show a bar in.
+void AttachMenuBar(HWND, HMENU) {}
+
 } // namespace NSMenuPlatform
 } // namespace NSTramvell

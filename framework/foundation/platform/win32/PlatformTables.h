@@ -288,7 +288,10 @@ struct _browseinfoA;
     ENTRY(BOOL, GetSaveFileNameA, (tagOFNA*))                                                               \
     ENTRY(BOOL, GetOpenFileNameA, (tagOFNA*))                                                               \
     ENTRY(DWORD, CommDlgExtendedError, ())                                                                  \
-    ENTRY(_ITEMIDLIST*, SHBrowseForFolderA, (_browseinfoA*))
+    ENTRY(_ITEMIDLIST*, SHBrowseForFolderA, (_browseinfoA*))                                                \
+    ENTRY(BOOL, DrawMenuBar, (HWND))                                                                        \
+    ENTRY(HWND, SetFocus, (HWND))                                                                           \
+    ENTRY(HWND, GetFocus, ())
 
 #define DRAVIM_DECLARE_TABLE_ENTRY(result, name, parameters) result(*name) parameters;
 

@@ -1,5 +1,6 @@
 #include "framework/gui/input/KeyEvent.h"
 #include "framework/gui/menus/MenuBar.h"
+#include "framework/gui/menus/MenuCommand.h"
 
 #include <gtest/gtest.h>
 
@@ -118,4 +119,73 @@ TEST(CMenuBar, DestroyingTheBarLeavesTheMenusToTheirOwner)
     EXPECT_FALSE(NSMenuPlatform::IsMenu(barHandle));
     ASSERT_TRUE(NSMenuPlatform::IsMenu(file->GetNativeHandle()));
     EXPECT_EQ(NSMenuPlatform::ReadItem(file->GetNativeHandle(), 0).mText, "Open");
+}
+
+TEST_F(MenuBarWithMenus, ResettingDisablesEveryItemAndDropsTheTemporaryOnes)
+{
+    CMenuItem added(CMenuString("Window 1"), 0x800000C9);
+    added.mIsTemporary = 1;
+    mFile->AppendItem(added);
+    mBar.EndUpdate();
+    mBar.ResetItems();
+    EXPECT_EQ(mFile->GetItemCount(), 2);
+    EXPECT_EQ(mBar.FindKeyEquivalent('O', kControl), 0u);
+    mBar.EnableCommand(1, true);
+    EXPECT_EQ(mBar.FindKeyEquivalent('O', kControl), 1u);
+}
+
+TEST_F(MenuBarWithMenus, HelpReferenceOfTheItemElseOfItsMenu)
+{
+    auto help = ParseMenuScript("Help?1,2;Index?3,4=300;About=301", 4);
+    mBar.AppendMenu(*help);
+    mBar.NumberNativeItems();
+    // File 100-101, Edit 102-109 with Tools 108-109 inside, Help 110-111.
+    const std::uint16_t index = 110;
+    CMenu* menu = nullptr;
+    std::uint16_t position = 0;
+    ASSERT_TRUE(mBar.FindNativeItem(index, menu, position));
+    ASSERT_EQ(menu, help.get());
+    EXPECT_EQ(mBar.FindHelpReference(index, help->GetNativeHandle()), 700030004);
+    EXPECT_EQ(mBar.FindHelpReference(index + 1, help->GetNativeHandle()), 700010002);
+    EXPECT_EQ(mBar.FindHelpReference(0, help->GetNativeHandle()), 700010002);
+    EXPECT_EQ(mBar.FindHelpReference(index + 1, mFile->GetNativeHandle()), kNoHelpReference);
+    EXPECT_EQ(mBar.FindHelpReference(index + 1, nullptr), kNoHelpReference);
+}
+
+namespace {
+
+class CRecordingHandler : public IMenuInput
+{
+public:
+    CRecordingHandler(std::string name, std::vector<std::string>& log, bool handles)
+        : mName(std::move(name)), mLog(log), mHandles(handles)
+    {
+    }
+    void EnableMenuCommands(CMenuBar*) override { mLog.push_back("enable " + mName); }
+    bool DoMenuCommand(const CMenuCommand&) override
+    {
+        mLog.push_back("do " + mName);
+        return mHandles;
+    }
+
+private:
+    std::string mName;
+    std::vector<std::string>& mLog;
+    bool mHandles;
+};
+
+} // namespace
+
+TEST(CommandRouting, EnablesOutsideInAndStopsAtTheFirstHandler)
+{
+    std::vector<std::string> log;
+    CRecordingHandler view("view", log, false);
+    CRecordingHandler window("window", log, true);
+    CRecordingHandler application("application", log, true);
+    const std::vector<IMenuInput*> chain{&view, &window, &application};
+    UpdateMenusAlong(chain, nullptr);
+    EXPECT_TRUE(RouteMenuCommandAlong(chain, CMenuCommand(kMenuCommandOther, nullptr, 5, CModifierKeys(), 0)));
+    EXPECT_FALSE(RouteMenuCommandAlong({&view}, CMenuCommand(kMenuCommandOther, nullptr, 5, CModifierKeys(), 0)));
+    EXPECT_EQ(log, (std::vector<std::string>{"enable application", "enable window", "enable view", "do view",
+                                             "do window", "do view"}));
 }

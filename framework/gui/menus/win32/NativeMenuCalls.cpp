@@ -127,5 +127,13 @@ std::uint32_t GetItemId(HMENU menu, std::uint16_t position)
     return info.wID;
 }
 
+void AttachMenuBar(HWND window, HMENU bar)
+{
+    if (window == nullptr)
+        return;
+    GetWindowTable().SetMenu(window, bar);
+    GetWindowTable().DrawMenuBar(window);
+}
+
 } // namespace NSMenuPlatform
 } // namespace NSTramvell
