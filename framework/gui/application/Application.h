@@ -12,9 +12,12 @@
 #include "framework/foundation/strings/StringManager.h"
 #include "framework/gui/application/MemoryShortage.h"
 #include "framework/gui/application/OpenRequests.h"
+#include "framework/gui/input/InputInterfaces.h"
+#include "framework/gui/menus/MenuCommand.h"
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <exception>
 #include <memory>
 #include <new>
@@ -26,7 +29,10 @@ struct tagMSG;
 
 namespace NSTramvell {
 
+class CABCWindow;
+class CKeyEvent;
 class CMenuBar;
+class IKeyboardInput;
 
 inline constexpr std::int32_t kDocumentMode = 1;
 inline constexpr std::int32_t kFrameMode = 2;
@@ -71,7 +77,9 @@ class CApplication : public CABCCodeModule,
                      public ILowMemoryListener,
                      public IStringResourceReader,
                      public IOpenRequestHandler,
-                     public IMemoryShortageClient
+                     public IMemoryShortageClient,
+                     public IKeyboardInput,
+                     public IMenuInput
 {
 public:
     // Null before construction and after destruction.
@@ -147,6 +155,26 @@ public:
     std::uint32_t GetExtraEditCommand() const { return mExtraEditCommand; }
     std::int32_t GetDefaultHelpId() const { return mDefaultHelpId; }
     void SetDefaultHelpId(std::int32_t helpId) { mDefaultHelpId = helpId; }
+    // The command that closes a window with a close command; 0 for none.
+    std::uint32_t GetCloseCommand() const { return mCloseCommand; }
+    void SetCloseCommand(std::uint32_t command) { mCloseCommand = command; }
+
+    // The routing chains, built afresh from the active framework window: its focus view, the focus
+    // view's participants, the window, its built-in keys and menus, and last the application; without
+    // an active window only the application.
+    std::vector<IMenuInput*> GetMenuChain();
+    std::vector<IKeyboardInput*> GetKeyChain();
+    // Every member enables its commands, from the application back to the focus view.
+    void UpdateMenus(CMenuBar* menuBar);
+    // Resets the bar's items, then lets the chain enable its commands.
+    void UpdateMenuBar(CMenuBar& menuBar);
+    // Offers the command along the chain until one member carries it out.
+    bool RouteMenuCommand(const CMenuCommand& command);
+    // A view holding the mouse capture that takes keys gets the key alone; otherwise the chain.
+    bool RouteKey(const CKeyEvent& event);
+    // A command to route at the next idle step, after the menus are brought up to date.
+    void PostMenuCommand(const CMenuCommand& command);
+    void DispatchPostedCommand();
 
     // The user's folder of this program: the maker's folder with the module name below it.
     CDirSpec GetUserDataFolder() const;
@@ -186,11 +214,18 @@ public:
     virtual bool RestoreMemoryReserves();
     // The script of the common alert for the exception; empty when nothing is to be shown.
     virtual void GetAlertForException(const std::exception& exception, std::string& script);
+    // Shows the help of the id for the window; the framework shows none.
+    virtual void ShowHelp(std::int32_t helpId, CABCWindow* window);
+    bool HandleKey(const CKeyEvent&) override { return false; }
+    void EnableMenuCommands(CMenuBar*) override {}
+    bool DoMenuCommand(const CMenuCommand&) override { return false; }
 
 private:
     class CNestedStep;
 
     void DoIdleWork(const CIdleInfo& info);
+    // A key press that types a key equivalent of the bar's items carries out the item's command.
+    void HandleMenuShortcut(const tagMSG& message);
     // Reports what a client throws: it also runs from the pulse window's procedure, where nothing may
     // unwind into the platform.
     void RunIdleClients();
@@ -221,6 +256,8 @@ private:
     std::uint32_t mPasteCommand = 0;
     std::uint32_t mClearCommand = 0;
     std::uint32_t mExtraEditCommand = 0;
+    std::uint32_t mCloseCommand = 0;
+    std::deque<CMenuCommand> mPostedCommands;
     std::new_handler mPreviousNewHandler = nullptr;
 };
 

@@ -35,7 +35,8 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/win32/SingleInstance.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/ProgramEntry.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/FrameSettings.cpp
-        PUBLIC_LIBS tramvell_app_core tramvell_bitmaps tramvell_system tramvell_modules tramvell_files
+            ${CMAKE_CURRENT_LIST_DIR}/win32/Routing.cpp
+        PUBLIC_LIBS tramvell_menus tramvell_app_core tramvell_bitmaps tramvell_system tramvell_modules tramvell_files
                     tramvell_platform)
 endif()
 

@@ -25,6 +25,7 @@ enum EKeyCode : std::uint32_t
 {
     kKeyNone = 0,
     kKeyEscape = 1,
+    kKeyF4 = 5,
     kKeyTab = 33,
     kKeyReturn = 46,
     kKeyDelete = 86,

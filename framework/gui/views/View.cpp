@@ -3,6 +3,7 @@
 #include "framework/gui/application/WindowLayer.h"
 #include "framework/gui/views/GroupView.h"
 #include "framework/gui/windows/Window.h"
+#include "framework/gui/windows/WindowHelpers.h"
 
 namespace NSTramvell {
 namespace {
@@ -44,8 +45,11 @@ CView::~CView()
         gCaptureView = nullptr;
     if (gHeldView == this)
         gHeldView = nullptr;
-    if (mWindow != nullptr)
+    if (mWindow != nullptr) {
+        // Moves a request this view holds on, so that no window keeps a request for a deleted view.
+        mWindow->DropFocusIfHeldBy(this);
         mWindow->ForgetFocusView(this);
+    }
     if (mParent != nullptr) {
         if (mWindow != nullptr)
             mWindow->RemoveFocusTarget(this);
@@ -64,7 +68,9 @@ void CView::SetEnabled(bool enabled)
         effective = false;
     if (effective == mEnabled)
         return;
-    if (!effective && ContainsFocus())
+    if (!effective && mWindow != nullptr && mWindow->GetRequestedFocusView() == this)
+        mWindow->DropFocusIfHeldBy(this);
+    else if (!effective && ContainsFocus())
         mWindow->DropFocus();
     mEnabled = effective;
     EnabledChanged(effective);
@@ -138,6 +144,11 @@ void CView::SetFrame(const CRect& frame)
         return;
     const CRect oldFrame = mFrame;
     mFrame = frame;
+    if (mToolTipId != 0 && mWindow != nullptr) {
+        CRect visible = frame;
+        GetVisibleRect(this, visible);
+        mWindow->SetToolRect(mToolTipId, visible);
+    }
     FrameChanged(oldFrame, frame);
 }
 
@@ -333,10 +344,20 @@ CColor CView::GetBackgroundColor(const CView* view)
     return CColor();
 }
 
-void CView::SetToolTipText(const std::string&)
+void CView::SetToolTipText(const std::string& text)
 {
-    // The tool-tip control comes with the input layer; until then a view holds no entry to remove.
-    mToolTipId = 0;
+    if (mWindow == nullptr)
+        return;
+    HWND const control = GetNativeViewHandle(this);
+    if (mToolTipId != 0) {
+        if (control != nullptr)
+            mWindow->RemoveNativeControlToolTip(control, mToolTipId);
+        else
+            mWindow->RemoveViewToolTip(mToolTipId);
+        mToolTipId = 0;
+    }
+    if (!text.empty())
+        mToolTipId = control != nullptr ? mWindow->AddNativeControlToolTip(this, text) : mWindow->AddViewToolTip(this, text);
 }
 
 bool CView::GetVisibleRect(const CView* view, CRect& rect)
@@ -374,7 +395,7 @@ bool BeginTracking(CView* view)
 {
     if (GetTrackingView() != nullptr)
         return false;
-    view->GetWindow()->CaptureNativeMouse();
+    view->GetWindow()->BeginViewTracking(view);
     gTrackingView = view;
     return true;
 }
@@ -383,7 +404,7 @@ void EndTracking(CView* view)
 {
     gTrackingView = nullptr;
     if (view != nullptr && view->GetWindow() != nullptr)
-        view->GetWindow()->ReleaseNativeMouse();
+        view->GetWindow()->EndViewTracking(view);
 }
 
 void EndTrackingIfTracking(CView* view)

@@ -24,6 +24,7 @@ namespace NSTramvell {
 class CABCWindow;
 class CABCGroupView;
 class CABCCanvas;
+class CView;
 
 // The one-byte answer of a press handler.
 class CMouseDownResult
@@ -45,7 +46,28 @@ class IFocusTarget
 {
 public:
     virtual ~IFocusTarget() = default;
+    virtual void FocusGained() {}
+    virtual void FocusLost() {}
 };
+
+// An enclosing view that reacts when a view inside it gains or loses the focus.
+class IFocusParticipant
+{
+public:
+    virtual ~IFocusParticipant() = default;
+    virtual void FocusGained() {}
+    virtual void FocusLost() {}
+};
+
+namespace NSTramvellInternal {
+// A group whose platform focus sits in one of its children.
+class IWinSubViewHasWin32Focus
+{
+public:
+    virtual ~IWinSubViewHasWin32Focus() = default;
+    virtual CView* GetSubViewWithWin32Focus() = 0;
+};
+} // namespace NSTramvellInternal
 
 class INativeView
 {

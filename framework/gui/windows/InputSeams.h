@@ -1,7 +1,8 @@
 #pragma once
 
-// What the window procedure hands the input layer: keys, commands, menus, focus, help and the wheel.
-// Until that layer lands these answer as if nothing took the message.
+// What the window procedure hands the input layer: keys, commands, menus, focus, help and the wheel;
+// and what the input layer asks of the native-control glue, which answers as if no control were
+// registered until it lands.
 
 #include <cstdint>
 
@@ -11,6 +12,7 @@ typedef struct HWND__* HWND;
 namespace NSTramvell {
 
 class CABCWindow;
+class CView;
 
 void DispatchKeyMessage(HWND handle, std::uint32_t message, std::uintptr_t first, std::intptr_t second);
 void DispatchCommandMessage(HWND handle, std::uintptr_t first, std::intptr_t second);
@@ -20,6 +22,8 @@ void NotifyWindowFocus(CABCWindow& window, std::uint32_t message, std::uintptr_t
 bool DispatchWheelMessage(CABCWindow& window, std::uintptr_t first, std::intptr_t second);
 void HandleHelpMessage(CABCWindow* window, std::intptr_t second);
 // The registered control callback's answer, when the handle has one.
+// The view of a registered native control; null for any other window.
+CView* FindNativeControlView(HWND control);
 bool CallControlCallback(HWND control, std::uint32_t message, std::uintptr_t first, std::intptr_t second,
                          std::intptr_t& result);
 

@@ -8,7 +8,10 @@
 
 #include "framework/gui/application/WindowRegistry.h"
 #include "framework/gui/geometry/Rect.h"
+#include "framework/gui/input/InputInterfaces.h"
+#include "framework/gui/input/KeyEvent.h"
 #include "framework/gui/input/MouseEvent.h"
+#include "framework/gui/menus/MenuCommand.h"
 #include "framework/gui/regions/Color.h"
 #include "framework/gui/regions/Region.h"
 #include "framework/gui/views/View.h"
@@ -24,15 +27,20 @@ namespace NSTramvell {
 
 class CABCWindow;
 class CWindowRootGroupView;
+class IWinFocusHandler;
 
 namespace NSTramvellInternals {
 // The window's built-in keys and close command, consulted by the application's routing for the active
-// window; they come with the input layer.
-class CBuiltInMenusAndKeys
+// window after the window itself; each operation goes to the window's built-in handling.
+class CBuiltInMenusAndKeys : public IMenuInput, public IKeyboardInput
 {
 public:
     explicit CBuiltInMenusAndKeys(CABCWindow* window) : mWindow(window) {}
     CABCWindow* GetWindow() const { return mWindow; }
+
+    void EnableMenuCommands(CMenuBar* menuBar) override;
+    bool DoMenuCommand(const CMenuCommand& command) override;
+    bool HandleKey(const CKeyEvent& event) override;
 
 private:
     CABCWindow* mWindow;   // borrowed: the window owns this object
@@ -42,7 +50,7 @@ private:
 // The four frame insets of a window: each edge holds the inset on that side.
 using CFrameInsets = CRect;
 
-class CABCWindow : public IRegisteredWindow
+class CABCWindow : public IKeyboardInput, public IMenuInput, public IRegisteredWindow
 {
 public:
     static constexpr std::int32_t kKindFrame = 0;
@@ -58,6 +66,11 @@ public:
     CABCWindow(const CABCWindow&) = delete;
     CABCWindow& operator=(const CABCWindow&) = delete;
 
+    bool HandleKey(const CKeyEvent&) override { return false; }
+    void EnableMenuCommands(CMenuBar*) override {}
+    bool DoMenuCommand(const CMenuCommand&) override { return false; }
+
+    // Forgets the focus request, then updates the focus: the window's views lose the focus.
     virtual void UpdateFocusState();
     virtual void SetBounds(const CRect& bounds);
     virtual void ShowWithBounds(const CRect& bounds);
@@ -83,7 +96,12 @@ public:
     virtual std::int32_t GetFrameBorderHeight() const { return 0; }
     virtual bool HandleOtherMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second,
                                     std::intptr_t& result);
-    virtual bool IsDocumentWindow() const { return mKind == kKindDocument; }
+    bool IsDocumentWindow() const override { return mKind == kKindDocument; }
+    // Tab and Shift+Tab along the focus order, Ctrl+F4 closes a window with a system menu.
+    virtual bool HandleBuiltInKey(const CKeyEvent& event);
+    // The application's close command, for a window that has one.
+    virtual void EnableBuiltInCommands(CMenuBar* menuBar);
+    virtual bool HandleBuiltInCommand(const CMenuCommand& command);
 
     // The registry's view of the window.
     HWND GetNativeHandle() const override { return mHandle; }
@@ -100,12 +118,28 @@ public:
     bool IsActive() const { return mActive; }
     CView* GetFocusView() const { return mFocusView; }
     CView* GetRequestedFocusView() const { return mRequestedFocusView; }
-    // Focus moves with the input layer; until then the request is only stored.
-    void SetFocusView(CView* view) { mRequestedFocusView = view; }
+    // Requests the focus for a focus target, or for none; any other view is ignored. The view holds the
+    // focus while it is enabled and the window is active.
+    void SetFocusView(CView* view);
+    // Gives the focus to the requested view when it may hold it now, else to none; keeps the request.
+    void ApplyFocusRequest();
+    // The view goes away or is disabled: when it holds the request, the request moves on to the next
+    // eligible view after it, or to none, whether the window is active or not.
+    void DropFocusIfHeldBy(CView* view);
     // The focus leaves the window's views.
     void DropFocus() { mFocusView = nullptr; }
     // Forgets the focus and the request that name the view, which is going away.
     void ForgetFocusView(const CView* view);
+    // For the focus handlers, which follow the platform's notices: the fields alone, nothing updated.
+    void SetRequestedFocusViewOnly(CView* view) { mRequestedFocusView = view; }
+    void SetFocusViewOnly(CView* view) { mFocusView = view; }
+    IWinFocusHandler* GetFocusHandler() const { return mFocusHandler; }
+    void SetFocusHandler(IWinFocusHandler* handler) { mFocusHandler = handler; }
+    void FocusFirstTarget();
+    void FocusLastTarget();
+    void FocusNextTarget();
+    void FocusPreviousTarget();
+    void FocusNextAfterCurrent();
     bool GetTabNavigation() const { return mTabNavigation; }
     void SetTabNavigation(bool tabNavigation) { mTabNavigation = tabNavigation; }
     bool IsModal() const { return mModal; }
@@ -122,6 +156,8 @@ public:
     std::uint16_t GetModalDisableCount() const { return mModalDisableCount; }
     void SetModalDisableCount(std::uint16_t count) { mModalDisableCount = count; }
     NSTramvellInternals::CBuiltInMenusAndKeys* GetBuiltInObject() const { return mBuiltIn; }
+    IMenuInput* GetBuiltInMenuInput() const { return mBuiltIn; }
+    IKeyboardInput* GetBuiltInKeyboardInput() const { return mBuiltIn; }
 
     void SetBoundsField(const CRect& bounds) { mBounds = bounds; }
     const CRect& GetBoundsField() const { return mBounds; }
@@ -163,6 +199,24 @@ public:
     void RemoveFocusTarget(CView* view);
     const std::vector<CView*>& GetFocusOrder() const { return mFocusOrder; }
 
+    // The window's tool-tip control, made on the first tip of one of its views.
+    HWND GetToolTipControl() const { return mToolTipControl; }
+    void CreateToolTipControl();
+    // Each adds the view's tool and answers its identifier; XBase when the control refuses it.
+    std::uint32_t AddViewToolTip(CView* view, const std::string& text);
+    std::uint32_t AddNativeControlToolTip(CView* view, const std::string& text);
+    void SetToolRect(std::uint32_t id, const CRect& rect);
+    void RemoveViewToolTip(std::uint32_t id);
+    void RemoveNativeControlToolTip(HWND control, std::uint32_t id);
+    // Tips stay hidden while a view tracks the mouse; the view holds the platform's capture meanwhile.
+    void BeginViewTracking(CView* view);
+    void EndViewTracking(CView* view);
+    // Another window took the capture from the tracking view.
+    void HandleLostCapture(CView* view);
+
+    // Shows the help of the window's help id, or of the application's default.
+    void ShowHelp();
+
     // The mouse position in client coordinates.
     CPoint GetMousePosition() const;
     // The native capture for a view that tracks the mouse.
@@ -176,6 +230,7 @@ protected:
 
 private:
     void DestroyToolTipControl();
+    void SetToolTipsActive(bool active);
 
     CView* mRequestedFocusView = nullptr;   // borrowed: a view of this window
     CView* mFocusView = nullptr;            // borrowed
@@ -196,6 +251,7 @@ private:
     HWND mToolTipControl = nullptr;
     std::uint16_t mModalDisableCount = 0;
     bool mDisposing = false;
+    IWinFocusHandler* mFocusHandler;   // borrowed: a shared handler
 };
 
 // The frame insets of a border kind: the caption on top; kind 0 the fixed frame, kinds 1 to 3 the sizing
@@ -208,6 +264,9 @@ CABCWindow* GetActiveFrameworkWindow();
 bool IsModalWindowInFront();
 // Moves and sizes a native control without repainting it.
 void MoveNativeControl(HWND control, const CRect& rect);
+// Relays a mouse message of a framework window to the tool-tip controls of every shown window.
+void RelayMouseToToolTips(HWND handle, std::uint32_t message, std::uintptr_t first, std::intptr_t second);
+
 void IncrementBusyCount();
 void DecrementBusyCount();
 std::int16_t GetBusyCount();

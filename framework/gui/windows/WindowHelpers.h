@@ -5,6 +5,7 @@
 // kind, the layout step after a size change, unique identifiers, and the mouse state.
 
 #include "framework/gui/geometry/Point.h"
+#include "framework/gui/input/MouseWheel.h"
 
 #include <cstdint>
 
@@ -27,6 +28,8 @@ std::int32_t FindNonAuxiliaryWindowCallback(HWND window, HWND* out);
 void FitRootViewToClient(CABCWindow& window);
 // Never 0.
 std::uint32_t NextUniqueId();
+// A wheel message's turn with the modifiers held now.
+CMouseEventRecord MakeMouseWheelEvent(std::uintptr_t first, std::intptr_t second);
 // The application's registered query message ("QueryCancelAutoPlay") and its answer; false without an
 // application.
 bool IsApplicationQueryMessage(std::uint32_t message);

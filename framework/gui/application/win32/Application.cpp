@@ -279,6 +279,8 @@ void CApplication::DispatchOneMessage(const MSG& message)
         default:
             GetWindowTable().TranslateMessage(&message);
             GetWindowTable().DispatchMessageA(&message);
+            if (message.message == WM_KEYDOWN)
+                HandleMenuShortcut(message);
         }
     } catch (...) {
         ReportCurrentException();
@@ -328,6 +330,7 @@ void CApplication::DoIdleWork(const CIdleInfo&)
         if (!RestoreMemoryReserves())
             EnterLowMemoryState();
     }
+    DispatchPostedCommand();
     if (IsInFront())
         UpdateCursor();
     else

@@ -3,11 +3,17 @@
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/application/Application.h"
 #include "framework/gui/geometry/win32/NativeGeometry.h"
+#include "framework/gui/input/FocusOrder.h"
+#include "framework/gui/input/ToolTipRelay.h"
+#include "framework/gui/input/ToolTips.h"
+#include "framework/gui/menus/MenuBar.h"
 #include "framework/gui/views/RootView.h"
+#include "framework/gui/windows/FocusHandling.h"
 #include "framework/gui/windows/Staggering.h"
 #include "framework/gui/windows/WindowHelpers.h"
 
 #include <algorithm>
+#include <new>
 
 namespace NSTramvell {
 namespace {
@@ -31,12 +37,56 @@ CRect MakeSizedRect(const CPoint& size)
     return CRect(0, 0, size.GetX(), size.GetY());
 }
 
+bool IsEligibleForFocus(const CView* view)
+{
+    return CView::IsFocusTarget(view) && view->IsEnabled();
+}
+
+// The native window that holds the platform's focus for a view: its control, or the control of the
+// inner view a group names; null for a view focused only in the framework's sense.
+HWND GetFocusHandle(CView* view)
+{
+    if (HWND handle = GetNativeViewHandle(view))
+        return handle;
+    if (auto* group = dynamic_cast<NSTramvellInternal::IWinSubViewHasWin32Focus*>(view))
+        return GetNativeViewHandle(group->GetSubViewWithWin32Focus());
+    return nullptr;
+}
+
+// The window that holds the capture for a tracking view: its control, else its window.
+HWND GetTrackingHandle(const CABCWindow& window, const CView* view)
+{
+    if (HWND control = GetNativeViewHandle(view))
+        return control;
+    return window.GetWindowHandle();
+}
+
 } // namespace
+
+namespace NSTramvellInternals {
+
+void CBuiltInMenusAndKeys::EnableMenuCommands(CMenuBar* menuBar)
+{
+    mWindow->EnableBuiltInCommands(menuBar);
+}
+
+bool CBuiltInMenusAndKeys::DoMenuCommand(const CMenuCommand& command)
+{
+    return mWindow->HandleBuiltInCommand(command);
+}
+
+bool CBuiltInMenusAndKeys::HandleKey(const CKeyEvent& event)
+{
+    return mWindow->HandleBuiltInKey(event);
+}
+
+} // namespace NSTramvellInternals
 
 CABCWindow::CABCWindow(std::int32_t kind, std::int32_t left, std::int32_t top, std::int32_t right,
                        std::int32_t bottom)
     : mBounds(left, top, right, bottom)
     , mKind(kind)
+    , mFocusHandler(&GetNormalFocusHandler())
 {
     UpdateFlaggedWindows();
     mBackgroundColor = CColor::FromNative(GetWindowTable().GetSysColor(COLOR_BTNFACE));
@@ -78,6 +128,125 @@ void CABCWindow::DestroyToolTipControl()
 void CABCWindow::UpdateFocusState()
 {
     mRequestedFocusView = nullptr;
+    ApplyFocusRequest();
+}
+
+void CABCWindow::SetFocusView(CView* view)
+{
+    if (view != nullptr && !CView::IsFocusTarget(view))
+        return;
+    mRequestedFocusView = view;
+    ApplyFocusRequest();
+}
+
+void CABCWindow::ApplyFocusRequest()
+{
+    CView* const focus =
+        mRequestedFocusView != nullptr && mRequestedFocusView->IsEnabled() && mActive ? mRequestedFocusView : nullptr;
+    CView* const old = mFocusView;
+    if (focus == old)
+        return;
+    const CFocusHandlerGuard guard(*this, GetExplicitFocusChangeHandler());
+    mFocusView = focus;
+    CWindowTable& table = GetWindowTable();
+    if (old != nullptr) {
+        // Only an active window takes the platform's focus back: on a window being deactivated that
+        // would activate it again.
+        if (GetFocusHandle(old) != nullptr) {
+            if (mActive && mHandle != nullptr)
+                table.SetFocus(mHandle);
+        } else {
+            NotifyFocusLost(old);
+        }
+    }
+    if (focus != nullptr) {
+        if (HWND control = GetFocusHandle(focus)) {
+            table.SetFocus(control);
+        } else {
+            if (mHandle != nullptr && table.GetFocus() != mHandle)
+                table.SetFocus(mHandle);
+            NotifyFocusGained(focus);
+        }
+    }
+}
+
+void CABCWindow::DropFocusIfHeldBy(CView* view)
+{
+    if (view == nullptr || view != mRequestedFocusView)
+        return;
+    mRequestedFocusView = FindFocusSuccessor(mFocusOrder, view, &IsEligibleForFocus);
+    if (mDisposing) {
+        if (mFocusView == view)
+            mFocusView = nullptr;
+        return;
+    }
+    ApplyFocusRequest();
+}
+
+void CABCWindow::FocusFirstTarget()
+{
+    SetFocusView(FindFirstEligible(mFocusOrder, &IsEligibleForFocus));
+}
+
+void CABCWindow::FocusLastTarget()
+{
+    SetFocusView(FindLastEligible(mFocusOrder, &IsEligibleForFocus));
+}
+
+void CABCWindow::FocusNextTarget()
+{
+    SetFocusView(FindTabTarget(mFocusOrder, static_cast<const CView*>(mFocusView), &IsEligibleForFocus));
+}
+
+void CABCWindow::FocusPreviousTarget()
+{
+    if (mFocusView == nullptr)
+        return;
+    SetFocusView(FindBackTabTarget(mFocusOrder, static_cast<const CView*>(mFocusView), &IsEligibleForFocus));
+}
+
+void CABCWindow::FocusNextAfterCurrent()
+{
+    if (mFocusView != nullptr)
+        SetFocusView(FindFocusSuccessor(mFocusOrder, static_cast<const CView*>(mFocusView), &IsEligibleForFocus));
+}
+
+bool CABCWindow::HandleBuiltInKey(const CKeyEvent& event)
+{
+    if (event.GetKind() != kKeyDown)
+        return false;
+    const CModifierKeys& modifiers = event.GetModifiers();
+    if (event.GetKeyCode() == kKeyF4 && modifiers.IsControlDown()) {
+        if (mHandle == nullptr || (GetWindowTable().GetWindowLongA(mHandle, GWL_STYLE) & WS_SYSMENU) == 0)
+            return false;
+        CloseIfAllowed();
+        return true;
+    }
+    if (event.GetKeyCode() == kKeyTab && (modifiers.IsControlDown() || mTabNavigation)) {
+        if (modifiers.IsShiftDown())
+            FocusPreviousTarget();
+        else
+            FocusNextTarget();
+        return true;
+    }
+    return false;
+}
+
+void CABCWindow::EnableBuiltInCommands(CMenuBar* menuBar)
+{
+    const CApplication* application = CApplication::GetApplication();
+    if (menuBar != nullptr && HasCloseCommand() && application != nullptr && application->GetCloseCommand() != 0)
+        menuBar->EnableCommand(application->GetCloseCommand(), true);
+}
+
+bool CABCWindow::HandleBuiltInCommand(const CMenuCommand& command)
+{
+    const CApplication* application = CApplication::GetApplication();
+    if (!HasCloseCommand() || application == nullptr || application->GetCloseCommand() == 0 ||
+        command.GetCommandId() != application->GetCloseCommand())
+        return false;
+    CloseIfAllowed();
+    return true;
 }
 
 void CABCWindow::SetBounds(const CRect& bounds)
@@ -145,7 +314,7 @@ std::int32_t CABCWindow::HandleContextClick(const CMouseEvent& event)
 {
     if (CView* tracking = GetTrackingView()) {
         NSViewInternal::ClearTrackingView();
-        ReleaseNativeMouse();
+        EndViewTracking(tracking);
         tracking->HandleMouseUp(CView::kMouseUpCutOff);
         return 0;
     }
@@ -340,8 +509,12 @@ void CABCWindow::InvalidateRegion(const CRegion& region)
 
 void CABCWindow::HandleActivated()
 {
+    if (mActive)
+        return;
     mActive = true;
     Activated();
+    SetToolTipsActive(true);
+    ApplyFocusRequest();
 }
 
 void CABCWindow::HandleDeactivated()
@@ -349,7 +522,95 @@ void CABCWindow::HandleDeactivated()
     if (!mActive)
         return;
     mActive = false;
+    ApplyFocusRequest();
+    SetToolTipsActive(false);
+    CView* const capture = GetMouseCaptureView();
+    if (capture != nullptr && capture->GetWindow() == this) {
+        ReleaseMouseCapture();
+        capture->ExtraHookB();
+    }
     Deactivated();
+}
+
+void CABCWindow::SetToolTipsActive(bool active)
+{
+    if (mToolTipControl != nullptr)
+        ::NSTramvell::SetToolTipsActive(mToolTipControl, active);
+}
+
+void CABCWindow::CreateToolTipControl()
+{
+    mToolTipControl = ::NSTramvell::CreateToolTipControl(mHandle);
+    if (mToolTipControl == nullptr)
+        throw std::bad_alloc();
+}
+
+std::uint32_t CABCWindow::AddViewToolTip(CView* view, const std::string& text)
+{
+    if (mToolTipControl == nullptr)
+        CreateToolTipControl();
+    const std::uint32_t id = NextUniqueId();
+    CRect visible = *view->GetFrame();
+    CView::GetVisibleRect(view, visible);
+    AddRectangleTool(mToolTipControl, mHandle, id, visible, text);
+    return id;
+}
+
+std::uint32_t CABCWindow::AddNativeControlToolTip(CView* view, const std::string& text)
+{
+    if (mToolTipControl == nullptr)
+        CreateToolTipControl();
+    AddHandleTool(mToolTipControl, mHandle, GetNativeViewHandle(view), text);
+    return AddViewToolTip(view, text);
+}
+
+void CABCWindow::SetToolRect(std::uint32_t id, const CRect& rect)
+{
+    if (mToolTipControl != nullptr)
+        ::NSTramvell::SetToolRect(mToolTipControl, mHandle, id, rect);
+}
+
+void CABCWindow::RemoveViewToolTip(std::uint32_t id)
+{
+    if (mToolTipControl != nullptr)
+        RemoveRectangleTool(mToolTipControl, mHandle, id);
+}
+
+void CABCWindow::RemoveNativeControlToolTip(HWND control, std::uint32_t id)
+{
+    if (mToolTipControl == nullptr)
+        return;
+    RemoveHandleTool(mToolTipControl, mHandle, control);
+    RemoveViewToolTip(id);
+}
+
+void CABCWindow::BeginViewTracking(CView* view)
+{
+    SetToolTipsActive(false);
+    GetWindowTable().SetCapture(GetTrackingHandle(*this, view));
+}
+
+void CABCWindow::EndViewTracking(CView* view)
+{
+    if (GetWindowTable().GetCapture() != GetTrackingHandle(*this, view))
+        return;
+    GetWindowTable().ReleaseCapture();
+    SetToolTipsActive(true);
+}
+
+void CABCWindow::HandleLostCapture(CView* view)
+{
+    if (mActive)
+        SetToolTipsActive(true);
+    NSViewInternal::ClearTrackingView();
+    view->HandleMouseUp(CView::kMouseUpCutOff);
+}
+
+void CABCWindow::ShowHelp()
+{
+    CApplication* application = CApplication::GetApplication();
+    if (application != nullptr)
+        application->ShowHelp(mHelpId != -1 ? mHelpId : application->GetDefaultHelpId(), this);
 }
 
 void CABCWindow::AddSizeBox()
@@ -436,6 +697,17 @@ bool IsModalWindowInFront()
 void MoveNativeControl(HWND control, const CRect& rect)
 {
     GetWindowTable().MoveWindow(control, rect.GetLeft(), rect.GetTop(), rect.GetWidth(), rect.GetHeight(), FALSE);
+}
+
+void RelayMouseToToolTips(HWND handle, std::uint32_t message, std::uintptr_t first, std::intptr_t second)
+{
+    if (GetToolTipRelay(message).mMessage == 0)
+        return;
+    for (IRegisteredWindow* registered : GetWindowList()) {
+        auto* window = dynamic_cast<CABCWindow*>(registered);
+        if (window != nullptr && window->GetToolTipControl() != nullptr && window->IsNativeStateSet())
+            RelayMouseToToolTipControl(window->GetToolTipControl(), handle, message, first, second);
+    }
 }
 
 void IncrementBusyCount()

@@ -332,7 +332,7 @@ std::intptr_t OnCaptureChanged(const CMessage& m)
     CView* tracking = GetTrackingView();
     if (tracking != nullptr && tracking->GetWindow() != nullptr &&
         tracking->GetWindow()->GetWindowHandle() != reinterpret_cast<HWND>(m.second))
-        EndTrackingIfTracking(tracking);
+        tracking->GetWindow()->HandleLostCapture(tracking);
     return 0;
 }
 
@@ -519,6 +519,7 @@ std::intptr_t WindowProcedure(std::int32_t kind, HWND handle, std::uint32_t mess
         return GetApplicationQueryAnswer() ? 1 : 0;
     CMessage m{kind, handle, message, first, second, nullptr};
     try {
+        RelayMouseToToolTips(handle, message, first, second);
         m.window = FindFrameworkWindow(handle);
         const bool disposing = m.window != nullptr && m.window->IsDisposing();
         return NSWindowProcedure::Dispatch(m, disposing);
