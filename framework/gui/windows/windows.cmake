@@ -24,6 +24,7 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/win32/WindowCursor.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/FocusHandling.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/InputDispatch.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/ToolTipWindow.cpp
         PUBLIC_LIBS tramvell_menus tramvell_drawing tramvell_view_base tramvell_window_layout tramvell_regions tramvell_input tramvell_pointer tramvell_app_core
                     tramvell_application tramvell_platform)
 

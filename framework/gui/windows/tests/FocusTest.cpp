@@ -4,6 +4,7 @@
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/input/InputInterfaces.h"
 #include "framework/gui/tests/support/Driver.h"
+#include "framework/gui/tests/support/TestApplication.h"
 #include "framework/gui/views/RootView.h"
 #include "framework/gui/windows/FocusHandling.h"
 #include "framework/gui/windows/tests/ClassWindow.h"
@@ -66,6 +67,18 @@ public:
     }
 
     std::string mName;
+};
+
+// Takes every key while it holds the mouse capture.
+class CKeyView : public CTestView, public IKeyboardInput
+{
+public:
+    explicit CKeyView(CABCGroupView* parent) : CTestView(parent, CRect(150, 10, 170, 30), "keys") {}
+    bool HandleKey(const CKeyEvent& event) override
+    {
+        gLog.push_back("key " + std::to_string(event.GetKeyCode()));
+        return true;
+    }
 };
 
 // The platform's focus calls of a test are only recorded: a hidden test window must not be activated.
@@ -263,6 +276,31 @@ TEST(FocusSmoke, TheWheelGoesAlongTheActiveWindowsChainOnly)
     view.mTakesWheel = true;
     EXPECT_EQ(::SendMessageA(window.GetWindowHandle(), WM_MOUSEWHEEL, MAKEWPARAM(0, 120), MAKELPARAM(70, 70)), 0);
     EXPECT_EQ(gLog, std::vector<std::string>{"wheel view"});
+}
+
+TEST(FocusSmoke, KeysReachTheBuiltInKeysUnlessAViewHoldsTheCapture)
+{
+    const NSGuiTest::CWatchdog watchdog;
+    NSGuiTest::CTestApplication application;
+    NSGuiTest::CClassWindow window;
+    CFocusView first(window.GetRootView(), "first", 0);
+    CFocusView second(window.GetRootView(), "second", 30);
+    CKeyView keys(window.GetRootView());
+    window.ShowWithBounds(CRect(60, 60, 360, 260));
+    ASSERT_TRUE(NSGuiTest::WaitUntil([&] { return IsActiveWindow(&window); }, 5000));
+    window.SetFocusView(&first);
+
+    const HWND handle = window.GetWindowHandle();
+    const LPARAM tabScan = static_cast<LPARAM>(::MapVirtualKeyA(VK_TAB, 0) << 16 | 1);
+    ::SendMessageA(handle, WM_KEYDOWN, VK_TAB, tabScan);
+    EXPECT_EQ(window.GetFocusView(), &second);
+
+    ASSERT_TRUE(CaptureMouse(&keys));
+    gLog.clear();
+    ::SendMessageA(handle, WM_KEYDOWN, VK_TAB, tabScan);
+    ReleaseMouseCapture();
+    EXPECT_EQ(window.GetFocusView(), &second);
+    EXPECT_EQ(gLog, std::vector<std::string>{"key " + std::to_string(kKeyTab)});
 }
 
 TEST(SimulateButtonClick, PressesAnEnabledViewAsASimulatedClick)

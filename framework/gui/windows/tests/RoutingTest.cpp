@@ -6,6 +6,7 @@
 #include "framework/gui/tests/support/Driver.h"
 #include "framework/gui/tests/support/TestApplication.h"
 #include "framework/gui/views/RootView.h"
+#include "framework/gui/windows/ToolTipWindow.h"
 #include "framework/gui/windows/tests/ClassWindow.h"
 #include "framework/gui/windows/tests/TestWindow.h"
 
@@ -342,4 +343,18 @@ TEST(WindowToolTips, TrackingHidesTheTipsAndOnlyShownWindowsGetRelayedMessages)
     RelayMouseToToolTips(shown.GetWindowHandle(), WM_LBUTTONDOWN, 0, 0);
     RelayMouseToToolTips(shown.GetWindowHandle(), WM_RBUTTONDBLCLK, 0, 0);
     EXPECT_EQ(gRelayedTo, (std::vector<HWND>{shown.GetToolTipControl(), shown.GetToolTipControl()}));
+}
+
+TEST(ToolTipWindow, IsAPaleFloaterClassPopUpWithAOnePixelFrame)
+{
+    const NSGuiTest::CClassWindow registersTheClasses;
+    const CToolTipWindow tip;
+    char className[64] = {};
+    ::GetClassNameA(tip.GetWindowHandle(), className, sizeof className);
+    EXPECT_STREQ(className, "Tramvell Floater Window");
+    EXPECT_EQ(static_cast<DWORD>(::GetWindowLongA(tip.GetWindowHandle(), GWL_STYLE)) & (WS_POPUP | WS_BORDER),
+              static_cast<DWORD>(WS_POPUP | WS_BORDER));
+    EXPECT_EQ(tip.GetKind(), CABCWindow::kKindToolTip);
+    EXPECT_EQ(tip.GetFrameInsets(), CFrameInsets(1, 1, 1, 1));
+    EXPECT_EQ(tip.GetBackgroundColor(), CColor(0xFF, 0xFF, 0xD0));
 }
