@@ -95,23 +95,38 @@ struct CEditBar
     CMenuBar bar;
 };
 
-// The keyboard as the test says it is held.
+// The keyboard as the test says it is held, and a layout where every key may type "C".
 bool gControlHeld = false;
 bool gAltHeld = false;
+bool gEveryKeyTypesC = false;
+decltype(CWindowTable::MapVirtualKeyA) gRealMapVirtualKey = nullptr;
 
-class CFakeKeyState
+// The layout's table entry, its real function kept for the keys the fake leaves alone.
+decltype(CWindowTable::MapVirtualKeyA)& RememberLayout()
+{
+    gRealMapVirtualKey = GetWindowTable().MapVirtualKeyA;
+    return GetWindowTable().MapVirtualKeyA;
+}
+
+class CFakeKeyboard
 {
 public:
-    CFakeKeyState()
-        : mEntry(GetWindowTable().GetKeyState, [](int key) -> SHORT {
+    CFakeKeyboard()
+        : mState(GetWindowTable().GetKeyState, [](int key) -> SHORT {
             const bool held = (key == VK_CONTROL && gControlHeld) || (key == VK_MENU && gAltHeld);
             return static_cast<SHORT>(held ? 0x8000 : 0);
+        })
+        , mLayout(RememberLayout(), [](UINT key, UINT mapping) -> UINT {
+            if (gEveryKeyTypesC && mapping == MAPVK_VK_TO_CHAR)
+                return 'C';
+            return gRealMapVirtualKey(key, mapping);
         })
     {
     }
 
 private:
-    CScopedTableEntry<decltype(CWindowTable::GetKeyState)> mEntry;
+    CScopedTableEntry<decltype(CWindowTable::GetKeyState)> mState;
+    CScopedTableEntry<decltype(CWindowTable::MapVirtualKeyA)> mLayout;
 };
 
 MSG KeyDown(HWND window, WPARAM key)
@@ -170,7 +185,7 @@ TEST(Routing, APostedCommandWithoutAnActiveWindowReachesOnlyTheApplication)
 TEST(Routing, ControlLetterRunsItsMenuCommandOnlyWhenNothingHoldsTheMouse)
 {
     const NSGuiTest::CWatchdog watchdog;
-    const CFakeKeyState keys;
+    const CFakeKeyboard keys;
     CRoutingApplication application;
     CEditBar edit;
     application.mBar = &edit.bar;
@@ -184,16 +199,19 @@ TEST(Routing, ControlLetterRunsItsMenuCommandOnlyWhenNothingHoldsTheMouse)
         bool alt;
         WPARAM key;
         bool held;
+        bool everyKeyTypesC;
         bool runs;
     };
     const CCase cases[] = {
-        {true, false, 'C', false, true},       {true, true, 'C', false, false},
-        {false, false, 'C', false, false},     {true, false, 'C', true, false},
-        {true, false, VK_CONTROL, false, false}, {true, false, 'Q', false, false},
+        {true, false, 'C', false, false, true},         {true, true, 'C', false, false, false},
+        {false, false, 'C', false, false, false},       {true, false, 'C', true, false, false},
+        {true, false, 'Q', false, false, false},        {true, false, 'Q', false, true, true},
+        {true, false, VK_CONTROL, false, true, false},
     };
     for (const CCase& c : cases) {
         gControlHeld = c.control;
         gAltHeld = c.alt;
+        gEveryKeyTypesC = c.everyKeyTypesC;
         SetHeldView(c.held ? window.GetRootView() : nullptr);
         gRoute.clear();
         application.DispatchOneMessage(KeyDown(handle, c.key));
@@ -203,6 +221,7 @@ TEST(Routing, ControlLetterRunsItsMenuCommandOnlyWhenNothingHoldsTheMouse)
     }
     gControlHeld = false;
     gAltHeld = false;
+    gEveryKeyTypesC = false;
 }
 
 TEST(Routing, HelpTakesTheItemsIdElseTheMenusElseTheDefault)
