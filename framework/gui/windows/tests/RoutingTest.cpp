@@ -295,7 +295,7 @@ std::vector<WPARAM> gActivations;
 std::vector<HWND> gRelayedTo;
 decltype(CWindowTable::SendMessageA) gRealSend = nullptr;
 
-LRESULT WINAPI RecordToolTipMessages(HWND window, UINT message, WPARAM first, LPARAM second)
+LRESULT RecordToolTipMessages(HWND window, UINT message, WPARAM first, LPARAM second)
 {
     if (message == TTM_ACTIVATE)
         gActivations.push_back(first);
