@@ -193,6 +193,9 @@ public:
     bool HasStringResource(const CResourceKey& key) override;
     std::unique_ptr<CMedia> ReadStringResource(const CResourceKey& key) override;
 
+    // The application's message-only window: it owns what the application puts on the clipboard.
+    HWND GetMessageWindowHandle() const;
+
     // The idle pulses posted and not yet taken (for tests of the pulse).
     std::int32_t GetPendingIdlePulses() const;
     void SetPendingIdlePulses(std::int32_t count);

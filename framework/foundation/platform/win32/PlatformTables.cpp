@@ -168,6 +168,20 @@ HMONITOR MonitorFromRect(LPCRECT rect, DWORD flags)
     return services.monitorFromRect != nullptr ? services.monitorFromRect(rect, flags) : nullptr;
 }
 
+// The help engine is no part of the system on every machine: loaded on first use and kept; without it
+// every request answers no window, as a failed request does.
+HWND HtmlHelpA(HWND caller, LPCSTR file, UINT command, DWORD_PTR data)
+{
+    using THtmlHelp = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+    static const THtmlHelp systemFunction = []() -> THtmlHelp {
+        const HMODULE engine = ::LoadLibraryA("hhctrl.ocx");
+        if (engine == nullptr)
+            return nullptr;
+        return reinterpret_cast<THtmlHelp>(reinterpret_cast<void (*)()>(::GetProcAddress(engine, "HtmlHelpA")));
+    }();
+    return systemFunction != nullptr ? systemFunction(caller, file, command, data) : nullptr;
+}
+
 } // namespace NSOwnEntries
 
 TSystemTickCount64 LookUpSystemTickCount64()

@@ -37,6 +37,9 @@ struct IMalloc;
 // stay out of the headers.
 struct tagOFNA;
 struct _browseinfoA;
+// The shell's folders and the object factory, named the same way by the shell name-space entries.
+struct IShellFolder;
+struct IUnknown;
 
 // The unwinding calls exist on x86_64 only; the 32-bit stack walk follows frame pointers instead.
 #if defined(_WIN64)
@@ -145,7 +148,16 @@ struct _browseinfoA;
           (HKEY, LPCSTR, DWORD, LPSTR, DWORD, REGSAM, LPSECURITY_ATTRIBUTES, PHKEY, LPDWORD))               \
     ENTRY(LSTATUS, RegSetValueExA, (HKEY, LPCSTR, DWORD, DWORD, const BYTE*, DWORD))                        \
     ENTRY(DWORD, GetPriorityClass, (HANDLE))                                                                \
-    ENTRY(BOOL, SetPriorityClass, (HANDLE, DWORD))
+    ENTRY(BOOL, SetPriorityClass, (HANDLE, DWORD))                                                          \
+    ENTRY(HGLOBAL, GlobalAlloc, (UINT, SIZE_T))                                                             \
+    ENTRY(LPVOID, GlobalLock, (HGLOBAL))                                                                    \
+    ENTRY(BOOL, GlobalUnlock, (HGLOBAL))                                                                    \
+    ENTRY(HGLOBAL, GlobalFree, (HGLOBAL))                                                                   \
+    ENTRY(SIZE_T, GlobalSize, (HGLOBAL))                                                                    \
+    ENTRY(HRESULT, SHGetDesktopFolder, (IShellFolder**))                                                    \
+    ENTRY(HRESULT, CoCreateInstance, (REFCLSID, IUnknown*, DWORD, REFIID, LPVOID*))                       \
+    ENTRY(int, MultiByteToWideChar, (UINT, DWORD, LPCCH, int, LPWSTR, int))                                 \
+    ENTRY(int, WideCharToMultiByte, (UINT, DWORD, LPCWCH, int, LPSTR, int, LPCCH, LPBOOL))
 
 // The window-manager table: window classes, windows and messages, the screen's drawing context and the
 // common controls.
@@ -291,7 +303,16 @@ struct _browseinfoA;
     ENTRY(_ITEMIDLIST*, SHBrowseForFolderA, (_browseinfoA*))                                                \
     ENTRY(BOOL, DrawMenuBar, (HWND))                                                                        \
     ENTRY(HWND, SetFocus, (HWND))                                                                           \
-    ENTRY(HWND, GetFocus, ())
+    ENTRY(HWND, GetFocus, ())                                                                               \
+    ENTRY(BOOL, OpenClipboard, (HWND))                                                                      \
+    ENTRY(BOOL, CloseClipboard, ())                                                                         \
+    ENTRY(BOOL, EmptyClipboard, ())                                                                         \
+    ENTRY(BOOL, IsClipboardFormatAvailable, (UINT))                                                         \
+    ENTRY(HANDLE, GetClipboardData, (UINT))                                                                 \
+    ENTRY(HANDLE, SetClipboardData, (UINT, HANDLE))                                                         \
+    ENTRY(UINT, RegisterClipboardFormatA, (LPCSTR))                                                         \
+    ENTRY(HWND, GetClipboardOwner, ())                                                                      \
+    OWN_ENTRY(HWND, HtmlHelpA, (HWND, LPCSTR, UINT, DWORD_PTR))
 
 #define DRAVIM_DECLARE_TABLE_ENTRY(result, name, parameters) result(*name) parameters;
 

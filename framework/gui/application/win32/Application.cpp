@@ -561,6 +561,11 @@ bool CApplication::RestoreMemoryReserves()
     return GetMemoryReserveList().RestoreAll();
 }
 
+HWND CApplication::GetMessageWindowHandle() const
+{
+    return mIdlePulse != nullptr ? mIdlePulse->GetTargetWindow() : nullptr;
+}
+
 void CApplication::HandleShortage()
 {
     if (gApplication == nullptr)
