@@ -5,9 +5,31 @@
 #include "framework/gui/application/Purgeable.h"
 
 namespace NSTramvell {
+namespace {
+
+bool gHandlingShortage = false;
+
+// Marks the handler running, so that an allocation that fails inside it (in a Purge, in the client)
+// fails at once instead of entering the handler again.
+class CShortageScope
+{
+public:
+    CShortageScope()
+    {
+        if (gHandlingShortage)
+            throw XOutOfMemory();
+        gHandlingShortage = true;
+    }
+    ~CShortageScope() { gHandlingShortage = false; }
+    CShortageScope(const CShortageScope&) = delete;
+    CShortageScope& operator=(const CShortageScope&) = delete;
+};
+
+} // namespace
 
 void HandleMemoryShortage(IMemoryShortageClient& client)
 {
+    const CShortageScope scope;
     bool freed = PurgeLevel(kPurgeFreely);
     if (HasUnpurged(kPurgeWithConsent) && client.MayPurgeCaches() && PurgeLevel(kPurgeWithConsent))
         freed = true;

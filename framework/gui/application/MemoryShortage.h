@@ -19,7 +19,8 @@ protected:
 
 // Returns when the failed allocation may be tried again: something purgeable was freed, or a reserve was
 // given up (the client then enters the low-memory state). Throws XOutOfMemory when nothing could be freed,
-// so an allocation never retries for ever.
+// so an allocation never retries for ever. A shortage met while the handler runs throws XOutOfMemory at
+// once.
 void HandleMemoryShortage(IMemoryShortageClient& client);
 
 } // namespace NSTramvell

@@ -38,7 +38,8 @@ public:
 
 // Borrowed entries, in registration order.
 std::vector<IPurgeable*>& GetPurgeableRegistry();
-// Asks every entry of the level to purge; true when any freed something.
+// Asks every entry of the level to purge; true when any freed something. An entry whose Purge throws
+// counts as having freed nothing.
 bool PurgeLevel(std::int32_t level);
 // Whether an entry of the level still holds something.
 bool HasUnpurged(std::int32_t level);

@@ -15,6 +15,7 @@ dravim_add_library(tramvell_app_core
         ${CMAKE_CURRENT_LIST_DIR}/Alerts.cpp
         ${CMAKE_CURRENT_LIST_DIR}/StandIns.cpp
         ${CMAKE_CURRENT_LIST_DIR}/PriorityLevels.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/RecentFiles.cpp
     PUBLIC_LIBS tramvell_system tramvell_paths tramvell_strings tramvell_runtime tramvell_core)
 
 dravim_add_test(gui_app_core_tests PLATFORM_MAIN
@@ -25,6 +26,7 @@ dravim_add_test(gui_app_core_tests PLATFORM_MAIN
         ${CMAKE_CURRENT_LIST_DIR}/tests/ExceptionAlertsTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/MemoryShortageTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/PriorityLevelsTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/RecentFilesTest.cpp
     LIBS tramvell_app_core gui_test_fakes)
 
 if(DRAVIM_WINDOWS)
@@ -36,6 +38,7 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/win32/ProgramEntry.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/FrameSettings.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/Routing.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/RecentFiles.cpp
         PUBLIC_LIBS tramvell_menus tramvell_app_core tramvell_bitmaps tramvell_system tramvell_modules tramvell_files
                     tramvell_platform)
 endif()
@@ -49,6 +52,7 @@ dravim_add_test(gui_application_tests WINDOWS_ONLY PLATFORM_MAIN
         ${CMAKE_CURRENT_LIST_DIR}/tests/SingleInstanceTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/ProgramEntryTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/FrameSettingsTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/RecentFilesWin32Test.cpp
     LIBS gui_test_support dravim_test_program_resources gui_test_program_resources)
 
 if(TARGET gui_application_tests)

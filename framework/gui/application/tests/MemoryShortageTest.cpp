@@ -1,5 +1,6 @@
 #include "framework/gui/application/MemoryShortage.h"
 
+#include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/core/OutOfMemory.h"
 #include "framework/foundation/platform/MemoryReserve.h"
 #include "framework/gui/application/Purgeable.h"
@@ -8,6 +9,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 using namespace NSTramvell;
 
@@ -124,4 +126,96 @@ TEST(HandleMemoryShortage, GivesUpEachReserveOnceThenFails)
     EXPECT_THROW(HandleMemoryShortage(client), XOutOfMemory);
     EXPECT_TRUE(GetMemoryReserveList().RestoreAll());
     EXPECT_TRUE(GetMemoryReserveList().AreAllInPlace());
+}
+
+namespace {
+
+// A level-34 entry whose purge runs the test's code instead of freeing anything.
+class CMisbehavingPurgeable : public MPurgeable
+{
+public:
+    explicit CMisbehavingPurgeable(void (*purge)()) : mPurge(purge) {}
+    bool Purge() override
+    {
+        ++mPurgeCount;
+        mPurge();
+        return true;
+    }
+    bool IsPurged() override { return false; }
+    std::int32_t GetPurgeLevel() override { return kPurgeFreely; }
+
+    int mPurgeCount = 0;
+
+private:
+    void (*mPurge)();
+};
+
+CFakeShortageClient* gNestedClient = nullptr;
+
+} // namespace
+
+TEST(HandleMemoryShortage, AFailingPurgeFreesNothingAndTheOthersAreStillAsked)
+{
+    const struct
+    {
+        const char* name;
+        void (*purge)();
+    } kCases[] = {
+        {"purge throws", [] { throw XBase(); }},
+        // An allocation inside the handler fails at once instead of entering it again.
+        {"shortage inside the handler", [] { HandleMemoryShortage(*gNestedClient); }},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.name);
+        CFakeShortageClient client(false);
+        gNestedClient = &client;
+        {
+            CMisbehavingPurgeable failing(c.purge);
+            EXPECT_THROW(HandleMemoryShortage(client), XOutOfMemory);
+            EXPECT_EQ(failing.mPurgeCount, 1);
+        }
+        CMisbehavingPurgeable failing(c.purge);
+        CFakePurgeable freely(kPurgeFreely, true);
+        EXPECT_NO_THROW(HandleMemoryShortage(client));
+        EXPECT_EQ(failing.mPurgeCount, 1);
+        EXPECT_EQ(freely.mPurgeCount, 1);
+        // The handler is usable again afterwards.
+        EXPECT_THROW(HandleMemoryShortage(client), XOutOfMemory);
+    }
+    gNestedClient = nullptr;
+}
+
+TEST(PurgeLevel, CallsEveryEntryOfTheLevelInOrder)
+{
+    static std::vector<int>* order = nullptr;
+    class COrderedPurgeable : public MPurgeable
+    {
+    public:
+        COrderedPurgeable(int id, std::int32_t level, bool frees) : mId(id), mLevel(level), mFrees(frees) {}
+        bool Purge() override
+        {
+            order->push_back(mId);
+            return mFrees;
+        }
+        bool IsPurged() override { return !mFrees; }
+        std::int32_t GetPurgeLevel() override { return mLevel; }
+
+    private:
+        int mId;
+        std::int32_t mLevel;
+        bool mFrees;
+    };
+    std::vector<int> calls;
+    order = &calls;
+    COrderedPurgeable first(1, kPurgeFreely, false);
+    COrderedPurgeable other(2, kPurgeWithConsent, true);
+    COrderedPurgeable second(3, kPurgeFreely, true);
+    COrderedPurgeable third(4, kPurgeFreely, false);
+    EXPECT_TRUE(PurgeLevel(kPurgeFreely));
+    EXPECT_EQ(calls, (std::vector<int>{1, 3, 4}));
+    EXPECT_TRUE(HasUnpurged(kPurgeWithConsent));
+    calls.clear();
+    EXPECT_FALSE(PurgeLevel(99));
+    EXPECT_TRUE(calls.empty());
+    order = nullptr;
 }

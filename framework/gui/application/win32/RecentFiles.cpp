@@ -1,0 +1,17 @@
+#include "framework/gui/application/RecentFiles.h"
+
+#include "framework/foundation/files/FileOperations.h"
+
+namespace NSTramvell {
+
+bool RecentFileExists(std::uint16_t index)
+{
+    return FileExists(GetRecentFile(index));
+}
+
+bool RemoveMissingRecentFiles()
+{
+    return RemoveRecentFilesWhere([](const CFileSpec& file) { return !FileExists(file); });
+}
+
+} // namespace NSTramvell
