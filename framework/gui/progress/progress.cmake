@@ -19,6 +19,7 @@ if(DRAVIM_WINDOWS)
         SOURCES
             ${CMAKE_CURRENT_LIST_DIR}/tests/LengthyOperationTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/NoFrameWindowTest.cpp
-        LIBS tramvell_progress gui_window_test_support dravim_test_program_resources gui_test_program_resources)
+            ${CMAKE_CURRENT_LIST_DIR}/tests/ProgressTemplateTest.cpp
+        LIBS tramvell_progress tramvell_framework_resources gui_window_test_support dravim_test_program_resources gui_test_program_resources)
     set_tests_properties(gui_progress_tests PROPERTIES RESOURCE_LOCK dravim_wine_desktop)
 endif()
