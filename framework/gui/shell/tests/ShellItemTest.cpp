@@ -101,7 +101,7 @@ TEST_F(ShellItemTest, TheDefaultItemIsTheDesktopAndTheParentOfTopLevelItems)
     EXPECT_THROW(topLevel.GetDirSpec(), XShell);
 }
 
-TEST_F(ShellItemTest, AFolderIsTheSameItemByPathAndBySpecification)
+TEST_F(ShellItemTest, AFolderIsTheSameItemFromItsPathAndFromItsDirSpec)
 {
     const CShellItem byPath{mFolder.GetPath()};
     const CShellItem bySpec(mFolder.GetDirSpec());
