@@ -28,14 +28,11 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/win32/Choosers.cpp
         PUBLIC_LIBS tramvell_dialog_forms tramvell_windows tramvell_menus tramvell_modules tramvell_platform)
 
-    # The framework's templates, for every program that shows the framework's dialogs.
-    add_library(tramvell_dialog_resources OBJECT ${CMAKE_CURRENT_LIST_DIR}/resources/FrameworkDialogs.rc)
-
     dravim_add_test(gui_dialogs_tests PLATFORM_MAIN
         SOURCES
             ${CMAKE_CURRENT_LIST_DIR}/tests/DialogWindowsTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/ChoosersTest.cpp
-        LIBS tramvell_dialogs gui_window_test_support tramvell_dialog_resources dravim_test_program_resources
+        LIBS tramvell_dialogs gui_window_test_support tramvell_framework_resources dravim_test_program_resources
              gui_test_program_resources ole32)
     set_tests_properties(gui_dialogs_tests PROPERTIES RESOURCE_LOCK dravim_wine_desktop)
 endif()
