@@ -1,8 +1,7 @@
 #pragma once
 
 // What the window procedure hands the input layer: keys, commands, menus, focus, help and the wheel;
-// and what the input layer asks of the native-control glue, which answers as if no control were
-// registered until it lands.
+// and what the window layer asks of the native-control glue (framework/views/controls).
 
 #include <cstdint>
 
@@ -21,9 +20,9 @@ void NotifyWindowFocus(CABCWindow& window, std::uint32_t message, std::uintptr_t
 // True when the window handled the wheel.
 bool DispatchWheelMessage(CABCWindow& window, std::uintptr_t first, std::intptr_t second);
 void HandleHelpMessage(CABCWindow* window, std::intptr_t second);
-// The registered control callback's answer, when the handle has one.
 // The view of a registered native control; null for any other window.
 CView* FindNativeControlView(HWND control);
+// The registered control callback's answer, when the handle has one.
 bool CallControlCallback(HWND control, std::uint32_t message, std::uintptr_t first, std::intptr_t second,
                          std::intptr_t& result);
 

@@ -16,7 +16,6 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/win32/Window.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/WindowHelpers.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/MouseEntryPoints.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/WindowStandIns.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/WindowCanvas.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/DrawSpecs.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/WindowProcedure.cpp

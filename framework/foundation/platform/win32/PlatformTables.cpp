@@ -182,6 +182,26 @@ HWND HtmlHelpA(HWND caller, LPCSTR file, UINT command, DWORD_PTR data)
     return systemFunction != nullptr ? systemFunction(caller, file, command, data) : nullptr;
 }
 
+// The pointer-sized window words: on x86_64 the system's own calls; on i686, where a pointer is 32 bits
+// wide and <windows.h> only renames them, the 32-bit calls.
+LONG_PTR GetWindowLongPtrA(HWND window, int index)
+{
+#if defined(_WIN64)
+    return ::GetWindowLongPtrA(window, index);
+#else
+    return ::GetWindowLongA(window, index);
+#endif
+}
+
+LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value)
+{
+#if defined(_WIN64)
+    return ::SetWindowLongPtrA(window, index, value);
+#else
+    return ::SetWindowLongA(window, index, value);
+#endif
+}
+
 } // namespace NSOwnEntries
 
 TSystemTickCount64 LookUpSystemTickCount64()

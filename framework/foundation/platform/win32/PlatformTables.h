@@ -214,6 +214,11 @@ struct IUnknown;
     ENTRY(BOOL, UpdateWindow, (HWND))                                                                       \
     ENTRY(int, GetUpdateRgn, (HWND, HRGN, BOOL))                                                            \
     ENTRY(LONG, GetWindowLongA, (HWND, int))                                                                \
+    OWN_ENTRY(LONG_PTR, GetWindowLongPtrA, (HWND, int))                                                     \
+    OWN_ENTRY(LONG_PTR, SetWindowLongPtrA, (HWND, int, LONG_PTR))                                           \
+    ENTRY(LRESULT, CallWindowProcA, (WNDPROC, HWND, UINT, WPARAM, LPARAM))                                  \
+    ENTRY(BOOL, IsWindowEnabled, (HWND))                                                                    \
+    ENTRY(BOOL, RedrawWindow, (HWND, const RECT*, HRGN, UINT))                                              \
     ENTRY(HWND, GetParent, (HWND))                                                                          \
     ENTRY(HWND, GetCapture, ())                                                                             \
     ENTRY(HWND, SetCapture, (HWND))                                                                         \

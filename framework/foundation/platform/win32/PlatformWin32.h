@@ -159,6 +159,9 @@
 #undef SetClassLong
 #undef GetWindowLongPtr
 #undef SetWindowLongPtr
+// On i686 these two are macros over the 32-bit calls; the tables bind each architecture's own.
+#undef GetWindowLongPtrA
+#undef SetWindowLongPtrA
 #undef DrawState
 #undef GrayString
 #undef TabbedTextOut

@@ -1,0 +1,76 @@
+// What the control views compute without the platform: frames from dialog items, dialog units, and the
+// control registry's order.
+
+#include "framework/views/controls/NativeControlGlue.h"
+#include "framework/views/controls/PushButtonView.h"
+
+#include <gtest/gtest.h>
+
+using NSTramvell::CPushButtonView;
+using NSTramvell::CRect;
+
+TEST(ControlFrames, ADialogItemPlacesTheNativeControlOnItsOwnRectangle)
+{
+    const CRect buttonItem(10, 20, 90, 40);
+    const CRect buttonFrame = CPushButtonView::FrameFromItemRect(buttonItem);
+    EXPECT_EQ(buttonFrame, CRect(10, 18, 90, 42));
+    EXPECT_EQ(CPushButtonView::GetControlRect(buttonFrame), CRect(12, 20, 88, 40));
+}
+
+TEST(DialogUnitsToPixels, ScalesByTheBaseUnitsAndTruncatesTowardZero)
+{
+    const std::uint32_t kUnits = (16u << 16) | 6u;   // 6 across, 16 down
+    const struct { std::int32_t x, y, width, height; CRect pixels; } kCases[] = {
+        {4, 8, 40, 16, CRect(6, 16, 66, 48)},
+        {-3, -5, 3, 5, CRect(-4, -10, 0, 0)},
+        {1, 1, 1, 1, CRect(1, 2, 2, 4)},
+        {0, 0, 0, 0, CRect(0, 0, 0, 0)}};
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(testing::Message() << c.x << ", " << c.y << ", " << c.width << ", " << c.height);
+        EXPECT_EQ(NSWinControlUtils::DialogUnitsToPixels(kUnits, c.x, c.y, c.width, c.height), c.pixels);
+    }
+}
+
+namespace {
+
+class CHandleOnly : public NSWinControlUtils::IWinControlCallback
+{
+public:
+    explicit CHandleOnly(HWND handle) : mHandle(handle) {}
+    NSTramvell::CView* GetView() const override { return nullptr; }
+    HWND GetNativeHandle() const override { return mHandle; }
+    NSTramvell::CView* GetFocusView() const override { return nullptr; }
+    std::intptr_t HandleNativeMessage(std::uint32_t, std::uintptr_t, std::intptr_t) override { return 0; }
+    std::intptr_t HandleParentNotification(std::uint32_t, std::uintptr_t, std::intptr_t) override { return 0; }
+
+private:
+    HWND mHandle;
+};
+
+} // namespace
+
+TEST(NativeControlRegistry, RemovingACallbackRegisteredTwiceRemovesItsFirstEntry)
+{
+    using namespace NSWinControlUtils;
+    HWND shared = reinterpret_cast<HWND>(0x1230);
+    CHandleOnly first(shared);
+    CHandleOnly second(shared);
+    const std::size_t before = GetRegisteredCallbackCount();
+    RegisterNativeControlCallback(&first);
+    RegisterNativeControlCallback(&second);
+    RegisterNativeControlCallback(&first);
+    EXPECT_EQ(FindRegisteredCallback(shared), &first);
+
+    UnregisterNativeControlCallback(&first);   // the front entry goes; the later one stays behind `second`
+    EXPECT_EQ(GetRegisteredCallbackCount(), before + 2);
+    EXPECT_EQ(FindRegisteredCallback(shared), &second);
+    UnregisterNativeControlCallback(&second);
+    EXPECT_EQ(FindRegisteredCallback(shared), &first);
+
+    UnregisterNativeControlCallback(nullptr);
+    UnregisterNativeControlCallback(&second);   // absent: nothing happens
+    EXPECT_EQ(GetRegisteredCallbackCount(), before + 1);
+    UnregisterNativeControlCallback(&first);
+    EXPECT_EQ(FindRegisteredCallback(shared), nullptr);
+    EXPECT_EQ(GetRegisteredCallbackCount(), before);
+}
