@@ -1,11 +1,12 @@
-# The native-control glue and the control views built on it.
-# tramvell_control_values (platform-free) is their geometry and the control registry;
+# The native-control glue and the control views built on it: push button, progress bar, static text.
+# tramvell_control_values (platform-free) is their geometry, the control registry and the progress values;
 # tramvell_native_controls (Windows only) the controls themselves. The window procedure hands the
 # controls' notifications to the registry, so the window base links the controls back.
 dravim_add_library(tramvell_control_values
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/NativeControlGlue.cpp
         ${CMAKE_CURRENT_LIST_DIR}/PushButtonView.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/ProgressBarView.cpp
     PUBLIC_LIBS tramvell_geometry)
 
 dravim_add_test(views_control_values_tests PLATFORM_MAIN
@@ -17,6 +18,7 @@ if(DRAVIM_WINDOWS)
         SOURCES
             ${CMAKE_CURRENT_LIST_DIR}/win32/NativeControlGlue.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/PushButtonView.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/ProgressBarView.cpp
         PUBLIC_LIBS tramvell_control_values tramvell_windows tramvell_view_base tramvell_drawing tramvell_application
                     tramvell_modules tramvell_platform)
     target_link_libraries(tramvell_windows PUBLIC tramvell_native_controls)
@@ -27,6 +29,7 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/tests/ControlTestSupport.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/NativeControlGlueTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/PushButtonViewTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/ProgressBarViewTest.cpp
             ${CMAKE_SOURCE_DIR}/framework/gui/windows/tests/ClassWindow.cpp
         LIBS tramvell_native_controls gui_window_test_support dravim_test_program_resources
              gui_test_program_resources foundation_modules_manifest_tests_resources gdi32)

@@ -1,13 +1,29 @@
-// What the control views compute without the platform: frames from dialog items, dialog units, and the
-// control registry's order.
+// What the control views compute without the platform: frames from dialog items, progress from counts,
+// dialog units, and the control registry's order.
 
 #include "framework/views/controls/NativeControlGlue.h"
+#include "framework/views/controls/ProgressBarView.h"
 #include "framework/views/controls/PushButtonView.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
+using NSTramvell::CProgressBarView;
 using NSTramvell::CPushButtonView;
 using NSTramvell::CRect;
+
+TEST(CProgressBarView, ValueFromCountsIsTruncatedThousandthsWithinTheBar)
+{
+    const struct { std::int32_t done; std::int32_t total; std::uint16_t value; } kCases[] = {
+        {1, 3, 333}, {2, 3, 666}, {0, 5, 0}, {5, 5, 1000},
+        {7, 0, 6666}, {3, -4, 6666}, {-1, 10, 6666},
+        {300, 200, 1000}, {INT_MAX, 1, 1000}, {-5, 10, 0}, {INT_MIN, 1, 0}};
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(testing::Message() << c.done << " of " << c.total);
+        EXPECT_EQ(CProgressBarView::ValueFromCounts(c.done, c.total), c.value);
+    }
+}
 
 TEST(ControlFrames, ADialogItemPlacesTheNativeControlOnItsOwnRectangle)
 {
@@ -15,6 +31,10 @@ TEST(ControlFrames, ADialogItemPlacesTheNativeControlOnItsOwnRectangle)
     const CRect buttonFrame = CPushButtonView::FrameFromItemRect(buttonItem);
     EXPECT_EQ(buttonFrame, CRect(10, 18, 90, 42));
     EXPECT_EQ(CPushButtonView::GetControlRect(buttonFrame), CRect(12, 20, 88, 40));
+
+    const CRect barFrame = CProgressBarView::FrameFromItemRect(CRect(10, 100, 210, 112));
+    EXPECT_EQ(barFrame, CRect(10, 99, 210, 114));
+    EXPECT_EQ(CProgressBarView::GetControlRect(barFrame), CRect(10, 101, 210, 112));
 }
 
 TEST(DialogUnitsToPixels, ScalesByTheBaseUnitsAndTruncatesTowardZero)
