@@ -19,6 +19,7 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/win32/NativeControlGlue.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/PushButtonView.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/ProgressBarView.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/StaticTextView.cpp
         PUBLIC_LIBS tramvell_control_values tramvell_windows tramvell_view_base tramvell_drawing tramvell_application
                     tramvell_modules tramvell_platform)
     target_link_libraries(tramvell_windows PUBLIC tramvell_native_controls)
@@ -30,6 +31,7 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/tests/NativeControlGlueTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/PushButtonViewTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/ProgressBarViewTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/StaticTextViewTest.cpp
             ${CMAKE_SOURCE_DIR}/framework/gui/windows/tests/ClassWindow.cpp
         LIBS tramvell_native_controls gui_window_test_support dravim_test_program_resources
              gui_test_program_resources foundation_modules_manifest_tests_resources gdi32)
