@@ -1,0 +1,53 @@
+#include "framework/views/pages/UntitledGroupBoxView.h"
+
+#include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/gui/drawing/Canvas.h"
+#include "framework/gui/drawing/CanvasDrawingState.h"
+#include "framework/gui/drawing/NativeFont.h"
+#include "framework/gui/geometry/win32/NativeGeometry.h"
+#include "framework/gui/windows/DrawSpecs.h"
+
+namespace NSTramvell {
+
+CUntitledGroupBoxView::CUntitledGroupBoxView(CABCGroupView* parent, std::int32_t edgeStyle)
+    : CStandardGroupView(parent, CRect())
+    , mEdgeStyle(edgeStyle)
+{
+}
+
+CUntitledGroupBoxView::CUntitledGroupBoxView(CABCGroupView* parent, const CRect& frame, std::int32_t edgeStyle)
+    : CStandardGroupView(parent, frame)
+    , mEdgeStyle(edgeStyle)
+{
+    const CReadOnlyViewDrawSpec measuring(*this);
+    const std::int32_t fontHeight = measuring.GetCanvas()->GetFontHeight(GetControlFontSpec());
+    CRect lowered = frame;
+    lowered.SetTop(frame.GetTop() + fontHeight / 2);
+    SetFrameRect(lowered);
+}
+
+void CUntitledGroupBoxView::FrameChanged(const CRect& oldFrame, const CRect& newFrame)
+{
+    InvalidateOldAndNew(oldFrame, newFrame);
+}
+
+CRect CUntitledGroupBoxView::GetContentRect() const
+{
+    CRect content = *GetFrame();
+    content.Inset(2);
+    return content;
+}
+
+void CUntitledGroupBoxView::DrawBackground(CABCViewDrawSpec& drawSpec)
+{
+    CStandardGroupView::DrawBackground(drawSpec);
+    auto* viewSpec = dynamic_cast<CViewDrawSpec*>(&drawSpec);
+    CABCCanvas* const canvas = viewSpec != nullptr ? viewSpec->GetCanvas() : nullptr;
+    if (canvas == nullptr || canvas->GetContext() == nullptr)
+        return;
+    RECT edge = ToNative(*GetFrame());
+    GetWindowTable().DrawEdge(canvas->GetContext()->GetHandle(), &edge,
+                              mEdgeStyle == kEtchedStyle ? EDGE_ETCHED : BDR_SUNKENOUTER, BF_RECT);
+}
+
+} // namespace NSTramvell
