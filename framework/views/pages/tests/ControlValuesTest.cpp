@@ -1,5 +1,7 @@
 #include "framework/views/pages/ControlValues.h"
 
+#include "framework/views/pages/ControlFrames.h"
+
 #include <gtest/gtest.h>
 
 using namespace NSTramvell;
@@ -65,4 +67,10 @@ TEST(ControlValues, ClampsFramesAndSnapZones)
     }
     EXPECT_EQ(SnapToZone(450, 450, 0), 450);
     EXPECT_EQ(SnapToZone(460, 450, 0), 460);
+}
+
+TEST(PopupButtonFrameFromRect, RisesOnePixelAndTakesTheFixedHeight)
+{
+    EXPECT_EQ(PopupButtonFrameFromRect(CRect(10, 40, 110, 52)), CRect(10, 39, 110, 60));
+    EXPECT_EQ(PopupButtonFrameFromRect(CRect(0, 0, 50, 30)), CRect(0, -1, 50, 20));
 }
