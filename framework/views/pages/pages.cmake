@@ -21,7 +21,32 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/ControlView.cpp
             ${CMAKE_CURRENT_LIST_DIR}/TransparentStaticTextView.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/UntitledGroupBoxView.cpp
-        PUBLIC_LIBS tramvell_page_values tramvell_view_base tramvell_windows tramvell_drawing tramvell_input)
+            ${CMAKE_CURRENT_LIST_DIR}/ViewBitmaps.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/SequenceFrames.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/BitmapView.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/BitmapFaderView.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/BitmapKnobView.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/BitmapSequenceView.cpp
+        PUBLIC_LIBS tramvell_page_values tramvell_view_base tramvell_windows tramvell_drawing tramvell_input
+                    tramvell_bitmaps tramvell_images)
+
+    # The tests' pictures, made at build time by the script beside them, as BMPF resources 100 to 104.
+    set(DRAVIM_VIEW_PICTURES ${CMAKE_CURRENT_BINARY_DIR}/view-pictures)
+    set(DRAVIM_VIEW_PICTURE_NAMES blue-20x10 red-60x50 track-100x10 handle-10x10 frames-3x10x10)
+    set(DRAVIM_VIEW_PICTURE_FILES)
+    set(DRAVIM_VIEW_PICTURES_SCRIPT "")
+    set(pictureId 100)
+    foreach(name ${DRAVIM_VIEW_PICTURE_NAMES})
+        list(APPEND DRAVIM_VIEW_PICTURE_FILES ${DRAVIM_VIEW_PICTURES}/${name}.bmp)
+        string(APPEND DRAVIM_VIEW_PICTURES_SCRIPT "${pictureId} BMPF \"${DRAVIM_VIEW_PICTURES}/${name}.bmp\"\n")
+        math(EXPR pictureId "${pictureId} + 1")
+    endforeach()
+    add_custom_command(OUTPUT ${DRAVIM_VIEW_PICTURE_FILES}
+        COMMAND python3 ${CMAKE_CURRENT_LIST_DIR}/tests/make_view_pictures.py ${DRAVIM_VIEW_PICTURES}
+        DEPENDS ${CMAKE_CURRENT_LIST_DIR}/tests/make_view_pictures.py)
+    set(DRAVIM_VIEW_PICTURES_RC ${CMAKE_CURRENT_BINARY_DIR}/ViewPictures.rc)
+    file(WRITE ${DRAVIM_VIEW_PICTURES_RC} "${DRAVIM_VIEW_PICTURES_SCRIPT}")
+    set_source_files_properties(${DRAVIM_VIEW_PICTURES_RC} PROPERTIES OBJECT_DEPENDS "${DRAVIM_VIEW_PICTURE_FILES}")
 
     dravim_add_test(views_pages_tests PLATFORM_MAIN
         SOURCES
@@ -29,6 +54,9 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/tests/ControlViewTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/TransparentStaticTextViewTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/UntitledGroupBoxViewTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/BitmapViewsTest.cpp
+            ${DRAVIM_VIEW_PICTURES_RC}
+            ${DRAVIM_VIEW_PICTURE_FILES}
             ${CMAKE_SOURCE_DIR}/framework/gui/windows/tests/ClassWindow.cpp
         LIBS tramvell_pages gui_window_test_support dravim_test_program_resources gui_test_program_resources
              foundation_modules_manifest_tests_resources gdi32)
