@@ -23,7 +23,7 @@ public:
     CBitmapFaderView(CABCGroupView* parent, const CBitmapKey& handleKey, const CBitmapKey& trackKey,
                      std::int32_t orientation);
 
-    void EnabledChanged(bool) override { Invalidate(); }
+    void EnabledChanged(bool) override {}
     void Draw(CABCViewDrawSpec& drawSpec) override;
     CRegion GetDrawRegion() const override { return CRegion(); }
     void FrameChanged(const CRect& oldFrame, const CRect& newFrame) override;

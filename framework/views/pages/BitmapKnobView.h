@@ -20,7 +20,7 @@ class CBitmapKnobView : public CControlView
 public:
     CBitmapKnobView(CABCGroupView* parent, const CABCBitmapSequence& sequence, std::int32_t dragLengthInPixels);
 
-    void EnabledChanged(bool) override { Invalidate(); }
+    void EnabledChanged(bool) override {}
     void Draw(CABCViewDrawSpec& drawSpec) override;
     void FrameChanged(const CRect& oldFrame, const CRect& newFrame) override;
     CMouseDownResult HandleMouseDown(const CMouseEvent& event) override;
