@@ -5,6 +5,7 @@
 #include "akai/parsers/ParserTexts.h"
 #include "conversion/log/ConversionStrings.h"
 #include "conversion/log/ConversionTexts.h"
+#include "conversion/disc/AbortCause.h"
 #include "conversion/disc/Converter.h"
 #include "conversion/log/ErrorListener.h"
 #include "conversion/disc/FolderUtilities.h"
@@ -77,19 +78,6 @@ private:
     std::uint64_t mBytesWritten = 0;
 };
 
-// The abort cause as the program's coordinator chooses it.
-std::string AbortCause(const std::exception* failure)
-{
-    std::uint32_t id = NSAkaiConversion::kAbortedUnexpectedId;
-    if (dynamic_cast<const std::bad_alloc*>(failure) != nullptr)
-        id = NSAkaiConversion::kAbortedOutOfMemoryId;
-    else if (dynamic_cast<const XDiskFull*>(failure) != nullptr)
-        id = NSAkaiConversion::kAbortedDiskFullId;
-    else if (dynamic_cast<const XFile*>(failure) != nullptr || dynamic_cast<const NSTramvell::XMedia*>(failure) != nullptr)
-        id = NSAkaiConversion::kAbortedDiskErrorId;
-    return NSConverter::GetConversionString(id);
-}
-
 int Run(const std::string& imagePath, const std::string& outputPath, const CConversionRunner& runConversion)
 {
     NSAkaiConversion::InstallConversionTexts();
@@ -120,7 +108,7 @@ int Run(const std::string& imagePath, const std::string& outputPath, const CConv
         });
     } catch (const std::exception& failure) {
         aborted = true;
-        cause = AbortCause(&failure);
+        cause = NSAkaiConversion::AbortCause(&failure);
     }
     listeners.Finish();
 

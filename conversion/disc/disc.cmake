@@ -20,8 +20,9 @@ if(DRAVIM_WINDOWS)
         ${CMAKE_CURRENT_LIST_DIR}/FolderUtilities.cpp
         ${CMAKE_CURRENT_LIST_DIR}/OutputFiles.cpp
         ${CMAKE_CURRENT_LIST_DIR}/VolumeConversion.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/Converter.cpp)
-    list(APPEND DRAVIM_CONVERSION_DISC_LIBS tramvell_files)
+        ${CMAKE_CURRENT_LIST_DIR}/Converter.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/AbortCause.cpp)
+    list(APPEND DRAVIM_CONVERSION_DISC_LIBS akai_client tramvell_files)
 endif()
 dravim_add_library(conversion_disc
     SOURCES ${DRAVIM_CONVERSION_DISC_SOURCES}
