@@ -155,9 +155,10 @@ struct IUnknown;
     ENTRY(HGLOBAL, GlobalFree, (HGLOBAL))                                                                   \
     ENTRY(SIZE_T, GlobalSize, (HGLOBAL))                                                                    \
     ENTRY(HRESULT, SHGetDesktopFolder, (IShellFolder**))                                                    \
-    ENTRY(HRESULT, CoCreateInstance, (REFCLSID, IUnknown*, DWORD, REFIID, LPVOID*))                       \
+    ENTRY(HRESULT, CoCreateInstance, (REFCLSID, IUnknown*, DWORD, REFIID, LPVOID*))                         \
     ENTRY(int, MultiByteToWideChar, (UINT, DWORD, LPCCH, int, LPWSTR, int))                                 \
-    ENTRY(int, WideCharToMultiByte, (UINT, DWORD, LPCWCH, int, LPSTR, int, LPCCH, LPBOOL))
+    ENTRY(int, WideCharToMultiByte, (UINT, DWORD, LPCWCH, int, LPSTR, int, LPCCH, LPBOOL))                  \
+    ENTRY(EXECUTION_STATE, SetThreadExecutionState, (EXECUTION_STATE))
 
 // The window-manager table: window classes, windows and messages, the screen's drawing context and the
 // common controls.
