@@ -29,16 +29,21 @@ dravim_add_library(app_coordinator
     PUBLIC_LIBS app_coordinator_core conversion_packer conversion_disc conversion_log akai_client tramvell_files
                 tramvell_platform tramvell_runtime)
 
-# Real conversions of built discs through a fake application; the WAVE files go through Sondrel.dll.
+# Real conversions of built discs through a fake application; the WAVE files go through Sondrel.dll, the
+# archive to the packer tests' fake packer, copied beside the test program, which makes itself the code
+# module whose splash picture the hand-over writes.
 dravim_add_test(app_coordinator_win_tests WINDOWS_ONLY PLATFORM_MAIN
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/tests/CoordinatorTestSupport.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/win32/ConversionCoordinatorTest.cpp
         ${CMAKE_SOURCE_DIR}/conversion/disc/tests/win32/ConversionTestFolder.cpp
+        ${CMAKE_SOURCE_DIR}/conversion/packer/tests/PackerTestSupport.cpp
     LIBS app_coordinator conversion_packer conversion_disc akai_client conversion_wave conversion_disc_test_support
-         conversion_disc_maker akai_parser_test_support brakvel_core Sondrel
+         conversion_disc_maker akai_parser_test_support brakvel_core Sondrel conversion_packer_tests_resources
+         advapi32 user32
     TIMEOUT 600)
-add_dependencies(app_coordinator_win_tests dravim_string_table)
+add_dependencies(app_coordinator_win_tests dravim_string_table conversion_fake_packer)
 target_compile_definitions(app_coordinator_win_tests PRIVATE DRAVIM_STRING_TABLE_SCRIPT="${DRAVIM_STRING_TABLE_SCRIPT}")
 add_custom_command(TARGET app_coordinator_win_tests POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Sondrel> $<TARGET_FILE_DIR:app_coordinator_win_tests>)
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Sondrel> $<TARGET_FILE_DIR:app_coordinator_win_tests>
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:conversion_fake_packer> $<TARGET_FILE_DIR:app_coordinator_win_tests>)

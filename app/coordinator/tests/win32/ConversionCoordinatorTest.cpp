@@ -16,6 +16,9 @@
 #include "conversion/disc/tests/support/ConversionDiscMaker.h"
 #include "conversion/disc/tests/support/ConversionTexts.h"
 #include "conversion/disc/tests/win32/ConversionTestFolder.h"
+#include "conversion/packer/KapletPackerInterface.h"
+#include "conversion/packer/tests/PackerFakeProtocol.h"
+#include "conversion/packer/tests/PackerTestSupport.h"
 #include "conversion/packer/win32/PackerTable.h"
 #include "framework/foundation/files/FileOperations.h"
 #include "framework/foundation/platform/IdleManager.h"
@@ -467,6 +470,37 @@ TEST_F(ConversionCoordinator, StopWhileStartingThePackerEndsThePacking)
     EXPECT_EQ(conversion.alerts, (CAlerts{{kNotAllConvertedAlert, ""}, {kPackingAbortedAlert, ""}}));
     EXPECT_FALSE(WavFiles(conversion.TemporaryPath()).empty());
     EXPECT_TRUE(NSTramvell::FileExists(NSTramvell::CFileSpec(conversion.folder.Spec().GetPath() + "Drums.htm")));
+}
+
+// The packer accepts the job: the temporary folder goes, the log lies beside the archive, and the packer
+// found the description and the splash picture beside the converted partitions.
+TEST_F(ConversionCoordinator, AnAcceptedHandOverLeavesTheLogBesideTheArchive)
+{
+    const NSPackerTests::CTestProgramModule module;
+    NSPackerTests::CPackerRegistryEntry registry;
+    registry.SetPackerPath(NSPackerTests::GetFakePackerPath());
+    const CTestFolder reportFolder;
+    const std::string reportPath = reportFolder.Spec().GetPath() + "fake report.txt";
+    const NSPackerTests::CFakePackerEnvironment fake({{NSPackerFake::kReportVariable, reportPath}});
+    CConversion conversion;
+    conversion.StartInArchive();
+    conversion.Run();
+
+    EXPECT_EQ(conversion.alerts, (CAlerts{{kConversionCompletedAlert, ""}}));
+    EXPECT_EQ(ListTree(conversion.folder.Path()), std::vector<std::string>{"Drums.htm"});
+    EXPECT_TRUE(Contains(ReadText(conversion.folder.Path() + "Drums.htm"), "End of Log"));
+    for (const std::uint32_t processId : NSPackerTests::ReadFakeReport(reportPath).processIds)
+        EXPECT_TRUE(NSPackerTests::CFakePackerProcess(processId).WaitForEnd(30000));
+
+    const NSPackerTests::CFakeReport report = NSPackerTests::ReadFakeReport(reportPath);
+    EXPECT_EQ(report.processIds.size(), 1u);
+    EXPECT_EQ(report.listing, "INFO.TXT|Partition A|Partition B|Splash.jpg");
+    const std::string info = "NAME=\"Drums\"\rURL=\"" + NSConversionTestSupport::ConversionText(1500) +
+                             "\"\rCOMMENTS=\"" + NSConversionTestSupport::ConversionText(2000) + "\"\r";
+    EXPECT_EQ(report.infoHex, NSPackerFake::ToHex(info));
+    const std::string splash = NSPackerTests::GetSplashResourceBytes();
+    ASSERT_FALSE(splash.empty());
+    EXPECT_EQ(report.splash, NSPackerFake::FingerprintBytes(splash.data(), splash.size()));
 }
 
 std::int64_t gExecutionStateCalls = 0;
