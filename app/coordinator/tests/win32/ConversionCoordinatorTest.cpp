@@ -5,6 +5,7 @@
 
 #include "app/coordinator/ConversionCoordinator.h"
 
+#include "akai/client/BrakvelErrors.h"
 #include "akai/client/VolumeHolder.h"
 #include "akai/parsers/ParserStrings.h"
 #include "akai/parsers/tests/support/ParserTestStrings.h"
@@ -12,6 +13,7 @@
 #include "app/coordinator/CoordinatorAnswers.h"
 #include "app/coordinator/ScreenSaverPreventer.h"
 #include "app/coordinator/tests/CoordinatorTestSupport.h"
+#include "conversion/disc/AbortCause.h"
 #include "conversion/disc/Converter.h"
 #include "conversion/disc/tests/support/ConversionDiscMaker.h"
 #include "conversion/disc/tests/support/ConversionTexts.h"
@@ -20,6 +22,7 @@
 #include "conversion/packer/tests/PackerFakeProtocol.h"
 #include "conversion/packer/tests/PackerTestSupport.h"
 #include "conversion/packer/win32/PackerTable.h"
+#include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/files/FileOperations.h"
 #include "framework/foundation/platform/IdleManager.h"
 #include "framework/foundation/platform/TimeBase.h"
@@ -30,7 +33,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <stdexcept>
+#include <typeinfo>
 
 namespace {
 
@@ -501,6 +506,29 @@ TEST_F(ConversionCoordinator, AnAcceptedHandOverLeavesTheLogBesideTheArchive)
     const std::string splash = NSPackerTests::GetSplashResourceBytes();
     ASSERT_FALSE(splash.empty());
     EXPECT_EQ(report.splash, NSPackerFake::FingerprintBytes(splash.data(), splash.size()));
+}
+
+// The cause is chosen by the most specific kind first: a full disk is a file error too.
+TEST(AbortCause, NamesTheKindOfFailure)
+{
+    const std::bad_alloc noMemory;
+    const XDiskFull diskFull;
+    const XOpenFailed openFailed;
+    const NSTramvell::XRead unreadable;
+    const NSBrakvel::XDriveIsBusy driveBusy;
+    const NSBrakvel::XOutOfMemory libraryOutOfMemory;
+    const NSTramvell::XNotFound notFound;
+    const std::runtime_error other("other");
+    const struct { const std::exception* failure; std::uint32_t id; } kCases[] = {
+        {&noMemory, NSAkaiConversion::kAbortedOutOfMemoryId},   {&diskFull, NSAkaiConversion::kAbortedDiskFullId},
+        {&openFailed, NSAkaiConversion::kAbortedDiskErrorId},   {&unreadable, NSAkaiConversion::kAbortedDiskErrorId},
+        {&driveBusy, NSAkaiConversion::kAbortedDiskErrorId},    {&libraryOutOfMemory, NSAkaiConversion::kAbortedDiskErrorId},
+        {&notFound, NSAkaiConversion::kAbortedUnexpectedId},    {&other, NSAkaiConversion::kAbortedUnexpectedId},
+        {nullptr, NSAkaiConversion::kAbortedUnexpectedId}};
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.failure != nullptr ? typeid(*c.failure).name() : "none");
+        EXPECT_EQ(NSAkaiConversion::GetAbortCauseId(c.failure), c.id);
+    }
 }
 
 std::int64_t gExecutionStateCalls = 0;
