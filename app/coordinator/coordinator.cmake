@@ -47,3 +47,5 @@ target_compile_definitions(app_coordinator_win_tests PRIVATE DRAVIM_STRING_TABLE
 add_custom_command(TARGET app_coordinator_win_tests POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Sondrel> $<TARGET_FILE_DIR:app_coordinator_win_tests>
     COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:conversion_fake_packer> $<TARGET_FILE_DIR:app_coordinator_win_tests>)
+# The packer's registry value belongs to the whole Wine prefix; the packer tests set it too.
+set_tests_properties(app_coordinator_win_tests PROPERTIES RESOURCE_LOCK dravim_packer_registry)

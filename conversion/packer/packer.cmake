@@ -35,4 +35,7 @@ dravim_add_test(conversion_packer_tests WINDOWS_ONLY PLATFORM_MAIN
 if(TARGET conversion_packer_tests)
     set_target_properties(conversion_packer_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
     add_dependencies(conversion_packer_tests conversion_fake_packer)
+    # The packer's registry value and its fake's processes are the Wine prefix's, shared with the
+    # coordinator's tests.
+    set_tests_properties(conversion_packer_tests PROPERTIES RESOURCE_LOCK dravim_packer_registry)
 endif()
