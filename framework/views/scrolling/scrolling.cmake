@@ -9,8 +9,24 @@ set(DRAVIM_VIEWS_SCROLLING_SOURCES
 set(DRAVIM_VIEWS_SCROLLING_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/tests/ScrollArithmeticTest.cpp)
 set(DRAVIM_VIEWS_SCROLLING_LIBS tramvell_geometry tramvell_input tramvell_core)
+if(DRAVIM_WINDOWS)
+    list(APPEND DRAVIM_VIEWS_SCROLLING_SOURCES
+        ${CMAKE_CURRENT_LIST_DIR}/ScrollView.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/SeparatorLineView.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/win32/ScrollWindowContents.cpp)
+    list(APPEND DRAVIM_VIEWS_SCROLLING_TESTS
+        ${CMAKE_CURRENT_LIST_DIR}/tests/ScrollViewTest.cpp
+        ${CMAKE_SOURCE_DIR}/framework/gui/windows/tests/ClassWindow.cpp
+        ${CMAKE_SOURCE_DIR}/framework/gui/drawing/tests/TestCanvas.cpp)
+    list(APPEND DRAVIM_VIEWS_SCROLLING_LIBS tramvell_windows tramvell_drawing tramvell_platform)
+    set(DRAVIM_VIEWS_SCROLLING_TEST_LIBS gui_window_test_support dravim_test_program_resources gui_test_program_resources gdi32)
+endif()
 dravim_add_library(tramvell_views_scrolling
     SOURCES ${DRAVIM_VIEWS_SCROLLING_SOURCES}
     PUBLIC_LIBS ${DRAVIM_VIEWS_SCROLLING_LIBS})
 dravim_add_test(views_scrolling_tests PLATFORM_MAIN SOURCES ${DRAVIM_VIEWS_SCROLLING_TESTS}
-    LIBS tramvell_views_scrolling)
+    LIBS tramvell_views_scrolling ${DRAVIM_VIEWS_SCROLLING_TEST_LIBS})
+if(DRAVIM_WINDOWS)
+    # Window tests share the one Wine desktop: they run one at a time.
+    set_tests_properties(views_scrolling_tests PROPERTIES RESOURCE_LOCK dravim_wine_desktop)
+endif()

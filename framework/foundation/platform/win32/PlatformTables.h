@@ -318,7 +318,8 @@ struct IUnknown;
     ENTRY(HANDLE, SetClipboardData, (UINT, HANDLE))                                                         \
     ENTRY(UINT, RegisterClipboardFormatA, (LPCSTR))                                                         \
     ENTRY(HWND, GetClipboardOwner, ())                                                                      \
-    OWN_ENTRY(HWND, HtmlHelpA, (HWND, LPCSTR, UINT, DWORD_PTR))
+    OWN_ENTRY(HWND, HtmlHelpA, (HWND, LPCSTR, UINT, DWORD_PTR))                                             \
+    ENTRY(int, ScrollWindowEx, (HWND, int, int, const RECT*, const RECT*, HRGN, LPRECT, UINT))
 
 #define DRAVIM_DECLARE_TABLE_ENTRY(result, name, parameters) result(*name) parameters;
 
