@@ -19,4 +19,10 @@ std::int32_t GetToolbarAppearance(bool enabled, bool down, bool hot, bool checke
     return kAppearances[index];
 }
 
+CColor GetToolbarDarkColor(const CColor& background) noexcept
+{
+    const auto twoThirds = [](std::uint8_t component) { return static_cast<std::uint8_t>(component * 2 / 3); };
+    return CColor(twoThirds(background.GetRed()), twoThirds(background.GetGreen()), twoThirds(background.GetBlue()));
+}
+
 } // namespace NSTramvell

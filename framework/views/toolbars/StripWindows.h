@@ -1,0 +1,77 @@
+#pragma once
+
+// Strip windows a frame-mode application docks to its frame: a status bar and a toolbar, each a visible
+// child window that draws its own edges around a group of views (the tool root view, built by the window
+// and deleted with the window's views). The owner derives to build one.
+
+#include "framework/gui/views/GroupView.h"
+#include "framework/gui/windows/Window.h"
+
+#include <cstdint>
+
+namespace NSTramvell {
+
+class CStripWindow : public CABCWindow
+{
+public:
+    ~CStripWindow() override;
+
+    // The tool root view takes the whole client area.
+    void RootFrameChanged(const CRect& oldFrame, const CRect& newFrame) override;
+    // The platform's fixed-frame border.
+    std::int32_t GetFrameBorderWidth() const override;
+    std::int32_t GetFrameBorderHeight() const override;
+
+    CStandardGroupView* GetToolRootView() const { return mToolRoot; }
+
+protected:
+    // A visible child of the parent at frame (the parent's client coordinates).
+    CStripWindow(CABCWindow& parent, const CRect& frame);
+    void SetToolRootView(CStandardGroupView* toolRoot) { mToolRoot = toolRoot; }
+
+private:
+    CStandardGroupView* mToolRoot = nullptr;   // a child of the root view, which deletes it
+};
+
+class CApplicationStatusBar : public CStripWindow
+{
+public:
+    // A shadow line and a white one along the top; the children below them.
+    class CToolRootView : public CStandardGroupView
+    {
+    public:
+        explicit CToolRootView(CABCGroupView* parent) : CStandardGroupView(parent, CRect()) {}
+        void EnabledChanged(bool) override {}
+        void Draw(CABCViewDrawSpec& drawSpec) override;
+        CRegion GetDrawRegion() const override { return CRegion(*GetFrame()); }
+        CRect GetContentRect() const override;
+        void DrawBackground(CABCViewDrawSpec& drawSpec) override;
+    };
+
+protected:
+    CApplicationStatusBar(CABCWindow& parent, const CRect& frame);
+};
+
+class CApplicationToolbar : public CStripWindow
+{
+public:
+    // The status bar's top lines, and a shadow line and a black one along the bottom.
+    class CToolRootView : public CStandardGroupView
+    {
+    public:
+        explicit CToolRootView(CABCGroupView* parent) : CStandardGroupView(parent, CRect()) {}
+        void EnabledChanged(bool) override {}
+        void Draw(CABCViewDrawSpec& drawSpec) override;
+        CRegion GetDrawRegion() const override { return CRegion(*GetFrame()); }
+        void DrawBackground(CABCViewDrawSpec& drawSpec) override;
+    };
+
+protected:
+    CApplicationToolbar(CABCWindow& parent, const CRect& frame);
+};
+
+// Small graphics helpers kept beside the strips. The absolute value of the most negative integer is the
+// most positive one.
+std::int32_t AbsoluteValue(std::int32_t value) noexcept;
+
+} // namespace NSTramvell

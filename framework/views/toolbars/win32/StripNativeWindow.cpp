@@ -1,0 +1,29 @@
+#include "framework/views/toolbars/win32/StripNativeWindow.h"
+
+#include "framework/foundation/platform/win32/PlatformCallsWin32.h"
+#include "framework/foundation/modules/CodeModule.h"
+#include "framework/gui/windows/Window.h"
+#include "framework/gui/windows/WindowClasses.h"
+
+#include <new>
+
+namespace NSTramvell {
+
+namespace {
+constexpr DWORD kVisibleChild = WS_CHILD | WS_VISIBLE;
+} // namespace
+
+HWND CreateStripNativeWindow(HWND parent, const CRect& frame)
+{
+    // Without a current module the platform takes the program's own, where the classes were registered.
+    const CABCCodeModule* const module = CABCCodeModule::GetCurrent();
+    const HINSTANCE instance = module != nullptr ? module->GetInstanceHandle() : nullptr;
+    const HWND handle = CallWindowManager12(0, GetWindowClassName(CABCWindow::kKindDocument), "", kVisibleChild,
+                                            frame.GetLeft(), frame.GetTop(), frame.GetWidth(), frame.GetHeight(),
+                                            parent, nullptr, instance, nullptr);
+    if (handle == nullptr)
+        throw std::bad_alloc();
+    return handle;
+}
+
+} // namespace NSTramvell
