@@ -12,10 +12,11 @@ import sys
 import tempfile
 
 EXPECTED = {
-    "'SSTR'": {128}, "'SALR'": {128}, "'SMNU'": {128}, "'SHTM'": set(range(128, 142)),
+    "'SSTR'": {128, 1000}, "'SALR'": {128}, "'SMNU'": {128}, "'SHTM'": set(range(128, 142)),
     "'BMPF'": {128, 129}, "'JPEG'": {128},
     "5": set(range(128, 137)),              # dialog templates
     "6": {10000 // 16 + 1},                 # the string block of 10000 to 10004
+    "12": {10016, 10017},                   # the split cursors
     "14": {1, 2, 130, 131, 140, 141},       # icon groups
     "16": {1},                              # version block
     "24": {1},                              # manifest
@@ -53,10 +54,13 @@ def main(argv):
     problems = []
     found = listed_resources(program)
     icons = found.pop("3", set())
+    cursors = found.pop("1", set())
     if found != EXPECTED:
         problems.append(f"resource table differs: {sorted(found.items())} instead of {sorted(EXPECTED.items())}")
     if len(icons) != sum(len(sizes) for sizes in ICON_SIZES.values()):
         problems.append(f"{len(icons)} icon images")
+    if len(cursors) != len(EXPECTED["12"]):
+        problems.append(f"{len(cursors)} cursor images")
     with tempfile.TemporaryDirectory() as folder:
         for group, sizes in ICON_SIZES.items():
             images = icon_images(program, group, folder)
