@@ -10,9 +10,11 @@ if(DRAVIM_WINDOWS)
         ${CMAKE_CURRENT_LIST_DIR}/GroupBoxView.cpp
         ${CMAKE_CURRENT_LIST_DIR}/FoldButtonView.cpp
         ${CMAKE_CURRENT_LIST_DIR}/FoldableGroupView.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/MagnifyView.cpp
         ${CMAKE_CURRENT_LIST_DIR}/win32/PlatformEdge.cpp)
     list(APPEND DRAVIM_VIEWS_GROUPS_TESTS
         ${CMAKE_CURRENT_LIST_DIR}/tests/GroupViewsTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/MagnifyViewTest.cpp
         ${CMAKE_SOURCE_DIR}/framework/gui/windows/tests/ClassWindow.cpp
         ${CMAKE_SOURCE_DIR}/framework/gui/drawing/tests/TestCanvas.cpp)
     list(APPEND DRAVIM_VIEWS_GROUPS_LIBS tramvell_windows tramvell_drawing tramvell_platform)
