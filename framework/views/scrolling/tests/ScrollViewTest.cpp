@@ -4,6 +4,8 @@
 #include "framework/views/scrolling/SeparatorLineView.h"
 
 #include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/gui/drawing/SystemColors.h"
+#include "framework/gui/drawing/tests/TestCanvas.h"
 #include "framework/gui/tests/support/Driver.h"
 #include "framework/gui/views/RootView.h"
 #include "framework/gui/windows/tests/ClassWindow.h"
@@ -189,4 +191,22 @@ TEST(CSeparatorLineView, KindFromShapeAndTwoPixelFrames)
         CSeparatorLineView fromDescription(window.GetRootView(), description);
         EXPECT_EQ(*fromDescription.GetFrame(), c.frame);
     }
+}
+
+TEST(CSeparatorLineView, DrawsAnEtchedGrooveOnTheBackground)
+{
+    NSGuiTest::CTestWindow window;
+    window.SetBackgroundColor(kBackground);
+    CSeparatorLineView vertical(window.GetRootView(), CRect(10, 5, 12, 45));
+    CSeparatorLineView horizontal(window.GetRootView(), CRect(20, 10, 60, 12));
+    NSTramvellTest::CBitmapTestCanvas canvas(70, 50, kBand);
+    CPrimitiveOffscreenDrawSpec spec(&canvas);
+    vertical.Draw(spec);
+    horizontal.Draw(spec);
+    EXPECT_EQ(canvas.PixelAt(10, 20), GetSystemShadowColor());
+    EXPECT_EQ(canvas.PixelAt(11, 20), GetSystemHighlightColor());
+    EXPECT_EQ(canvas.PixelAt(40, 10), GetSystemShadowColor());
+    EXPECT_EQ(canvas.PixelAt(40, 11), GetSystemHighlightColor());
+    EXPECT_EQ(canvas.PixelAt(12, 20), kBand);   // nothing outside the frames
+    EXPECT_EQ(canvas.PixelAt(40, 12), kBand);
 }
