@@ -4,14 +4,12 @@
 dravim_add_library(tramvell_page_values
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/ControlValues.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/ScrollPosition.cpp
         ${CMAKE_CURRENT_LIST_DIR}/ControlFrames.cpp
     PUBLIC_LIBS tramvell_geometry)
 
 dravim_add_test(views_page_values_tests
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/tests/ControlValuesTest.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/tests/ScrollPositionTest.cpp
     LIBS tramvell_page_values)
 
 if(DRAVIM_WINDOWS)
