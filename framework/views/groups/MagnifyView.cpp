@@ -75,7 +75,7 @@ void CMagnifyView::OfferValueAt(std::int32_t x)
 
 CMouseDownResult CMagnifyView::HandleMouseDown(const CMouseEvent& event)
 {
-    CView::HandleMouseDown(event);
+    CControlView::HandleMouseDown(event);
     if (BeginTracking(this)) {
         mPressed = true;
         Invalidate();

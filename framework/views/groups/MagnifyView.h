@@ -3,16 +3,16 @@
 // A horizontal scale with a pointer that selects a value from 0 to 999. A press or drag offers the value
 // under the mouse to the owner through a change notification (TakeChangedValue); the owner sets it.
 
-#include "framework/gui/views/View.h"
+#include "framework/views/pages/ControlView.h"
 
 #include <cstdint>
 
 namespace NSTramvell {
 
-class CMagnifyView : public CView
+class CMagnifyView : public CControlView
 {
 public:
-    explicit CMagnifyView(CABCGroupView* parent) : CView(parent, CRect()) {}
+    explicit CMagnifyView(CABCGroupView* parent) : CControlView(parent, CRect()) {}
 
     void EnabledChanged(bool) override {}
     void Draw(CABCViewDrawSpec& drawSpec) override;

@@ -1,5 +1,5 @@
 # Paged group views, the control view and the bitmap-drawn views, the transparent static text view.
-# tramvell_page_values is the arithmetic behind them (drags, handle positions, scroll positions),
+# tramvell_page_values is the arithmetic behind them (drags, handle positions),
 # platform-free; tramvell_pages (Windows only, as views live in windows) the views.
 dravim_add_library(tramvell_page_values
     SOURCES

@@ -12,7 +12,7 @@ constexpr std::uint32_t kRaisedEdge = 5;
 } // namespace
 
 CSplitterView::CSplitterView(CABCGroupView* parent, std::int32_t orientation, bool draggable)
-    : CView(parent, CRect()), mDraggable(draggable), mOrientation(orientation)
+    : CControlView(parent, CRect()), mDraggable(draggable), mOrientation(orientation)
 {
 }
 
@@ -37,7 +37,7 @@ CMouseDownResult CSplitterView::HandleMouseDown(const CMouseEvent& event)
 {
     if (!mDraggable)
         return CMouseDownResult(false);
-    CView::HandleMouseDown(event);
+    CControlView::HandleMouseDown(event);
     if (BeginTracking(this)) {
         mStartPoint = event.GetPosition();
         mStartFrame = *GetFrame();

@@ -4,7 +4,7 @@
 // listener, which may change the frame, and then offered to the owner through a change notification
 // (TakeProposedFrame); the owner lays the panes and the bar out.
 
-#include "framework/gui/views/View.h"
+#include "framework/views/pages/ControlView.h"
 
 #include <cstdint>
 
@@ -22,7 +22,7 @@ public:
     virtual void DragEnded(CSplitterView& splitter) = 0;
 };
 
-class CSplitterView : public CView
+class CSplitterView : public CControlView
 {
 public:
     static constexpr std::int32_t kMovesVertically = 1;
