@@ -8,29 +8,40 @@
 namespace NSTramvell {
 namespace {
 
-std::unique_ptr<CCachingBitmapFetcher> gFetcher;
+std::unique_ptr<CCachingBitmapFetcher> gApplicationFetcher;
+IBitmapFetcher* gFetcher = nullptr;   // the application's or a borrowed one
 
 } // namespace
 
-IBitmapFetcher* GetApplicationBitmapFetcher()
+IBitmapFetcher* GetBitmapFetcher()
 {
-    return gFetcher.get();
+    return gFetcher;
+}
+
+IBitmapFetcher* SetBitmapFetcher(IBitmapFetcher* fetcher)
+{
+    IBitmapFetcher* previous = gFetcher;
+    gFetcher = fetcher;
+    return previous;
 }
 
 void CreateBitmapCache()
 {
-    gFetcher = std::make_unique<CCachingBitmapFetcher>();
+    gApplicationFetcher = std::make_unique<CCachingBitmapFetcher>();
+    gFetcher = gApplicationFetcher.get();
 }
 
 void DestroyBitmapCache()
 {
-    gFetcher.reset();
+    if (gFetcher == gApplicationFetcher.get())
+        gFetcher = nullptr;
+    gApplicationFetcher.reset();
 }
 
 void PurgeBitmapCacheEntries()
 {
-    if (gFetcher != nullptr)
-        gFetcher->Purge();
+    if (gApplicationFetcher != nullptr)
+        gApplicationFetcher->Purge();
 }
 
 } // namespace NSTramvell

@@ -1,5 +1,7 @@
 #include "framework/gui/images/BitmapOperations.h"
 
+#include "framework/gui/images/OffscreenCanvas.h"
+
 #include "framework/gui/images/ImageOperations.h"
 
 namespace NSTramvell {
@@ -125,6 +127,30 @@ std::unique_ptr<CMaskedBitmap> MakeMaskedCopy(CBitmap32& source)
     GetCornerColor(corner, *masked);
     masked->SetMask(corner);
     return masked;
+}
+
+void ApplyToneCurve(CBitmap32& bitmap, const CToneCurve& curve)
+{
+    CPixelWriteAccess access(bitmap);
+    const CPixelRows& rows = access.GetRows();
+    for (std::int32_t y = 0; y < rows.layout.height; ++y) {
+        std::uint8_t* pixel = rows.GetRow(y);
+        for (std::int32_t x = 0; x < rows.layout.width; ++x, pixel += 4)
+            for (int channel = 0; channel < 3; ++channel)
+                pixel[channel] = curve[pixel[channel]];
+    }
+}
+
+std::unique_ptr<CBitmap32> ConvertToBitmap32(CABCImage& image)
+{
+    CImageLayout layout;
+    image.GetLayout(layout);
+    auto converted = std::make_unique<CBitmap32>(layout.width, layout.height);
+    {
+        COffscreenCanvas canvas(*converted);
+        DrawImageAt(canvas, image, CPoint(0, 0));
+    }
+    return converted;
 }
 
 } // namespace NSTramvell

@@ -3,6 +3,7 @@
 // The image toolkit on bitmaps: each opens the pixel accesses its loop needs (see ImageOperations.h for
 // the loops and which of them clip). New bitmaps belong to the caller.
 
+#include "framework/gui/drawing/ColorMixing.h"
 #include "framework/gui/geometry/Rect.h"
 #include "framework/gui/images/Bitmap.h"
 
@@ -32,5 +33,9 @@ void Rotate32(CBitmap32& source, std::int32_t srcX, std::int32_t srcY, CBitmap32
               std::int32_t dstY, std::int32_t width, std::int32_t height);
 std::unique_ptr<CAlphaBitmap32> RotatedAlphaCopy(CBitmap32& source);
 std::unique_ptr<CMaskedBitmap> MakeMaskedCopy(CBitmap32& source);
+// Each colour byte of every pixel through the table; the fourth byte stays.
+void ApplyToneCurve(CBitmap32& bitmap, const CToneCurve& curve);
+// The picture drawn at (0, 0) of a new bitmap of its size, through an offscreen canvas.
+std::unique_ptr<CBitmap32> ConvertToBitmap32(CABCImage& image);
 
 } // namespace NSTramvell

@@ -27,10 +27,15 @@ CBitmapSequence::CBitmapSequence(const CBitmapKey& key, std::uint16_t frameCount
 {
 }
 
+CPoint CBitmapSequence::GetFrameSizeIn(std::int32_t bitmapWidth, std::int32_t bitmapHeight) const
+{
+    return CPoint((bitmapWidth + 1) / GetFrameCount() - 1, bitmapHeight);
+}
+
 void CBitmapSequence::GetFrameRect(CRect& frame, std::int32_t bitmapWidth, std::int32_t bitmapHeight,
                                    std::uint16_t index) const
 {
-    const std::int32_t frameWidth = (bitmapWidth + 1) / GetFrameCount() - 1;
+    const std::int32_t frameWidth = GetFrameSizeIn(bitmapWidth, bitmapHeight).GetX();
     SetFrame(frame, (frameWidth + 1) * index, 0, frameWidth, bitmapHeight);
 }
 
@@ -39,10 +44,15 @@ CVerticalBitmapSequence::CVerticalBitmapSequence(const CBitmapKey& key, std::uin
 {
 }
 
+CPoint CVerticalBitmapSequence::GetFrameSizeIn(std::int32_t bitmapWidth, std::int32_t bitmapHeight) const
+{
+    return CPoint(bitmapWidth, (bitmapHeight + 1) / GetFrameCount() - 1);
+}
+
 void CVerticalBitmapSequence::GetFrameRect(CRect& frame, std::int32_t bitmapWidth, std::int32_t bitmapHeight,
                                            std::uint16_t index) const
 {
-    const std::int32_t frameHeight = (bitmapHeight + 1) / GetFrameCount() - 1;
+    const std::int32_t frameHeight = GetFrameSizeIn(bitmapWidth, bitmapHeight).GetY();
     SetFrame(frame, 0, (frameHeight + 1) * index, bitmapWidth, frameHeight);
 }
 
@@ -56,6 +66,8 @@ CFilmStrip::CFilmStrip(const CBitmapKey& key, std::uint16_t frameCount, std::int
 {
 }
 
+CPoint CFilmStrip::GetFrameSizeIn(std::int32_t, std::int32_t) const { return CPoint(mFrameWidth, mFrameHeight); }
+
 void CFilmStrip::GetFrameRect(CRect& frame, std::int32_t, std::int32_t, std::uint16_t index) const
 {
     constexpr std::int32_t kGap = 16;
@@ -65,6 +77,11 @@ void CFilmStrip::GetFrameRect(CRect& frame, std::int32_t, std::int32_t, std::uin
 CVerticalFilmStrip::CVerticalFilmStrip(const CBitmapKey& key, std::uint16_t frameCount, std::int32_t frameHeight)
     : CABCBitmapSequence(key, frameCount, 2), mFrameHeight(frameHeight)
 {
+}
+
+CPoint CVerticalFilmStrip::GetFrameSizeIn(std::int32_t bitmapWidth, std::int32_t) const
+{
+    return CPoint(bitmapWidth, mFrameHeight);
 }
 
 void CVerticalFilmStrip::GetFrameRect(CRect& frame, std::int32_t bitmapWidth, std::int32_t bitmapHeight,

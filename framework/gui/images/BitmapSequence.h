@@ -5,6 +5,7 @@
 // of a given size. The index is not checked: frames past the last lie outside the bitmap and are clipped
 // by whoever draws them. Immutable after construction.
 
+#include "framework/gui/geometry/Point.h"
 #include "framework/gui/geometry/Rect.h"
 #include "framework/gui/images/BitmapKey.h"
 
@@ -12,15 +13,27 @@
 
 namespace NSTramvell {
 
+class CABCCanvas;
+
 class CABCBitmapSequence
 {
 public:
     virtual ~CABCBitmapSequence();
+    // (width, height) of a frame in a bitmap of the given size.
+    virtual CPoint GetFrameSizeIn(std::int32_t bitmapWidth, std::int32_t bitmapHeight) const = 0;
     virtual void GetFrameRect(CRect& frame, std::int32_t bitmapWidth, std::int32_t bitmapHeight,
                               std::uint16_t index) const = 0;
+    // False when frames have a size of their own, whatever the bitmap's.
+    virtual bool DependsOnBitmapSize() const { return true; }
 
     std::uint16_t GetFrameCount() const { return mFrameCount; }
     const CBitmapKey& GetKey() const { return mKey; }
+
+    // Both fetch the key's bitmap through the bitmap fetcher (BitmapDrawing.h), so they work only where
+    // bitmaps do; GetFrameSize fetches nothing when the frames do not depend on the bitmap's size.
+    void GetFrameSize(CPoint& size) const;
+    // Frame index with its top-left corner at (x, y); what lies outside the bitmap is not drawn.
+    void DrawFrame(CABCCanvas& canvas, std::int32_t x, std::int32_t y, std::uint16_t index) const;
 
 protected:
     // Throws std::invalid_argument for fewer than minimumFrames frames.
@@ -36,6 +49,7 @@ class CBitmapSequence : public CABCBitmapSequence
 {
 public:
     CBitmapSequence(const CBitmapKey& key, std::uint16_t frameCount);
+    CPoint GetFrameSizeIn(std::int32_t bitmapWidth, std::int32_t bitmapHeight) const override;
     void GetFrameRect(CRect& frame, std::int32_t bitmapWidth, std::int32_t bitmapHeight,
                       std::uint16_t index) const override;
 };
@@ -45,6 +59,7 @@ class CVerticalBitmapSequence : public CABCBitmapSequence
 {
 public:
     CVerticalBitmapSequence(const CBitmapKey& key, std::uint16_t frameCount);
+    CPoint GetFrameSizeIn(std::int32_t bitmapWidth, std::int32_t bitmapHeight) const override;
     void GetFrameRect(CRect& frame, std::int32_t bitmapWidth, std::int32_t bitmapHeight,
                       std::uint16_t index) const override;
 };
@@ -55,6 +70,8 @@ class CFilmStrip : public CABCBitmapSequence
 public:
     CFilmStrip(const CBitmapKey& key, std::uint16_t frameCount, std::int32_t left, std::int32_t top,
                std::int32_t frameWidth, std::int32_t frameHeight);
+    bool DependsOnBitmapSize() const override { return false; }
+    CPoint GetFrameSizeIn(std::int32_t bitmapWidth, std::int32_t bitmapHeight) const override;
     void GetFrameRect(CRect& frame, std::int32_t bitmapWidth, std::int32_t bitmapHeight,
                       std::uint16_t index) const override;
 
@@ -71,6 +88,7 @@ class CVerticalFilmStrip : public CABCBitmapSequence
 {
 public:
     CVerticalFilmStrip(const CBitmapKey& key, std::uint16_t frameCount, std::int32_t frameHeight);
+    CPoint GetFrameSizeIn(std::int32_t bitmapWidth, std::int32_t bitmapHeight) const override;
     void GetFrameRect(CRect& frame, std::int32_t bitmapWidth, std::int32_t bitmapHeight,
                       std::uint16_t index) const override;
 

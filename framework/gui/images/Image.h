@@ -8,6 +8,7 @@
 namespace NSTramvell {
 
 class CABCCanvas;
+class CPoint;
 
 struct CImageLayout
 {
@@ -26,6 +27,9 @@ public:
     virtual void Draw(CABCCanvas& canvas, std::int32_t dstX, std::int32_t dstY, std::int32_t srcX,
                       std::int32_t srcY, std::int32_t width, std::int32_t height) = 0;
 };
+
+// The whole picture with its top-left corner at the point.
+void DrawImageAt(CABCCanvas& canvas, CABCImage& image, const CPoint& at);
 
 // Bytes of one row of width pixels at depth bits each, rounded up to whole bytes and then to a multiple
 // of alignment. Computed in 64 bits: a width read from a file may be anything.

@@ -25,12 +25,16 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/BitmapFetcher.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/IconCache.cpp
             ${CMAKE_CURRENT_LIST_DIR}/ApplicationBitmaps.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/OffscreenCanvas.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/BitmapDrawing.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/BitmapSequenceDrawing.cpp
         PUBLIC_LIBS tramvell_images tramvell_drawing tramvell_modules tramvell_platform)
     dravim_add_test(gui_bitmaps_tests PLATFORM_MAIN
         SOURCES
             ${CMAKE_CURRENT_LIST_DIR}/tests/BitmapTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/BitmapReadingTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/IconCacheTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/OffscreenCanvasTest.cpp
         LIBS tramvell_bitmaps)
 endif()
 

@@ -32,6 +32,17 @@ TEST(BitmapSequences, PlaceTheirFrames)
     }
 }
 
+TEST(BitmapSequences, SizeTheirFrames)
+{
+    const CBitmapKey key(200);
+    using NSTramvell::CPoint;
+    EXPECT_EQ(NSTramvell::CBitmapSequence(key, 4).GetFrameSizeIn(39, 12), CPoint(9, 12));
+    EXPECT_EQ(NSTramvell::CVerticalBitmapSequence(key, 1).GetFrameSizeIn(8, 15), CPoint(8, 15));
+    EXPECT_EQ(NSTramvell::CVerticalBitmapSequence(key, 3).GetFrameSizeIn(8, 32), CPoint(8, 10));
+    EXPECT_EQ(NSTramvell::CFilmStrip(key, 3, 4, 5, 30, 20).GetFrameSizeIn(99, 99), CPoint(30, 20));
+    EXPECT_EQ(NSTramvell::CVerticalFilmStrip(key, 3, 20).GetFrameSizeIn(10, 70), CPoint(10, 20));
+}
+
 TEST(BitmapSequences, RefuseCountsTheyCannotDivideBy)
 {
     const CBitmapKey key(200);
