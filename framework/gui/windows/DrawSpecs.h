@@ -10,6 +10,8 @@
 
 namespace NSTramvell {
 
+class COSBitmap;
+class COffscreenCanvas;
 class CWindowReadOnlyCanvas;
 
 // What painting hands the views: the paint canvas, borrowed.
@@ -23,6 +25,22 @@ private:
     CABCCanvas* mCanvas;   // borrowed from the paint handler
 };
 
+// Draws an area of the target into a bitmap of the area's size: the canvas's origin is the area's
+// top-left, so views draw in window coordinates, and its clip is the target's narrowed to the area.
+// The bitmap's owner deletes it after the specification.
+class COffscreenDrawSpec : public CViewDrawSpec
+{
+public:
+    COffscreenDrawSpec(CABCCanvas& target, COSBitmap& bitmap, const CRect& area);
+    ~COffscreenDrawSpec() override;
+    CABCCanvas* GetCanvas() override;
+    COSBitmap& GetBitmap() const { return mBitmap; }
+
+private:
+    COSBitmap& mBitmap;   // borrowed
+    std::unique_ptr<COffscreenCanvas> mCanvas;
+};
+
 // A canvas on the view's window for measuring outside a paint pass.
 class CReadOnlyViewDrawSpec : public CABCViewDrawSpec
 {
@@ -34,6 +52,11 @@ public:
 private:
     std::unique_ptr<CWindowReadOnlyCanvas> mCanvas;
 };
+
+// The clip of a specification's canvas: whether a rectangle meets it, a copy, and its bounds.
+bool ClipRegionIntersects(CViewDrawSpec& drawSpec, const CRect& rect);
+CRegion GetClipRegion(CViewDrawSpec& drawSpec);
+CRect GetClipBounds(CViewDrawSpec& drawSpec);
 
 // Clips the canvas to (its clip ∩ shape) for the guard's lifetime and restores the clip after.
 class CClipGuard

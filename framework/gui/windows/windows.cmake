@@ -24,6 +24,7 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/win32/FocusHandling.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/InputDispatch.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/ToolTipWindow.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/FrameLayout.cpp
         PUBLIC_LIBS tramvell_menus tramvell_drawing tramvell_view_base tramvell_window_layout tramvell_regions tramvell_input tramvell_pointer tramvell_app_core
                     tramvell_application tramvell_platform)
 
@@ -50,6 +51,7 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/tests/FocusTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/RoutingTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/MenuBarSmokeTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/FrameLayoutTest.cpp
             ${CMAKE_SOURCE_DIR}/framework/gui/drawing/tests/TestCanvas.cpp
         LIBS gui_window_test_support dravim_test_program_resources gui_test_program_resources
              gui_windows_test_menus gdi32)

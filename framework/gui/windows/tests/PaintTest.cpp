@@ -7,6 +7,7 @@
 #include "framework/gui/tests/support/TestApplication.h"
 #include "framework/gui/views/RootView.h"
 #include "framework/gui/drawing/ScreenResources.h"
+#include "framework/gui/images/Bitmap.h"
 #include "framework/gui/windows/DrawSpecs.h"
 #include "framework/gui/windows/WindowCanvas.h"
 #include "framework/gui/windows/tests/ClassWindow.h"
@@ -101,6 +102,29 @@ TEST(CClipGuard, NarrowsForItsLifetimeAndRestores)
     EXPECT_EQ(canvas.GetClipRegion().GetBounds(), CRect(0, 0, 8, 8));
     EXPECT_EQ(canvas.ColumnsInRow(5, kRed), NSTramvellTest::Range(4, 7));
     EXPECT_TRUE(canvas.ColumnsInRow(11, kBlue).empty());
+}
+
+TEST(COffscreenDrawSpec, DrawsTheAreaInWindowCoordinatesWithinTheTargetsClip)
+{
+    NSTramvellTest::CBitmapTestCanvas target(32, 32, kGreen);
+    target.SetClipRegion(NSTramvell::CRegion(CRect(0, 0, 12, 32)));
+    NSTramvell::CBitmap32 buffer(4, 3);
+    const CRect area(10, 10, 14, 13);
+    {
+        NSTramvell::COffscreenDrawSpec spec(target, buffer, area);
+        spec.GetCanvas()->FillRect(CRect(0, 0, 100, 100), kRed);
+        // Copied back while the buffer still answers in window coordinates, as a buffered group does.
+        buffer.Draw(target, area.GetLeft(), area.GetTop(), area.GetLeft(), area.GetTop(), area.GetWidth(),
+                    area.GetHeight());
+    }
+    for (int y : {10, 12})
+        EXPECT_EQ(target.ColumnsInRow(y, kRed), NSTramvellTest::Range(10, 11)) << y;
+    NSTramvell::CPrimitiveOffscreenDrawSpec onTarget(&target);
+    EXPECT_TRUE(NSTramvell::ClipRegionIntersects(onTarget, CRect(11, 0, 13, 1)));
+    EXPECT_FALSE(NSTramvell::ClipRegionIntersects(onTarget, CRect(12, 0, 13, 1)));
+    EXPECT_EQ(NSTramvell::GetClipBounds(onTarget), CRect(0, 0, 12, 32));
+    EXPECT_TRUE(target.ColumnsInRow(9, kRed).empty());
+    EXPECT_TRUE(target.ColumnsInRow(13, kRed).empty());
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "framework/foundation/trace/Trace.h"
 #include "framework/gui/drawing/Canvas.h"
+#include "framework/gui/images/OffscreenCanvas.h"
 #include "framework/gui/windows/WindowCanvas.h"
 
 namespace NSTramvell {
@@ -26,6 +27,28 @@ CRegion NarrowedClip(const CRegion& clip, const TShape& shape, bool& empty)
 }
 
 } // namespace
+
+COffscreenDrawSpec::COffscreenDrawSpec(CABCCanvas& target, COSBitmap& bitmap, const CRect& area)
+    : mBitmap(bitmap), mCanvas(std::make_unique<COffscreenCanvas>(bitmap))
+{
+    CRegion clip = target.GetClipRegion();
+    clip.IntersectRect(area);
+    mCanvas->SetOrigin(area.GetTopLeft());
+    mCanvas->SetClipRegion(clip);
+}
+
+COffscreenDrawSpec::~COffscreenDrawSpec() = default;
+
+CABCCanvas* COffscreenDrawSpec::GetCanvas() { return mCanvas.get(); }
+
+bool ClipRegionIntersects(CViewDrawSpec& drawSpec, const CRect& rect)
+{
+    return drawSpec.GetCanvas()->GetClipRegion().IntersectsRect(rect);
+}
+
+CRegion GetClipRegion(CViewDrawSpec& drawSpec) { return drawSpec.GetCanvas()->GetClipRegion(); }
+
+CRect GetClipBounds(CViewDrawSpec& drawSpec) { return GetClipRegion(drawSpec).GetBounds(); }
 
 CReadOnlyViewDrawSpec::CReadOnlyViewDrawSpec(const CView& view)
     : mCanvas(std::make_unique<CWindowReadOnlyCanvas>(view.GetWindow()))

@@ -14,6 +14,7 @@
 #include "framework/gui/input/ModifierKeys.h"
 #include "framework/gui/views/RootView.h"
 #include "framework/gui/windows/DrawSpecs.h"
+#include "framework/gui/windows/FrameLayout.h"
 #include "framework/gui/windows/InputSeams.h"
 #include "framework/gui/windows/MouseEntryPoints.h"
 #include "framework/gui/windows/Window.h"
@@ -81,6 +82,10 @@ std::intptr_t OnDestroy(const CMessage& m)
 
 std::intptr_t OnSize(const CMessage& m)
 {
+    if (GetApplicationMode() == kFrameMode && m.kind == CABCWindow::kKindFrame) {
+        LayOutFrameClient(static_cast<std::int32_t>(LOWORD(m.second)), static_cast<std::int32_t>(HIWORD(m.second)));
+        return 0;
+    }
     if (m.window != nullptr && !GetWindowTable().IsIconic(m.handle))
         FitRootViewToClient(*m.window);
     return Default(m);
