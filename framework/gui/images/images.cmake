@@ -29,6 +29,9 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/BitmapDrawing.cpp
             ${CMAKE_CURRENT_LIST_DIR}/BitmapSequenceDrawing.cpp
         PUBLIC_LIBS tramvell_images tramvell_drawing tramvell_modules tramvell_platform)
+    # The icon of the program's data folder asks the application for the folder; the application keeps
+    # its pictures here.
+    target_link_libraries(tramvell_bitmaps PUBLIC tramvell_application)
     dravim_add_test(gui_bitmaps_tests PLATFORM_MAIN
         SOURCES
             ${CMAKE_CURRENT_LIST_DIR}/tests/BitmapTest.cpp

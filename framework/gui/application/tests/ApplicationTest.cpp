@@ -7,6 +7,7 @@
 #include "framework/foundation/strings/StringManager.h"
 #include "framework/gui/application/GuiExceptions.h"
 #include "framework/gui/application/WindowRegistry.h"
+#include "framework/gui/images/IconCache.h"
 #include "framework/gui/tests/support/Driver.h"
 #include "framework/gui/tests/support/FakeWindow.h"
 #include "framework/gui/tests/support/TestApplication.h"
@@ -277,4 +278,27 @@ TEST(CApplicationMemory, ShortReservesPurgeTheBitmapsThenEnterLowMemory)
     EXPECT_GE(application.mBitmapCachePurges, 1);
     application.LeaveLowMemoryState();
     EXPECT_EQ(application.GetMemoryState(), kMemoryStateNormal);
+}
+
+namespace {
+
+std::vector<std::string> gShellPaths;
+decltype(CKernelTable::SHGetFileInfoA) gRealShellInfo = nullptr;
+
+} // namespace
+
+TEST(CApplicationIcons, TheDataFolderKindShowsTheApplicationsDataFolder)
+{
+    CTestApplication application;
+    gShellPaths.clear();
+    gRealShellInfo = GetKernelTable().SHGetFileInfoA;
+    CScopedTableEntry shell(GetKernelTable().SHGetFileInfoA,
+                            [](LPCSTR path, DWORD attributes, SHFILEINFOA* info, UINT size, UINT flags) -> DWORD_PTR {
+                                gShellPaths.emplace_back(path);
+                                return gRealShellInfo(path, attributes, info, size, flags);
+                            });
+    { const CIconRef icon(14); }
+    ASSERT_EQ(gShellPaths.size(), 8u);
+    for (const std::string& path : gShellPaths)
+        EXPECT_EQ(path, application.GetUserDataFolder().GetPath());
 }

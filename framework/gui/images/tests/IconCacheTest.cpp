@@ -148,6 +148,9 @@ TEST(CIconRef, AFailingRequestThrowsAndLeavesNoIconBehind)
     }
     EXPECT_THROW(CIconRef(18), NSTramvell::XBase);
     EXPECT_EQ(GetCachedRecordCount(), -1);
+    // The data folder's icons need the application that names the folder.
+    EXPECT_THROW(CIconRef(14), NSTramvell::XBase);
+    EXPECT_EQ(GetCachedRecordCount(), -1);
 }
 
 TEST(CIconRef, TheShellIconSizeComesFromTheUsersSetting)

@@ -6,6 +6,7 @@
 #include "framework/foundation/files/Folders.h"
 #include "framework/foundation/modules/CodeModule.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/gui/application/Application.h"
 #include "framework/gui/drawing/Canvas.h"
 #include "framework/gui/drawing/CanvasDrawingState.h"
 #include "framework/gui/images/ShellIconSize.h"
@@ -202,10 +203,16 @@ CIconSet BuildStockSet(std::uint32_t kind)
     }
     if (kind == 12 || kind == 13)
         return BuildShellSet(GetSystemFolder().GetPath());
+    if (kind == 14) {
+        // The program's per-user data folder, which only the application can name.
+        const CApplication* application = CApplication::GetApplication();
+        if (application == nullptr)
+            throw XBase();
+        return BuildShellSet(application->GetUserDataFolder().GetPath());
+    }
     if (kind >= 15 && kind <= 17)
         return BuildSet(nullptr, kSystemIcons[kind - 15], kSystemIcons[kind - 15]);
-    // Kind 14 is the program's data folder, whose names only the program knows; kinds above 17 have no
-    // icon at all.
+    // Kinds above 17 have no icon at all.
     throw XBase();
 }
 
