@@ -3,7 +3,7 @@
 #include "framework/gui/drawing/Canvas.h"
 #include "framework/gui/windows/DrawSpecs.h"
 #include "framework/views/pages/ControlValues.h"
-#include "framework/views/pages/ViewBitmaps.h"
+#include "framework/gui/images/BitmapDrawing.h"
 
 namespace NSTramvell {
 
@@ -18,8 +18,8 @@ CBitmapFaderView::CBitmapFaderView(CABCGroupView* parent, const CBitmapKey& hand
 
 CRect CBitmapFaderView::GetHandleRect() const
 {
-    const CPoint trackSize = NSViewBitmaps::GetBitmapSize(mTrackKey);
-    const CPoint handleSize = NSViewBitmaps::GetBitmapSize(mHandleKey);
+    const CPoint trackSize = GetBitmapSize(mTrackKey);
+    const CPoint handleSize = GetBitmapSize(mHandleKey);
     const CPoint origin = GetFrame()->GetTopLeft();
     CRect handle(0, 0, handleSize.GetX(), handleSize.GetY());
     if (mOrientation == kVertical) {
@@ -45,8 +45,8 @@ void CBitmapFaderView::Draw(CABCViewDrawSpec& drawSpec)
     if (canvas == nullptr)
         return;
     const CRect handle = GetHandleRect();
-    NSViewBitmaps::DrawBitmap(*canvas, GetFrame()->GetLeft(), GetFrame()->GetTop(), mTrackKey);
-    NSViewBitmaps::DrawBitmap(*canvas, handle.GetLeft(), handle.GetTop(), mHandleKey);
+    DrawBitmap(*canvas, GetFrame()->GetLeft(), GetFrame()->GetTop(), mTrackKey);
+    DrawBitmap(*canvas, handle.GetLeft(), handle.GetTop(), mHandleKey);
 }
 
 void CBitmapFaderView::FrameChanged(const CRect& oldFrame, const CRect& newFrame)
@@ -66,7 +66,7 @@ CMouseDownResult CBitmapFaderView::HandleMouseDown(const CMouseEvent& event)
 void CBitmapFaderView::TrackMouse()
 {
     const std::int32_t travel =
-        GetTrackLength(NSViewBitmaps::GetBitmapSize(mTrackKey), NSViewBitmaps::GetBitmapSize(mHandleKey));
+        GetTrackLength(GetBitmapSize(mTrackKey), GetBitmapSize(mHandleKey));
     // The fader's horizontal is a drag's horizontal; its vertical rises with upward movement.
     const std::int32_t dragOrientation = mOrientation == kVertical ? kDragVertical : kDragHorizontal;
     const std::int32_t value =

@@ -5,7 +5,7 @@
 #include "framework/gui/windows/DrawSpecs.h"
 #include "framework/views/pages/ControlValues.h"
 #include "framework/views/pages/SequenceFrames.h"
-#include "framework/views/pages/ViewBitmaps.h"
+#include "framework/gui/images/BitmapDrawing.h"
 
 namespace NSTramvell {
 

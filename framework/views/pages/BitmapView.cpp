@@ -2,7 +2,7 @@
 
 #include "framework/gui/drawing/Canvas.h"
 #include "framework/gui/windows/DrawSpecs.h"
-#include "framework/views/pages/ViewBitmaps.h"
+#include "framework/gui/images/BitmapDrawing.h"
 
 namespace NSTramvell {
 
@@ -25,10 +25,10 @@ void CBitmapView::Draw(CABCViewDrawSpec& drawSpec)
         canvas->FrameRect(frame, kColorBlack);
         return;
     }
-    const CPoint size = NSViewBitmaps::GetBitmapSize(mBitmapKey);
+    const CPoint size = GetBitmapSize(mBitmapKey);
     CRect placed(0, 0, size.GetX(), size.GetY());
     placed.AlignIn(frame);
-    NSViewBitmaps::DrawBitmap(*canvas, placed.GetLeft(), placed.GetTop(), mBitmapKey);
+    DrawBitmap(*canvas, placed.GetLeft(), placed.GetTop(), mBitmapKey);
 }
 
 void CBitmapView::FrameChanged(const CRect& oldFrame, const CRect& newFrame)

@@ -2,14 +2,14 @@
 
 #include "framework/gui/images/BitmapSequence.h"
 #include "framework/gui/windows/DrawSpecs.h"
-#include "framework/views/pages/ViewBitmaps.h"
+#include "framework/gui/images/BitmapDrawing.h"
 
 namespace NSTramvell {
 namespace {
 
 CRect GetFrameInBitmap(const CABCBitmapSequence& sequence, std::uint16_t index)
 {
-    const CPoint bitmapSize = NSViewBitmaps::GetBitmapSize(sequence.GetKey());
+    const CPoint bitmapSize = GetBitmapSize(sequence.GetKey());
     CRect frame;
     sequence.GetFrameRect(frame, bitmapSize.GetX(), bitmapSize.GetY(), index);
     return frame;
@@ -32,7 +32,7 @@ void DrawSequenceFrame(CABCCanvas& canvas, const CABCBitmapSequence& sequence, c
     const CClipGuard clip(&canvas, target);
     if (clip.IsEmpty())
         return;
-    NSViewBitmaps::DrawBitmap(canvas, topLeft.GetX() - frame.GetLeft(), topLeft.GetY() - frame.GetTop(),
+    DrawBitmap(canvas, topLeft.GetX() - frame.GetLeft(), topLeft.GetY() - frame.GetTop(),
                               sequence.GetKey());
 }
 

@@ -19,7 +19,6 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/ControlView.cpp
             ${CMAKE_CURRENT_LIST_DIR}/TransparentStaticTextView.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/UntitledGroupBoxView.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/ViewBitmaps.cpp
             ${CMAKE_CURRENT_LIST_DIR}/SequenceFrames.cpp
             ${CMAKE_CURRENT_LIST_DIR}/BitmapView.cpp
             ${CMAKE_CURRENT_LIST_DIR}/BitmapFaderView.cpp
