@@ -36,8 +36,9 @@ public:
     std::int32_t GetFrameBorderWidth() const override;
     std::int32_t GetFrameBorderHeight() const override;
     void RootFrameChanged(const CRect&, const CRect&) override {}
-    // Control+F4 closes a maximised window; true when the key was taken.
-    virtual bool HandleBuiltInKey(const CKeyEvent& event);
+    // Control+F4 closes a maximised window; other keys, and Control+F4 on a window that is not
+    // maximised, are the base window's. True when the key was taken.
+    bool HandleBuiltInKey(const CKeyEvent& event) override;
 
 private:
     std::int32_t mBorderStyle;

@@ -44,10 +44,13 @@ public:
 
     // Return and keypad Enter call the default action, Escape the cancel action; every key counts as
     // handled, so none reaches the windows behind.
-    virtual bool HandleBuiltInKey(const CKeyEvent& event);
+    bool HandleBuiltInKey(const CKeyEvent& event) override;
     // No menu command is offered while the dialog runs, and every command is swallowed.
     virtual void UpdateMenu(CMenu& menu);
     virtual bool HandleMenuCommand(std::uint32_t command);
+    // The same, where the routing of menu commands asks the active window.
+    void EnableMenuCommands(CMenuBar* menuBar) override;
+    bool DoMenuCommand(const CMenuCommand& command) override;
 
     virtual void DoDefaultAction() = 0;
     virtual void DoCancelAction() = 0;

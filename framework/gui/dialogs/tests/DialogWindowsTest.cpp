@@ -211,7 +211,7 @@ TEST_F(DialogWindows, ModelessDialogsHaveTheRequestedClientSize)
 }
 
 // A document window's border and client size, its placement queries and Control+F4.
-TEST_F(DialogWindows, DocumentWindowsSizeTheirClientAndCloseByKeyOnlyWhenMaximised)
+TEST_F(DialogWindows, DocumentWindowsSizeTheirClientAndLeaveControlF4ToTheBaseUnlessMaximised)
 {
     for (const std::int32_t style : {0, 1, 2, 3}) {
         SCOPED_TRACE(style);
@@ -226,20 +226,27 @@ TEST_F(DialogWindows, DocumentWindowsSizeTheirClientAndCloseByKeyOnlyWhenMaximis
     }
     EXPECT_EQ(CDocumentWindow::GetFrameInsets(7), CFrameInsets(0, ::GetSystemMetrics(SM_CYCAPTION), 0, 0));
 
+    const CKeyEvent controlF4 = MakeKey(5, kKeyDown, true);
     auto* window = new CDocumentWindow(2, "Keyed", CRect());
     window->ShowWithBounds(CRect(60, 60, 400, 300));
-    const CKeyEvent controlF4 = MakeKey(5, kKeyDown, true);
-    EXPECT_FALSE(window->IsMaximized());
-    EXPECT_FALSE(window->HandleBuiltInKey(controlF4));
-    EXPECT_FALSE(window->IsCloseRequested());
     ::ShowWindow(window->GetWindowHandle(), SW_MAXIMIZE);
     EXPECT_TRUE(window->IsMaximized());
     EXPECT_FALSE(window->HandleBuiltInKey(MakeKey(5, kKeyDown)));
+    EXPECT_FALSE(window->IsCloseRequested());
     EXPECT_TRUE(window->HandleBuiltInKey(controlF4));
     EXPECT_TRUE(window->IsCloseRequested());
     ::ShowWindow(window->GetWindowHandle(), SW_MINIMIZE);
     EXPECT_TRUE(window->IsMinimized());
     window->CloseNow();
+
+    // Not maximised, Control+F4 is the base window's, which closes a window that has a system menu.
+    auto* plain = new CDocumentWindow(2, "Plain", CRect());
+    plain->ShowWithBounds(CRect(60, 60, 400, 300));
+    EXPECT_FALSE(plain->IsMaximized());
+    const bool hasSystemMenu = (::GetWindowLongA(plain->GetWindowHandle(), GWL_STYLE) & WS_SYSMENU) != 0;
+    EXPECT_EQ(plain->HandleBuiltInKey(controlF4), hasSystemMenu);
+    EXPECT_EQ(plain->IsCloseRequested(), hasSystemMenu);
+    plain->CloseNow();
 }
 
 TEST_F(DialogWindows, CloseMarksCloseOnlyTheMarkedDocuments)

@@ -15,8 +15,6 @@ namespace NSTramvell {
 
 namespace {
 
-constexpr std::uint32_t kKeyF4 = 5;
-
 // Every living document window, oldest first.
 std::vector<CDocumentWindow*>& GetDocumentWindows()
 {
@@ -143,7 +141,7 @@ bool CDocumentWindow::HandleBuiltInKey(const CKeyEvent& event)
         CloseIfAllowed();
         return true;
     }
-    return false;
+    return CABCWindow::HandleBuiltInKey(event);
 }
 
 void CloseMarkedDocumentWindows()

@@ -6,6 +6,8 @@
 #include "framework/gui/application/Application.h"
 #include "framework/gui/input/KeyEvent.h"
 #include "framework/gui/menus/Menu.h"
+#include "framework/gui/menus/MenuBar.h"
+#include "framework/gui/menus/MenuCommand.h"
 #include "framework/gui/windows/WindowClasses.h"
 #include "framework/gui/windows/WindowProcedure.h"
 
@@ -197,6 +199,17 @@ void CModalDialog::UpdateMenu(CMenu& menu)
 bool CModalDialog::HandleMenuCommand(std::uint32_t)
 {
     return true;
+}
+
+void CModalDialog::EnableMenuCommands(CMenuBar* menuBar)
+{
+    if (menuBar != nullptr)
+        menuBar->ResetItems();
+}
+
+bool CModalDialog::DoMenuCommand(const CMenuCommand& command)
+{
+    return HandleMenuCommand(command.GetCommandId());
 }
 
 CModelessDialog::CModelessDialog(std::int32_t dialogStyle, const std::string& title, const CRect& outerBounds)
