@@ -159,9 +159,11 @@ CMouseDownResult CPushButtonView::HandleMouseDown(const CMouseEvent&)
     return CMouseDownResult(true);
 }
 
+// The window layer asks views for their handles while they are being made and unmade (focus and tool
+// tips follow moves and deletions); before the control exists and after it is gone there is none.
 HWND CPushButtonView::GetNativeHandle() const
 {
-    return mImplementation->GetNativeHandle();
+    return mImplementation != nullptr ? mImplementation->GetNativeHandle() : nullptr;
 }
 
 bool CPushButtonView::ConsumePushed()
