@@ -1,19 +1,13 @@
 #include "framework/views/groups/FoldableGroupView.h"
 
 #include "framework/gui/windows/DrawSpecs.h"
+#include "framework/views/groups/ClippedGroupDrawing.h"
 
 namespace NSTramvell {
 
 void CFoldableGroupView::Draw(CABCViewDrawSpec& drawSpec)
 {
-    auto* viewSpec = dynamic_cast<CViewDrawSpec*>(&drawSpec);
-    CABCCanvas* canvas = viewSpec != nullptr ? viewSpec->GetCanvas() : nullptr;
-    if (canvas == nullptr) {
-        CStandardGroupView::Draw(drawSpec);
-        return;
-    }
-    const CClipGuard clip(canvas, *GetFrame());
-    CStandardGroupView::Draw(drawSpec);
+    DrawGroupClippedToFrame(*this, drawSpec);
 }
 
 } // namespace NSTramvell

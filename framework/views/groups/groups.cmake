@@ -10,6 +10,7 @@ if(DRAVIM_WINDOWS)
         ${CMAKE_CURRENT_LIST_DIR}/GroupBoxView.cpp
         ${CMAKE_CURRENT_LIST_DIR}/FoldButtonView.cpp
         ${CMAKE_CURRENT_LIST_DIR}/FoldableGroupView.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/ClippedGroupDrawing.cpp
         ${CMAKE_CURRENT_LIST_DIR}/MagnifyView.cpp
         ${CMAKE_CURRENT_LIST_DIR}/win32/PlatformEdge.cpp)
     list(APPEND DRAVIM_VIEWS_GROUPS_TESTS

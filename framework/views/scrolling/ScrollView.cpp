@@ -1,6 +1,7 @@
 #include "framework/views/scrolling/ScrollView.h"
 
 #include "framework/gui/windows/DrawSpecs.h"
+#include "framework/views/groups/ClippedGroupDrawing.h"
 #include "framework/gui/windows/Window.h"
 #include "framework/views/scrolling/ScrollWindowContents.h"
 
@@ -13,14 +14,7 @@ CScrollView::CScrollView(CABCGroupView* parent)
 
 void CScrollView::Draw(CABCViewDrawSpec& drawSpec)
 {
-    auto* viewSpec = dynamic_cast<CViewDrawSpec*>(&drawSpec);
-    CABCCanvas* canvas = viewSpec != nullptr ? viewSpec->GetCanvas() : nullptr;
-    if (canvas == nullptr) {
-        CStandardGroupView::Draw(drawSpec);
-        return;
-    }
-    const CClipGuard clip(canvas, *GetFrame());
-    CStandardGroupView::Draw(drawSpec);
+    DrawGroupClippedToFrame(*this, drawSpec);
 }
 
 CRect CScrollView::GetContentRect() const
