@@ -32,6 +32,18 @@ void DrawBevel(CABCCanvas& canvas, const CRect& rect, const CColor& topLeft, con
 void DrawHighlightBevel(CABCCanvas& canvas, const CRect& rect);
 void DrawPressedHighlightBevel(CABCCanvas& canvas, const CRect& rect);
 
+// The platform's three-dimensional edge about a rectangle, in any of its styles and on any of its sides.
+inline constexpr std::uint32_t kEdgeSideLeft = 1;
+inline constexpr std::uint32_t kEdgeSideTop = 2;
+inline constexpr std::uint32_t kEdgeSideRight = 4;
+inline constexpr std::uint32_t kEdgeSideBottom = 8;
+inline constexpr std::uint32_t kEdgeAllSides = 15;
+// The platform's edge codes: a thin sunken line, raised, etched.
+inline constexpr std::uint32_t kEdgeSunkenOuter = 2;
+inline constexpr std::uint32_t kEdgeRaised = 5;
+inline constexpr std::uint32_t kEdgeEtched = 6;
+void DrawPlatformEdge(CABCCanvas& canvas, const CRect& rect, std::uint32_t style, std::uint32_t sides);
+
 // The platform's three-dimensional edges about a rectangle.
 void DrawSunkenEdge(CABCCanvas& canvas, const CRect& rect);
 void DrawRaisedEdge(CABCCanvas& canvas, const CRect& rect);

@@ -1,6 +1,6 @@
 #pragma once
 
-// Draw specifications that hand views a canvas for one drawing pass, and the guard that narrows a
+// Draw specs that hand views a canvas for one drawing pass, and the guard that narrows a
 // canvas's clip for one drawing step.
 
 #include "framework/gui/regions/Region.h"
@@ -27,7 +27,7 @@ private:
 
 // Draws an area of the target into a bitmap of the area's size: the canvas's origin is the area's
 // top-left, so views draw in window coordinates, and its clip is the target's narrowed to the area.
-// The bitmap's owner deletes it after the specification.
+// The bitmap's owner deletes it after the draw spec.
 class COffscreenDrawSpec : public CViewDrawSpec
 {
 public:
@@ -53,7 +53,7 @@ private:
     std::unique_ptr<CWindowReadOnlyCanvas> mCanvas;
 };
 
-// The clip of a specification's canvas: whether a rectangle meets it, a copy, and its bounds.
+// The clip of a draw spec's canvas: whether a rectangle meets it, a copy, and its bounds.
 bool ClipRegionIntersects(CViewDrawSpec& drawSpec, const CRect& rect);
 CRegion GetClipRegion(CViewDrawSpec& drawSpec);
 CRect GetClipBounds(CViewDrawSpec& drawSpec);

@@ -8,7 +8,7 @@ namespace NSTramvell {
 class CABCGroupView;
 class CABCViewDrawSpec;
 
-// Draws the group as the group base does, inside a clip to the group's frame when the draw specification
+// Draws the group as the group base does, inside a clip to the group's frame when the draw spec
 // has a canvas.
 void DrawGroupClippedToFrame(CABCGroupView& group, CABCViewDrawSpec& drawSpec);
 

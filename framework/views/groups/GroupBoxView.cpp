@@ -4,13 +4,11 @@
 #include "framework/gui/drawing/NativeFont.h"
 #include "framework/gui/drawing/SystemColors.h"
 #include "framework/gui/windows/DrawSpecs.h"
-#include "framework/views/groups/PlatformEdge.h"
+#include "framework/gui/drawing/DrawingFunctions.h"
 
 namespace NSTramvell {
 
 namespace {
-constexpr std::uint32_t kSunkenOuterEdge = 2;
-constexpr std::uint32_t kEtchedEdge = 6;
 } // namespace
 
 CGroupBoxView::CGroupBoxView(CABCGroupView* parent, const std::string& title, std::int32_t kind, const CRect& frame)
@@ -46,7 +44,7 @@ void CGroupBoxView::DrawBackground(CABCViewDrawSpec& drawSpec)
     const std::int32_t half = height / 2 + 1;
 
     DrawPlatformEdge(*canvas, CRect(left, top + half, frame.GetRight(), frame.GetBottom()),
-                     mKind == kEtchedKind ? kEtchedEdge : kSunkenOuterEdge, kEdgeAllSides);
+                     mKind == kEtchedKind ? kEdgeEtched : kEdgeSunkenOuter, kEdgeAllSides);
     // The edge stops short of the title on both sides.
     canvas->FillRect(CRect(left + 7, top, left + width + 11, top + height + 1), CView::GetBackgroundColor(this));
     if (IsEnabled()) {

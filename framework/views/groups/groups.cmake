@@ -11,8 +11,7 @@ if(DRAVIM_WINDOWS)
         ${CMAKE_CURRENT_LIST_DIR}/FoldButtonView.cpp
         ${CMAKE_CURRENT_LIST_DIR}/FoldableGroupView.cpp
         ${CMAKE_CURRENT_LIST_DIR}/ClippedGroupDrawing.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/MagnifyView.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/win32/PlatformEdge.cpp)
+        ${CMAKE_CURRENT_LIST_DIR}/MagnifyView.cpp)
     list(APPEND DRAVIM_VIEWS_GROUPS_TESTS
         ${CMAKE_CURRENT_LIST_DIR}/tests/GroupViewsTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/MagnifyViewTest.cpp

@@ -3,12 +3,11 @@
 #include "framework/gui/drawing/Canvas.h"
 #include "framework/gui/drawing/SystemColors.h"
 #include "framework/gui/input/Cursors.h"
-#include "framework/views/groups/PlatformEdge.h"
+#include "framework/gui/drawing/DrawingFunctions.h"
 
 namespace NSTramvell {
 
 namespace {
-constexpr std::uint32_t kRaisedEdge = 5;
 } // namespace
 
 CSplitterView::CSplitterView(CABCGroupView* parent, std::int32_t orientation, bool draggable)
@@ -25,11 +24,11 @@ void CSplitterView::Draw(CABCViewDrawSpec& drawSpec)
     const CRect& frame = *GetFrame();
     canvas->FillRect(frame, GetSystemFaceColor());
     if (mOrientation == kMovesVertically) {
-        DrawPlatformEdge(*canvas, frame, kRaisedEdge, kEdgeSideBottom);
-        DrawPlatformEdge(*canvas, frame, kRaisedEdge, kEdgeSideTop);
+        DrawPlatformEdge(*canvas, frame, kEdgeRaised, kEdgeSideBottom);
+        DrawPlatformEdge(*canvas, frame, kEdgeRaised, kEdgeSideTop);
     } else if (mOrientation == kMovesHorizontally) {
-        DrawPlatformEdge(*canvas, frame, kRaisedEdge, kEdgeSideLeft);
-        DrawPlatformEdge(*canvas, frame, kRaisedEdge, kEdgeSideRight);
+        DrawPlatformEdge(*canvas, frame, kEdgeRaised, kEdgeSideLeft);
+        DrawPlatformEdge(*canvas, frame, kEdgeRaised, kEdgeSideRight);
     }
 }
 

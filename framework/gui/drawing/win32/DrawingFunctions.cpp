@@ -19,13 +19,13 @@ HDC RequireHandle(CABCCanvas& canvas)
     return state->GetHandle();
 }
 
-void DrawPlatformEdge(CABCCanvas& canvas, const CRect& rect, UINT edge, UINT sides)
+} // namespace
+
+void DrawPlatformEdge(CABCCanvas& canvas, const CRect& rect, std::uint32_t style, std::uint32_t sides)
 {
     RECT native = ToNative(rect);
-    GetWindowTable().DrawEdge(RequireHandle(canvas), &native, edge, sides);
+    GetWindowTable().DrawEdge(RequireHandle(canvas), &native, style, sides);
 }
-
-} // namespace
 
 void DrawTextInRect(CABCCanvas& canvas, const CRect& rect, const std::string& text, const CFontSpec& font,
                     const CColor& color)

@@ -1,10 +1,9 @@
 #include "framework/views/pages/UntitledGroupBoxView.h"
 
-#include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/drawing/Canvas.h"
 #include "framework/gui/drawing/CanvasDrawingState.h"
+#include "framework/gui/drawing/DrawingFunctions.h"
 #include "framework/gui/drawing/NativeFont.h"
-#include "framework/gui/geometry/win32/NativeGeometry.h"
 #include "framework/gui/windows/DrawSpecs.h"
 
 namespace NSTramvell {
@@ -45,9 +44,7 @@ void CUntitledGroupBoxView::DrawBackground(CABCViewDrawSpec& drawSpec)
     CABCCanvas* const canvas = viewSpec != nullptr ? viewSpec->GetCanvas() : nullptr;
     if (canvas == nullptr || canvas->GetContext() == nullptr)
         return;
-    RECT edge = ToNative(*GetFrame());
-    GetWindowTable().DrawEdge(canvas->GetContext()->GetHandle(), &edge,
-                              mEdgeStyle == kEtchedStyle ? EDGE_ETCHED : BDR_SUNKENOUTER, BF_RECT);
+    DrawPlatformEdge(*canvas, *GetFrame(), mEdgeStyle == kEtchedStyle ? kEdgeEtched : kEdgeSunkenOuter, kEdgeAllSides);
 }
 
 } // namespace NSTramvell
