@@ -319,7 +319,9 @@ struct IUnknown;
     ENTRY(UINT, RegisterClipboardFormatA, (LPCSTR))                                                         \
     ENTRY(HWND, GetClipboardOwner, ())                                                                      \
     OWN_ENTRY(HWND, HtmlHelpA, (HWND, LPCSTR, UINT, DWORD_PTR))                                             \
-    ENTRY(int, ScrollWindowEx, (HWND, int, int, const RECT*, const RECT*, HRGN, LPRECT, UINT))
+    ENTRY(int, ScrollWindowEx, (HWND, int, int, const RECT*, const RECT*, HRGN, LPRECT, UINT))              \
+    ENTRY(BOOL, AdjustWindowRectEx, (LPRECT, DWORD, BOOL, DWORD))                                           \
+    ENTRY(HMENU, GetMenu, (HWND))
 
 #define DRAVIM_DECLARE_TABLE_ENTRY(result, name, parameters) result(*name) parameters;
 
