@@ -1,0 +1,17 @@
+# Lines of text (tramvell_views_lists): the string list and the terminal's arithmetic and text output are
+# platform-free; the terminal view draws in windows.
+set(DRAVIM_VIEWS_LISTS_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/StringList.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TerminalLayout.cpp)
+set(DRAVIM_VIEWS_LISTS_TESTS
+    ${CMAKE_CURRENT_LIST_DIR}/tests/StringListTest.cpp)
+set(DRAVIM_VIEWS_LISTS_LIBS tramvell_strings tramvell_core)
+dravim_add_library(tramvell_views_lists
+    SOURCES ${DRAVIM_VIEWS_LISTS_SOURCES}
+    PUBLIC_LIBS ${DRAVIM_VIEWS_LISTS_LIBS})
+dravim_add_test(views_lists_tests PLATFORM_MAIN SOURCES ${DRAVIM_VIEWS_LISTS_TESTS}
+    LIBS tramvell_views_lists ${DRAVIM_VIEWS_LISTS_TEST_LIBS})
+if(DRAVIM_WINDOWS)
+    # Window tests share the one Wine desktop: they run one at a time.
+    set_tests_properties(views_lists_tests PROPERTIES RESOURCE_LOCK dravim_wine_desktop)
+endif()
