@@ -37,9 +37,9 @@ void BeginTrackingOnce(IScrollBarHandler& handler, CScrollBarView* view, bool& t
 CRect MakeScrollBarFrame(const CRect& rect, std::int32_t orientation)
 {
     CRect frame = rect;
-    if (orientation == kScrollBarHorizontal)
+    if (orientation == kScrollBarVertical)
         frame.SetRight(frame.GetLeft() + kScrollBarThickness);
-    else if (orientation == kScrollBarVertical)
+    else if (orientation == kScrollBarHorizontal)
         frame.SetBottom(frame.GetTop() + kScrollBarThickness);
     return frame;
 }

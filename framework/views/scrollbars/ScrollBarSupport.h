@@ -59,8 +59,9 @@ public:
     virtual CScrollBarRange GetRange() const = 0;
 };
 
-inline constexpr std::int32_t kScrollBarHorizontal = 0;
-inline constexpr std::int32_t kScrollBarVertical = 1;
+// A layout's orientation names the bar's long side: 0 stands upright, 1 lies flat.
+inline constexpr std::int32_t kScrollBarVertical = 0;
+inline constexpr std::int32_t kScrollBarHorizontal = 1;
 inline constexpr std::int32_t kScrollBarThickness = 16;
 
 // Orientation 0 makes the frame 16 wide, 1 makes it 16 high.

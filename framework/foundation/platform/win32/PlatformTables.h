@@ -321,7 +321,10 @@ struct IUnknown;
     OWN_ENTRY(HWND, HtmlHelpA, (HWND, LPCSTR, UINT, DWORD_PTR))                                             \
     ENTRY(int, ScrollWindowEx, (HWND, int, int, const RECT*, const RECT*, HRGN, LPRECT, UINT))              \
     ENTRY(BOOL, AdjustWindowRectEx, (LPRECT, DWORD, BOOL, DWORD))                                           \
-    ENTRY(HMENU, GetMenu, (HWND))
+    ENTRY(HMENU, GetMenu, (HWND))                                                                           \
+    ENTRY(int, GetWindowTextLengthA, (HWND))                                                                \
+    ENTRY(int, SetScrollInfo, (HWND, int, LPCSCROLLINFO, BOOL))                                             \
+    ENTRY(BOOL, GetScrollInfo, (HWND, int, LPSCROLLINFO))
 
 #define DRAVIM_DECLARE_TABLE_ENTRY(result, name, parameters) result(*name) parameters;
 

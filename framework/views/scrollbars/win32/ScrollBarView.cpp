@@ -1,0 +1,220 @@
+#include "framework/views/scrollbars/ScrollBarView.h"
+
+#include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/gui/dialogs/DialogTemplate.h"
+#include "framework/gui/windows/Window.h"
+#include "framework/views/controls/NativeWindowHandle.h"
+
+#include <algorithm>
+
+namespace NSTramvell {
+namespace {
+
+constexpr auto kScrollBarKind = static_cast<std::int32_t>(NSWinControlUtils::ENativeControlKind::kScrollBar);
+constexpr std::int32_t kInitialMaximum = 1000;
+constexpr std::int32_t kInitialVisible = 100;
+
+// The keys a focused scroll bar acts on itself; the rest are the window's.
+bool IsKeyForScrollBar(std::uintptr_t virtualKey)
+{
+    switch (virtualKey) {
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_HOME:
+    case VK_END:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+CScrollBarView::CDescription CScrollBarView::MakeDescription(const CDialogTemplate& dialogTemplate,
+                                                             std::uint16_t itemId, std::int32_t orientation)
+{
+    return CDescription{MakeScrollBarFrame(dialogTemplate.GetItemRect(itemId), orientation), orientation};
+}
+
+CScrollBarView::CScrollBarView(CABCGroupView* parent, const CDescription& description, IScrollBarHandler* handler)
+    : CScrollBarView(parent, description.mOrientation == kScrollBarHorizontal, description.mFrame, handler)
+{
+}
+
+CScrollBarView::CScrollBarView(CABCGroupView* parent, bool horizontal, const CRect& frame,
+                               IScrollBarHandler* handler)
+    : CView(parent, frame), mHorizontal(horizontal), mRange(0, kInitialMaximum), mHandler(handler)
+{
+    mRange.SetVisible(0, kInitialVisible);
+    const std::uint32_t style = WS_CHILD | WS_VISIBLE | (horizontal ? SBS_HORZ : SBS_VERT);
+    mHandle = NSWinControlUtils::CreateNativeControl(*GetWindow(), 0, style, kScrollBarKind, "", frame);
+    try {
+        mLink = std::make_unique<NSWinControlUtils::CNativeControlLink>(mHandle, this);
+    } catch (...) {
+        NSWinControlUtils::DestroyNativeControl(mHandle);   // nothing when the link destroyed it already
+        throw;
+    }
+    MirrorRange();
+}
+
+CScrollBarView::~CScrollBarView()
+{
+    if (GetWindow() != nullptr)
+        GetWindow()->DropFocusIfHeldBy(this);
+    SetToolTipText(std::string());
+    NSWinControlUtils::DestroyNativeControl(mHandle);
+    mLink.reset();
+    mHandle = nullptr;
+}
+
+void CScrollBarView::SetRange(const CScrollBarRange& range)
+{
+    mRange = range;
+    MirrorRange();
+}
+
+void CScrollBarView::MirrorRange()
+{
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = mRange.GetRangeSize() - 1;
+    info.nPage = static_cast<UINT>(std::max(mRange.GetVisibleSize(), 0));
+    info.nPos = mRange.GetVisibleStart() - mRange.GetMinimum();
+    GetWindowTable().SetScrollInfo(mHandle, SB_CTL, &info, TRUE);
+}
+
+void CScrollBarView::EnabledChanged(bool)
+{
+    const bool nativeEnabled = GetWindowTable().IsWindowEnabled(mHandle) != FALSE;
+    if (nativeEnabled == IsEnabled())
+        return;
+    GetWindowTable().EnableWindow(mHandle, IsEnabled() ? TRUE : FALSE);
+    Invalidate();
+}
+
+void CScrollBarView::FrameChanged(const CRect& oldFrame, const CRect& newFrame)
+{
+    PlaceControl();
+    InvalidateOldAndNew(oldFrame, newFrame);
+}
+
+void CScrollBarView::MoveBy(std::int32_t dx, std::int32_t dy)
+{
+    CView::MoveBy(dx, dy);
+    PlaceControl();
+}
+
+void CScrollBarView::PlaceControl()
+{
+    NSWinControlUtils::SetNativeRedraw(mHandle, false);
+    MoveNativeControl(mHandle, *GetFrame());
+    NSWinControlUtils::SetNativeRedraw(mHandle, true);
+}
+
+std::intptr_t CScrollBarView::HandleNativeMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
+{
+    switch (message) {
+    case WM_SETFOCUS:
+        NSWinControlUtils::NotifyNativeFocusGained(mHandle, message, first, second);
+        break;
+    case WM_KILLFOCUS:
+        NSWinControlUtils::NotifyNativeFocusLost(mHandle);
+        break;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+        if (!IsKeyForScrollBar(first))
+            return PassNativeWindowMessage(GetNativeParentWindow(mHandle), message, first, second);
+        break;
+    default:
+        break;
+    }
+    return mLink->HandleMessage(message, first, second);
+}
+
+std::intptr_t CScrollBarView::HandleParentNotification(std::uint32_t message, std::uintptr_t first, std::intptr_t)
+{
+    if (message != WM_HSCROLL && message != WM_VSCROLL)
+        return 1;
+    const auto code = static_cast<std::int32_t>(LOWORD(first));
+    std::int32_t trackPosition = 0;
+    if (code == SB_THUMBTRACK) {
+        SCROLLINFO info{};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_TRACKPOS;
+        GetWindowTable().GetScrollInfo(mHandle, SB_CTL, &info);
+        trackPosition = info.nTrackPos + mRange.GetMinimum();
+    }
+    DispatchScrollCode(GetHandler(), this, mTracking, code, trackPosition, mRange);
+    return 0;
+}
+
+void CScrollBarView::NotifyPending(std::int32_t kind, std::int32_t amount)
+{
+    mPendingKind = kind;
+    mPendingAmount = amount;
+    try {
+        NotifyViewChanged(this);
+    } catch (...) {
+        mPendingKind = kPendingPosition;
+        mPendingAmount = kNoPendingAmount;
+        throw;
+    }
+    mPendingKind = kPendingPosition;
+    mPendingAmount = kNoPendingAmount;
+}
+
+void CScrollBarView::Step(CScrollBarView*, std::int32_t direction, std::int32_t amount)
+{
+    switch (direction) {
+    case CScrollPositions::kPageBack:
+        NotifyPending(kPendingPage, -amount);
+        break;
+    case CScrollPositions::kPageForward:
+        NotifyPending(kPendingPage, amount);
+        break;
+    case CScrollPositions::kLineBack:
+        NotifyPending(kPendingLine, -amount);
+        break;
+    case CScrollPositions::kLineForward:
+        NotifyPending(kPendingLine, amount);
+        break;
+    default:
+        break;
+    }
+}
+
+void CScrollBarView::Position(CScrollBarView*, std::int32_t position)
+{
+    NotifyPending(kPendingPosition, position);
+}
+
+void CScrollBarView::ScrollByAmount(std::int32_t lines)
+{
+    if (lines > 0)
+        GetHandler().Step(this, CScrollPositions::kLineForward, lines);
+    else if (lines < 0)
+        GetHandler().Step(this, CScrollPositions::kLineBack, -lines);
+}
+
+void CScrollBarView::PageBack()
+{
+    GetHandler().Step(this, CScrollPositions::kPageBack, 1);
+}
+
+void CScrollBarView::PageForward()
+{
+    GetHandler().Step(this, CScrollPositions::kPageForward, 1);
+}
+
+void CScrollBarView::ScrollToPosition(std::int32_t position)
+{
+    GetHandler().Position(this, position);
+}
+
+} // namespace NSTramvell
