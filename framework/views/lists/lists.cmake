@@ -6,6 +6,16 @@ set(DRAVIM_VIEWS_LISTS_SOURCES
 set(DRAVIM_VIEWS_LISTS_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/tests/StringListTest.cpp)
 set(DRAVIM_VIEWS_LISTS_LIBS tramvell_strings tramvell_core)
+if(DRAVIM_WINDOWS)
+    list(APPEND DRAVIM_VIEWS_LISTS_SOURCES ${CMAKE_CURRENT_LIST_DIR}/TerminalView.cpp)
+    list(APPEND DRAVIM_VIEWS_LISTS_TESTS
+        ${CMAKE_CURRENT_LIST_DIR}/tests/TerminalViewTest.cpp
+        ${CMAKE_SOURCE_DIR}/framework/gui/windows/tests/ClassWindow.cpp
+        ${CMAKE_SOURCE_DIR}/framework/gui/drawing/tests/TestCanvas.cpp)
+    list(APPEND DRAVIM_VIEWS_LISTS_LIBS tramvell_windows tramvell_view_base tramvell_drawing tramvell_platform)
+    set(DRAVIM_VIEWS_LISTS_TEST_LIBS gui_window_test_support dravim_test_program_resources gui_test_program_resources
+        gdi32)
+endif()
 dravim_add_library(tramvell_views_lists
     SOURCES ${DRAVIM_VIEWS_LISTS_SOURCES}
     PUBLIC_LIBS ${DRAVIM_VIEWS_LISTS_LIBS})
