@@ -34,6 +34,8 @@ public:
     using CStandardGroupView::CStandardGroupView;
     std::int32_t ChildChanged() override
     {
+        if (mEdit == nullptr)   // the edit's first text, while it is being made
+            return 0;
         mNotices.push_back({mEdit->GetChangeKind(), mEdit->GetChangeCharacter()});
         if (mEdit->GetChangeKind() != NSTramvell::kEditCharacterTyped)
             return 0;
@@ -182,7 +184,9 @@ TEST_F(MultiLineTextEditView, PasteKeepsWhatFitsAndCopyPasteRoundTrips)
     mEdit->SetSelection(2, 6);
     mEdit->Copy();
     const auto item = NSTramvell::ReadClipboardFlavour(NSTramvell::kTextClippingType);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(item->GetMedia().GetBuffer())), "e\r\nt");
+    const std::string copied(reinterpret_cast<const char*>(item->GetMedia().GetBuffer()),
+                             static_cast<std::size_t>(item->GetMedia().GetSize()));
+    EXPECT_EQ(NSTramvell::TextBeforeNul(copied), "e\r\nt");
     PlaceCaretAtEnd();
     mEdit->Paste();
     EXPECT_EQ(mEdit->GetText(), "one\r\ntwoe\r\nt");
