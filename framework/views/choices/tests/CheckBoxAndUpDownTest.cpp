@@ -1,5 +1,7 @@
 // Check boxes and up-down buttons in a shown framework window, driven by posted messages and clicks.
 
+#include "framework/foundation/core/OutOfMemory.h"
+#include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/views/RootView.h"
 #include "framework/gui/windows/Window.h"
 #include "framework/views/choices/CheckBoxView.h"
@@ -159,4 +161,14 @@ TEST_F(ChoiceControls, ADisabledUpDownButtonIsADisabledControlAndStepsNoMore)
     EXPECT_TRUE(mGroup->mSteps.empty());
     mGroup->SetEnabled(true);
     EXPECT_TRUE(::IsWindowEnabled(mUpDown->GetNativeHandle()));
+}
+
+TEST_F(ChoiceControls, AnUpDownButtonThePlatformCannotMakeIsOutOfMemory)
+{
+    const std::uint32_t children = mGroup->GetChildCount();
+    NSTramvell::CScopedTableEntry noWindow(NSTramvell::GetWindowTable().CreateWindowExA,
+                                           [](DWORD, LPCSTR, LPCSTR, DWORD, int, int, int, int, HWND, HMENU, HINSTANCE,
+                                              LPVOID) -> HWND { return nullptr; });
+    EXPECT_THROW(CUpDownButtonView(mGroup.get(), CRect(0, 0, 20, 40)), NSTramvell::XOutOfMemory);
+    EXPECT_EQ(mGroup->GetChildCount(), children);
 }

@@ -122,6 +122,7 @@ TEST_F(MultiLineTextEditView, ReturnPutsOneLineEndWhereTheCaretIs)
     ASSERT_TRUE(PumpUntil([&] { return mEdit->GetText().size() >= 8; }));
     PumpPending();
     EXPECT_EQ(mEdit->GetText(), "start\r\nz");
+    EXPECT_FALSE(NSGuiTest::SaveScreenshot("MultiLineTextEditView").empty());
 }
 
 TEST_F(MultiLineTextEditView, TypedCharactersAreOfferedAndKeptOutOnlyByARefusal)

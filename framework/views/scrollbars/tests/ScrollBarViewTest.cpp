@@ -3,6 +3,7 @@
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/input/KeyEvent.h"
 #include "framework/gui/input/MouseWheel.h"
+#include "framework/gui/tests/support/Driver.h"
 #include "framework/gui/views/RootView.h"
 #include "framework/views/controls/tests/ControlTestSupport.h"
 #include "framework/views/scrollbars/ScrollBarView.h"
@@ -124,6 +125,7 @@ TEST_F(ScrollBarView, AClickOnTheDownArrowTracksOneLineForward)
     ::SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, onRightArrow);
     ASSERT_TRUE(PumpUntil([&] { return !mHandled->IsTracking() && mHandler.mCalls.size() >= 3; }));
     EXPECT_EQ(mHandler.mCalls, (std::vector<std::string>{"begin", "step 3 1", "end"}));
+    EXPECT_FALSE(NSGuiTest::SaveScreenshot("ScrollBarView").empty());
 }
 
 TEST_F(ScrollBarView, TheOwnHandlerShowsTheSignedActionOnlyInsideItsNotice)
