@@ -138,5 +138,6 @@ TEST_F(FaderView, ALowerMaximumLowersTheValueAndTheTrackbarShowsItRight)
     mVertical->SetMaximum(50);   // the value stays, its position from the top changes
     EXPECT_EQ(mVertical->GetValue(), 10);
     EXPECT_EQ(NativePosition(*mVertical), 40);
+    Paint();
     EXPECT_FALSE(NSGuiTest::SaveScreenshot("FaderView").empty());
 }

@@ -12,7 +12,6 @@
 namespace NSTramvell {
 namespace {
 
-constexpr std::uint32_t kKeyEscapeCode = 1;
 constexpr std::uint8_t kTabCharacter = 9;
 
 std::intptr_t Send(HWND handle, UINT message, WPARAM first, LPARAM second)
@@ -122,7 +121,7 @@ std::intptr_t CABCTextEditView::HandleNativeKey(std::uint32_t message, std::uint
 bool CABCTextEditView::HandleKey(const CKeyEvent& event)
 {
     const std::uint32_t code = event.GetKeyCode();
-    if (code == kKeyEscapeCode || code == kKeyTab)
+    if (code == kKeyEscape || code == kKeyTab)
         return false;
     if (code == kKeyReturn || code == kKeyEnter) {
         if (event.GetKind() == kKeyDown && GetWindow() != nullptr)
