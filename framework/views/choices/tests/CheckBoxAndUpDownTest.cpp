@@ -85,7 +85,7 @@ protected:
 
 TEST_F(ChoiceControls, ACheckBoxClickTogglesThroughTheViewAndAnswersChangedOnceInside)
 {
-    EXPECT_EQ(static_cast<std::uint32_t>(::GetWindowLongPtrA(mCheckBox->GetNativeHandle(), GWL_STYLE)), 0x50000002u);
+    EXPECT_EQ(static_cast<std::uint32_t>(::GetWindowLongA(mCheckBox->GetNativeHandle(), GWL_STYLE)), 0x50000002u);
     ::PostMessageA(mCheckBox->GetNativeHandle(), BM_CLICK, 0, 0);
     ASSERT_TRUE(PumpUntil([&] { return !mGroup->mCheckAnswers.empty(); }));
     EXPECT_EQ(mGroup->mCheckAnswers, (std::vector<std::vector<bool>>{{true, false, true}}));

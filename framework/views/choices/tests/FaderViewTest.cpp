@@ -87,8 +87,8 @@ TEST_F(FaderView, FramesStylesAndRangesFollowTheOrientation)
 {
     EXPECT_EQ(*mHorizontal->GetFrame(), CRect(20, 20, 220, 45));
     EXPECT_EQ(*mVertical->GetFrame(), CRect(300, 20, 330, 220));
-    EXPECT_EQ(static_cast<std::uint32_t>(::GetWindowLongPtrA(mHorizontal->GetNativeHandle(), GWL_STYLE)), 0x50000014u);
-    EXPECT_EQ(static_cast<std::uint32_t>(::GetWindowLongPtrA(mVertical->GetNativeHandle(), GWL_STYLE)), 0x5000001Au);
+    EXPECT_EQ(static_cast<std::uint32_t>(::GetWindowLongA(mHorizontal->GetNativeHandle(), GWL_STYLE)), 0x50000014u);
+    EXPECT_EQ(static_cast<std::uint32_t>(::GetWindowLongA(mVertical->GetNativeHandle(), GWL_STYLE)), 0x5000001Au);
     EXPECT_EQ(::SendMessageA(mVertical->GetNativeHandle(), TBM_GETRANGEMAX, 0, 0), 100);
     EXPECT_EQ(::SendMessageA(mVertical->GetNativeHandle(), TBM_GETPAGESIZE, 0, 0), 10);
     EXPECT_EQ(NativePosition(*mVertical), 100);   // value 0 at the bottom

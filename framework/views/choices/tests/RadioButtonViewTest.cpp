@@ -87,7 +87,7 @@ protected:
 
 TEST_F(RadioButtonView, ButtonsAreNativeRadioButtonsAndTheGroupSpansThem)
 {
-    EXPECT_EQ(static_cast<std::uint32_t>(::GetWindowLongPtrA(Button(1), GWL_STYLE)), 0x50000004u);
+    EXPECT_EQ(static_cast<std::uint32_t>(::GetWindowLongA(Button(1), GWL_STYLE)), 0x50000004u);
     EXPECT_EQ(*mGroup->GetFrame(), CRect(20, 20, 180, 100));
     EXPECT_EQ(mGroup->IndexOf(mButtons[2].get()), 2);
     EXPECT_EQ(mGroup->IndexOf(mOwner.get()), -1);

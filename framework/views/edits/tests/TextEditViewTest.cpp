@@ -100,8 +100,8 @@ protected:
 
 TEST_F(MultiLineTextEditView, IsAMultiLineEditWithTheDescriptionsTextAndTheWholeLimit)
 {
-    const auto style = static_cast<std::uint32_t>(::GetWindowLongPtrA(Control(), GWL_STYLE));
-    const auto extended = static_cast<std::uint32_t>(::GetWindowLongPtrA(Control(), GWL_EXSTYLE));
+    const auto style = static_cast<std::uint32_t>(::GetWindowLongA(Control(), GWL_STYLE));
+    const auto extended = static_cast<std::uint32_t>(::GetWindowLongA(Control(), GWL_EXSTYLE));
     EXPECT_EQ(style & ~static_cast<std::uint32_t>(WS_VSCROLL | WS_HSCROLL), 0x50801044u);
     EXPECT_EQ(extended & WS_EX_CLIENTEDGE, static_cast<std::uint32_t>(WS_EX_CLIENTEDGE));
     EXPECT_EQ(::SendMessageA(Control(), EM_GETLIMITTEXT, 0, 0), 32767);

@@ -97,8 +97,8 @@ protected:
 
 TEST_F(ScrollBarView, TheControlMirrorsTheRangeRecord)
 {
-    EXPECT_EQ(static_cast<std::uint32_t>(::GetWindowLongPtrA(mOwn->GetNativeHandle(), GWL_STYLE)), 0x50000001u);
-    EXPECT_EQ(static_cast<std::uint32_t>(::GetWindowLongPtrA(mHandled->GetNativeHandle(), GWL_STYLE)), 0x50000000u);
+    EXPECT_EQ(static_cast<std::uint32_t>(::GetWindowLongA(mOwn->GetNativeHandle(), GWL_STYLE)), 0x50000001u);
+    EXPECT_EQ(static_cast<std::uint32_t>(::GetWindowLongA(mHandled->GetNativeHandle(), GWL_STYLE)), 0x50000000u);
     SCROLLINFO info = ReadScrollInfo(mOwn->GetNativeHandle());
     EXPECT_EQ(info.nMin, 0);
     EXPECT_EQ(info.nMax, 999);
