@@ -275,7 +275,8 @@ void CABCTextEditView::Copy()
         return;
     const std::string selected = text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
     CClipboardItem item(kTextClippingType);
-    item.GetMedia().Write(static_cast<std::int32_t>(selected.size()), selected.data());
+    // With its own terminator, so that the text ends there whatever the block around it holds.
+    item.GetMedia().Write(static_cast<std::int32_t>(selected.size()) + 1, selected.c_str());
     BeginClipboardCopy();
     WriteClipboardFlavour(item);
 }
