@@ -45,16 +45,20 @@ NSTramvell::CRect GetClientOnScreen(HWND window)
     return NSTramvell::CRect(origin.x, origin.y, origin.x + client.right, origin.y + client.bottom);
 }
 
+namespace {
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM list)
+{
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    return TRUE;
+}
+
+} // namespace
+
 std::vector<HWND> ListChildWindows(HWND window)
 {
     std::vector<HWND> children;
-    ::EnumChildWindows(
-        window,
-        [](HWND child, LPARAM list) {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
+    ::EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&children));
     return children;
 }
 
