@@ -13,6 +13,7 @@
 
 namespace NSTramvell {
 
+class CDialogTemplate;
 class CPushButtonImplementation;
 
 class CPushButtonView : public CView, public INativeView, public IFocusTarget
@@ -39,6 +40,9 @@ public:
     // the native button lies at the item's own top and height.
     static CRect FrameFromItemRect(const CRect& itemRect);
     static CRect GetControlRect(const CRect& frame);
+    // The item's text and its frame as FrameFromItemRect gives it; XNotFound for a missing item.
+    static CDescription MakeDescription(const CDialogTemplate& dialogTemplate, std::uint16_t itemId,
+                                        std::int32_t kind);
 
     void EnabledChanged(bool enabled) override;
     void Draw(CABCViewDrawSpec&) override {}

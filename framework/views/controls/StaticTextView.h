@@ -6,11 +6,13 @@
 #include "framework/gui/drawing/FontSpec.h"
 #include "framework/gui/views/View.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
 namespace NSTramvell {
 
+class CDialogTemplate;
 class CStaticTextView;
 
 // The text and its font.
@@ -34,6 +36,9 @@ public:
     CStaticTextView(CABCGroupView* parent, const std::string& text, const CRect& frame);
     CStaticTextView(CABCGroupView* parent, const CDescription& description);
     ~CStaticTextView() override;
+
+    // The item's text and rectangle unchanged; XNotFound for a missing item.
+    static CDescription MakeDescription(const CDialogTemplate& dialogTemplate, std::uint16_t itemId);
 
     void EnabledChanged(bool enabled) override;
     void Draw(CABCViewDrawSpec& drawSpec) override;

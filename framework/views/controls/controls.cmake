@@ -1,4 +1,4 @@
-# The native-control glue and the control views built on it: push button, progress bar, static text.
+# The native-control glue and the control views built on it: push button, progress bar, static text, icon.
 # tramvell_control_values (platform-free) is their geometry, the control registry and the progress values;
 # tramvell_native_controls (Windows only) the controls themselves. The window procedure hands the
 # controls' notifications to the registry, so the window base links the controls back.
@@ -7,7 +7,7 @@ dravim_add_library(tramvell_control_values
         ${CMAKE_CURRENT_LIST_DIR}/NativeControlGlue.cpp
         ${CMAKE_CURRENT_LIST_DIR}/PushButtonView.cpp
         ${CMAKE_CURRENT_LIST_DIR}/ProgressBarView.cpp
-    PUBLIC_LIBS tramvell_geometry)
+    PUBLIC_LIBS tramvell_dialog_forms tramvell_geometry)
 
 dravim_add_test(views_control_values_tests PLATFORM_MAIN
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/ControlValuesTest.cpp
@@ -20,6 +20,7 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/win32/PushButtonView.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/ProgressBarView.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/StaticTextView.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/IconView.cpp
         PUBLIC_LIBS tramvell_control_values tramvell_windows tramvell_view_base tramvell_drawing tramvell_application
                     tramvell_modules tramvell_platform)
     target_link_libraries(tramvell_windows PUBLIC tramvell_native_controls)

@@ -1,5 +1,6 @@
 #include "framework/views/controls/StaticTextView.h"
 
+#include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/gui/drawing/Canvas.h"
 #include "framework/gui/drawing/NativeFont.h"
 #include "framework/gui/drawing/SystemColors.h"
@@ -28,6 +29,13 @@ CStaticTextView::CStaticTextView(CABCGroupView* parent, const CDescription& desc
 }
 
 CStaticTextView::~CStaticTextView() = default;
+
+CStaticTextView::CDescription CStaticTextView::MakeDescription(const CDialogTemplate& dialogTemplate,
+                                                              std::uint16_t itemId)
+{
+    const CDialogItem item = dialogTemplate.FindItem(itemId);
+    return CDescription{item.GetText(), item.GetRect()};
+}
 
 void CStaticTextView::EnabledChanged(bool)
 {
