@@ -2,8 +2,7 @@
 
 // What the application core asks of the parts of the window layer built on top of it: the low-memory
 // dialog, the bitmap cache and screen palette, the views that hold the mouse, the cursor, the modal
-// state and the window classes. Declared as those parts define them; StandIns.cpp keeps the program
-// whole until each part lands with its own definitions.
+// state and the window classes. Declared as those parts define them; each part defines its own.
 
 #include <string>
 

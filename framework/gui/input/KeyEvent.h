@@ -29,6 +29,8 @@ enum EKeyCode : std::uint32_t
     kKeyTab = 33,
     kKeyReturn = 46,
     kKeyDelete = 86,
+    kKeyArrowLeft = 90,
+    kKeyArrowRight = 92,
     kKeyEnter = 110,
 };
 

@@ -1,6 +1,7 @@
 # What the window-layer tests share: fake windows (platform-free), and on Windows the test application,
 # the in-process driver, the watchdog and the screenshots, with the resources every GUI test program links
-# besides dravim_test_program_resources (the common alerts and the fatal start-up messages).
+# besides dravim_test_program_resources (the common alerts, the fatal start-up messages, the control views'
+# resources).
 dravim_add_library(gui_test_fakes
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/FakeWindow.cpp
     PUBLIC_LIBS tramvell_app_core)
@@ -14,5 +15,7 @@ if(DRAVIM_WINDOWS)
         PUBLIC_LIBS tramvell_application gui_test_fakes GTest::gtest)
 
     add_library(gui_test_program_resources OBJECT ${CMAKE_CURRENT_LIST_DIR}/fixtures/GuiTestProgram.rc)
-    target_include_directories(gui_test_program_resources PRIVATE ${CMAKE_CURRENT_LIST_DIR}/fixtures)
+    target_include_directories(gui_test_program_resources PRIVATE ${CMAKE_CURRENT_LIST_DIR}/fixtures ${CMAKE_SOURCE_DIR})
+    set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/fixtures/GuiTestProgram.rc PROPERTIES OBJECT_DEPENDS
+        "${CMAKE_SOURCE_DIR}/framework/views/resources/ViewResources.rc;${CMAKE_SOURCE_DIR}/framework/views/resources/common-strings-1000.txt")
 endif()
