@@ -2,6 +2,8 @@
 
 #include "framework/views/controls/ProgressBarView.h"
 
+#include "framework/gui/dialogs/DialogTemplate.h"
+
 #include <cmath>
 
 namespace NSTramvell {
@@ -9,6 +11,11 @@ namespace NSTramvell {
 CRect CProgressBarView::FrameFromItemRect(const CRect& itemRect)
 {
     return CRect(itemRect.GetLeft(), itemRect.GetTop() - 1, itemRect.GetRight(), itemRect.GetBottom() + 2);
+}
+
+CRect CProgressBarView::FrameFromTemplate(const CDialogTemplate& dialogTemplate, std::uint16_t itemId)
+{
+    return FrameFromItemRect(dialogTemplate.GetItemRect(itemId));
 }
 
 CRect CProgressBarView::GetControlRect(const CRect& frame)

@@ -10,6 +10,8 @@
 
 namespace NSTramvell {
 
+class CDialogTemplate;
+
 class CProgressBarView : public CView, public INativeView
 {
 public:
@@ -25,6 +27,8 @@ public:
     // The view's frame for a dialog item's rectangle: 1 pixel higher at the top and 2 pixels lower at the
     // bottom, so that the native bar lies from the item's top + 1 to its bottom.
     static CRect FrameFromItemRect(const CRect& itemRect);
+    // The same for the template's item; XNotFound for a missing item.
+    static CRect FrameFromTemplate(const CDialogTemplate& dialogTemplate, std::uint16_t itemId);
     static CRect GetControlRect(const CRect& frame);
     // What a done count of a total gives SetValue: unknown when done is -1 or there is no total, else
     // thousandths, truncated and kept within 0-1000.

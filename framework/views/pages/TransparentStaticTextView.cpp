@@ -1,5 +1,6 @@
 #include "framework/views/pages/TransparentStaticTextView.h"
 
+#include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/gui/drawing/Canvas.h"
 #include "framework/gui/drawing/ColorMixing.h"
 #include "framework/gui/drawing/DrawingFunctions.h"
@@ -22,6 +23,13 @@ CTransparentStaticTextView::CTransparentStaticTextView(CABCGroupView* parent, co
     , mText(text)
     , mMultiLine(multiLine)
 {
+}
+
+CTransparentStaticTextView::CDescription CTransparentStaticTextView::MakeDescription(
+    const CDialogTemplate& dialogTemplate, std::uint16_t itemId, const CFontSpec& font, std::int32_t multiLine)
+{
+    const CDialogItem item = dialogTemplate.FindItem(itemId);
+    return CDescription{item.GetText(), item.GetRect(), font, multiLine};
 }
 
 CColor CTransparentStaticTextView::GetDisabledColor() const

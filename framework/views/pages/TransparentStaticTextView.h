@@ -14,6 +14,7 @@
 namespace NSTramvell {
 
 class CABCGroupView;
+class CDialogTemplate;
 
 class CTransparentStaticTextView : public CView
 {
@@ -31,6 +32,11 @@ public:
     CTransparentStaticTextView(CABCGroupView* parent, const CDescription& description);
     CTransparentStaticTextView(CABCGroupView* parent, const std::string& text, const CFontSpec& font,
                                const CRect& frame, std::int32_t multiLine);
+
+    // The item's text and frame, relative to the template's origin, with the font and wrapping flag;
+    // XNotFound for a missing item.
+    static CDescription MakeDescription(const CDialogTemplate& dialogTemplate, std::uint16_t itemId,
+                                        const CFontSpec& font, std::int32_t multiLine);
 
     void EnabledChanged(bool enabled) override;
     void Draw(CABCViewDrawSpec& drawSpec) override;

@@ -10,6 +10,8 @@
 
 namespace NSTramvell {
 
+class CDialogTemplate;
+
 class CUntitledGroupBoxView : public CStandardGroupView
 {
 public:
@@ -18,6 +20,9 @@ public:
 
     CUntitledGroupBoxView(CABCGroupView* parent, std::int32_t edgeStyle);
     CUntitledGroupBoxView(CABCGroupView* parent, const CRect& frame, std::int32_t edgeStyle);
+
+    // The item's frame unchanged; XNotFound for a missing item.
+    static CRect FrameFromTemplate(const CDialogTemplate& dialogTemplate, std::uint16_t itemId);
 
     void EnabledChanged(bool) override { Invalidate(); }
     void FrameChanged(const CRect& oldFrame, const CRect& newFrame) override;

@@ -25,7 +25,7 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/BitmapKnobView.cpp
             ${CMAKE_CURRENT_LIST_DIR}/BitmapSequenceView.cpp
         PUBLIC_LIBS tramvell_page_values tramvell_view_base tramvell_windows tramvell_drawing tramvell_input
-                    tramvell_bitmaps tramvell_images)
+                    tramvell_bitmaps tramvell_images tramvell_dialog_forms)
 
     # The tests' pictures, made at build time by the script beside them, as BMPF resources 100 to 104.
     set(DRAVIM_VIEW_PICTURES ${CMAKE_CURRENT_BINARY_DIR}/view-pictures)

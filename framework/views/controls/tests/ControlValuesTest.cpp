@@ -1,6 +1,8 @@
 // What the control views compute without the platform: frames from dialog items, progress from counts,
 // dialog units, and the control registry's order.
 
+#include "framework/foundation/core/Exceptions.h"
+#include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/views/controls/NativeControlGlue.h"
 #include "framework/views/controls/ProgressBarView.h"
 #include "framework/views/controls/PushButtonView.h"
@@ -35,6 +37,22 @@ TEST(ControlFrames, ADialogItemPlacesTheNativeControlOnItsOwnRectangle)
     const CRect barFrame = CProgressBarView::FrameFromItemRect(CRect(10, 100, 210, 112));
     EXPECT_EQ(barFrame, CRect(10, 99, 210, 114));
     EXPECT_EQ(CProgressBarView::GetControlRect(barFrame), CRect(10, 101, 210, 112));
+}
+
+TEST(ControlFrames, TemplateItemsDescribeButtonsAndBarsAndAMissingItemIsNotFound)
+{
+    const NSTramvell::CDialogTemplate layout(NSTramvell::CPoint(300, 200), "", {
+        NSTramvell::CDialogItem(1, NSTramvell::kDialogItemButton, CRect(15, 97, 96, 117), "Stop"),
+        NSTramvell::CDialogItem(3, NSTramvell::kDialogItemStatic, CRect(10, 100, 210, 112), "")});
+    const CPushButtonView::CDescription button =
+        CPushButtonView::MakeDescription(layout, 1, CPushButtonView::kDefaultButton);
+    EXPECT_EQ(button.mTitle, "Stop");
+    EXPECT_EQ(button.mFrame, CRect(15, 95, 96, 119));
+    EXPECT_EQ(button.mKind, CPushButtonView::kDefaultButton);
+    EXPECT_EQ(CProgressBarView::FrameFromTemplate(layout, 3), CRect(10, 99, 210, 114));
+    EXPECT_THROW(CPushButtonView::MakeDescription(layout, 2, CPushButtonView::kOrdinaryButton),
+                 NSTramvell::XNotFound);
+    EXPECT_THROW(CProgressBarView::FrameFromTemplate(layout, 2), NSTramvell::XNotFound);
 }
 
 TEST(DialogUnitsToPixels, ScalesByTheBaseUnitsAndTruncatesTowardZero)

@@ -1,5 +1,6 @@
 #include "framework/views/pages/UntitledGroupBoxView.h"
 
+#include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/gui/drawing/Canvas.h"
 #include "framework/gui/drawing/CanvasDrawingState.h"
 #include "framework/gui/drawing/DrawingFunctions.h"
@@ -23,6 +24,11 @@ CUntitledGroupBoxView::CUntitledGroupBoxView(CABCGroupView* parent, const CRect&
     CRect lowered = frame;
     lowered.SetTop(frame.GetTop() + fontHeight / 2);
     SetFrameRect(lowered);
+}
+
+CRect CUntitledGroupBoxView::FrameFromTemplate(const CDialogTemplate& dialogTemplate, std::uint16_t itemId)
+{
+    return dialogTemplate.GetItemRect(itemId);
 }
 
 void CUntitledGroupBoxView::FrameChanged(const CRect& oldFrame, const CRect& newFrame)
