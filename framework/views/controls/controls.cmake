@@ -33,6 +33,7 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/tests/PushButtonViewTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/ProgressBarViewTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/StaticTextViewTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/IconViewTest.cpp
             ${CMAKE_SOURCE_DIR}/framework/gui/windows/tests/ClassWindow.cpp
         LIBS tramvell_native_controls gui_window_test_support dravim_test_program_resources
              gui_test_program_resources foundation_modules_manifest_tests_resources gdi32)
