@@ -21,6 +21,11 @@ std::uint32_t DoAlertScript(const std::string& script)
     return DoAlertScript(script, {});
 }
 
+std::uint32_t DoAlert(std::int32_t referenceNumber, const std::vector<std::string>& parameters)
+{
+    return DoAlertScript(GetAlertScript(referenceNumber), parameters);
+}
+
 std::uint32_t DoAlert(std::int32_t referenceNumber)
 {
     return DoAlertScript(GetAlertScript(referenceNumber));

@@ -15,6 +15,7 @@ inline constexpr std::uint32_t kNoAlertButton = 36;
 std::uint32_t DoAlertScript(const std::string& script, const std::vector<std::string>& parameters);
 std::uint32_t DoAlertScript(const std::string& script);
 // The script of an alert-script reference number (string manager).
+std::uint32_t DoAlert(std::int32_t referenceNumber, const std::vector<std::string>& parameters);
 std::uint32_t DoAlert(std::int32_t referenceNumber);
 std::uint32_t DoAlert(std::int32_t referenceNumber, const std::string& parameter);
 

@@ -70,7 +70,7 @@ TEST_F(AlertBox, OneButtonStandsInTheMiddleHasTheFocusAndReturnChoosesIt)
         client = box.GetClientBounds();
         button = GetRectInParent(NativeButton(box, 1));
         focused = ::GetFocus() == NativeButton(box, 1);
-        defaultStyle = (::GetWindowLongPtrA(NativeButton(box, 1), GWL_STYLE) & BS_DEFPUSHBUTTON) != 0;
+        defaultStyle = (::GetWindowLongA(NativeButton(box, 1), GWL_STYLE) & BS_DEFPUSHBUTTON) != 0;
         EXPECT_EQ(box.GetButton(2), nullptr);
         ::UpdateWindow(box.GetWindowHandle());
         // The icon paints over the dialog's plain background.
@@ -153,6 +153,8 @@ TEST_F(AlertBox, EscapeAndTheWindowsOwnClosesLeaveItOpenAndOnlyAnOutsideCloseEnd
         if (pass == 0) {
             ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
             ::PostMessageA(box.GetWindowHandle(), WM_CLOSE, 0, 0);
+            // Alt+F4, as the keyboard sends it and as it reaches the window.
+            ::PostMessageA(::GetFocus(), WM_SYSKEYDOWN, VK_F4, 1 | (1 << 29));
             ::PostMessageA(box.GetWindowHandle(), WM_SYSCOMMAND, SC_CLOSE, 0);
             return false;
         }

@@ -11,6 +11,8 @@
 #include "framework/views/controls/PushButtonView.h"
 #include "framework/views/controls/StaticTextView.h"
 
+#include <algorithm>
+
 namespace NSTramvell {
 
 namespace {

@@ -12,6 +12,7 @@
 #include "framework/views/controls/StaticTextView.h"
 
 #include <array>
+#include <utility>
 
 namespace NSTramvell {
 
