@@ -2,9 +2,10 @@
 
 // FakeDrives stands in for the system behind the raw-disk library's device table: a set of drives by
 // letter, each with a type, a medium, a geometry, a table of contents, image bytes and fault switches.
-// While a CFakeDrives lives, every device call of the library reaches it, and it logs each call. It fails
-// the running test on a double close, on a call with a handle that is not open, and on a handle still
-// open when it goes. One CFakeDrives at a time.
+// While a CFakeDrives lives, every device call of the library reaches it, and it logs each call. It reports
+// a double close, a call with a handle that is not open, and a handle still open when it goes: in a test
+// (the default constructor, brakvel_fake_drives) as a failure of the running test, elsewhere (the stand-in
+// library the program's end-to-end tests load) to the reporter it is given. One CFakeDrives at a time.
 
 #include <cstdint>
 #include <functional>
@@ -129,7 +130,11 @@ struct CFakeCall
 class CFakeDrives
 {
 public:
+    using TMisuseReporter = std::function<void(const std::string& misuse)>;
+
+    // Fails the running test on misuse.
     CFakeDrives();
+    explicit CFakeDrives(TMisuseReporter reportMisuse);
     CFakeDrives(const CFakeDrives&) = delete;
     CFakeDrives& operator=(const CFakeDrives&) = delete;
     ~CFakeDrives();
@@ -143,6 +148,8 @@ public:
     int GetOpenHandleCount() const;
     // The letters of the drives with an open handle, in letter order.
     std::string GetOpenDrives() const;
+    // The letter of the drive an open handle belongs to; 0 for a handle that is not open.
+    char GetDriveOfHandle(void* handle) const;
 
     // The next call of function (with that control code, when one is given) runs thrower instead.
     void InjectThrow(EFakeCall function, std::function<void()> thrower, std::uint32_t controlCode = 0);
@@ -185,6 +192,7 @@ private:
         std::function<void()> thrower;
     };
     std::vector<CInjectedThrow> mInjectedThrows;
+    TMisuseReporter mReportMisuse;
     std::unique_ptr<NSBrakvelImplementation::CScopedDeviceTable> mTable;
 };
 

@@ -2,11 +2,10 @@
 
 #include "libs/rawdisk/win32/DeviceTable.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstring>
 #include <iterator>
+#include <sstream>
 
 namespace NSBrakvelTest {
 
@@ -95,10 +94,11 @@ std::vector<std::uint8_t> MakePatternImage(std::size_t sizeInBytes)
     return image;
 }
 
-CFakeDrives::CFakeDrives()
+CFakeDrives::CFakeDrives(TMisuseReporter reportMisuse)
+    : mReportMisuse(std::move(reportMisuse))
 {
     if (gCurrent)
-        ADD_FAILURE() << "a second CFakeDrives while one is installed";
+        mReportMisuse("a second CFakeDrives while one is installed");
     gCurrent = this;
     mTable = std::make_unique<NSBrakvelImplementation::CScopedDeviceTable>(MakeFakeTable());
 }
@@ -108,7 +108,7 @@ CFakeDrives::~CFakeDrives()
     mTable.reset();
     gCurrent = nullptr;
     for (const auto& [handle, open] : mOpenHandles)
-        ADD_FAILURE() << "handle " << handle << " of drive " << open.letter << ": still open";
+        mReportMisuse("handle " + std::to_string(handle) + " of drive " + open.letter + ": still open");
 }
 
 void CFakeDrives::AddDrive(char letter, CFakeDrive drive)
@@ -141,6 +141,12 @@ std::string CFakeDrives::GetOpenDrives() const
         letters += open.letter;
     std::sort(letters.begin(), letters.end());
     return letters;
+}
+
+char CFakeDrives::GetDriveOfHandle(void* handle) const
+{
+    const auto it = mOpenHandles.find(reinterpret_cast<std::uintptr_t>(handle));
+    return it != mOpenHandles.end() ? it->second.letter : 0;
 }
 
 void CFakeDrives::InjectThrow(EFakeCall function, std::function<void()> thrower, std::uint32_t controlCode)
@@ -268,7 +274,9 @@ bool CFakeDrives::DeviceIoControl(void* handle, std::uint32_t controlCode, const
     *bytesReturned = 0;
     COpenHandle* open = FindOpenHandle(handle);
     if (!open) {
-        ADD_FAILURE() << "DeviceIoControl " << std::hex << controlCode << " on a handle that is not open";
+        std::ostringstream misuse;
+        misuse << "DeviceIoControl " << std::hex << controlCode << " on a handle that is not open";
+        mReportMisuse(misuse.str());
         return Fail(kErrorInvalidHandle);
     }
     CFakeDrive& drive = mDrives[open->letter];
@@ -350,7 +358,7 @@ std::uint32_t CFakeDrives::SetFilePointer(void* handle, std::int32_t distance, s
     constexpr std::uint32_t kInvalidSetFilePointer = 0xFFFFFFFF;
     COpenHandle* open = FindOpenHandle(handle);
     if (!open) {
-        ADD_FAILURE() << "SetFilePointer on a handle that is not open";
+        mReportMisuse("SetFilePointer on a handle that is not open");
         Fail(kErrorInvalidHandle);
         return kInvalidSetFilePointer;
     }
@@ -374,7 +382,7 @@ bool CFakeDrives::ReadFile(void* handle, void* buffer, std::uint32_t length, std
     *bytesRead = 0;
     COpenHandle* open = FindOpenHandle(handle);
     if (!open) {
-        ADD_FAILURE() << "ReadFile on a handle that is not open";
+        mReportMisuse("ReadFile on a handle that is not open");
         return Fail(kErrorInvalidHandle);
     }
     const CFakeDrive& drive = mDrives[open->letter];
@@ -399,7 +407,8 @@ bool CFakeDrives::CloseHandle(void* handle)
     ThrowIfInjected(EFakeCall::CloseHandle, 0);
 
     if (mOpenHandles.erase(reinterpret_cast<std::uintptr_t>(handle)) == 0) {
-        ADD_FAILURE() << "CloseHandle of handle " << call.handle << ", which is not open (a double close?)";
+        mReportMisuse("CloseHandle of handle " + std::to_string(call.handle) +
+                      ", which is not open (a double close?)");
         return Fail(kErrorInvalidHandle);
     }
     return true;
