@@ -10,6 +10,7 @@
 #include "akai/client/DiskMountingFilter.h"
 #include "app/application/ApplicationServices.h"
 #include "app/coordinator/ConversionHost.h"
+#include "app/mainwindow/MainWindowActionListener.h"
 #include "app/preferences/PreferenceFile.h"
 #include "framework/foundation/platform/IdleManager.h"
 #include "framework/gui/application/Application.h"
@@ -62,6 +63,7 @@ constexpr std::uint32_t kSupportPageCommand = 201;
 constexpr std::uint32_t kAboutCommand = 400;
 
 class CLuvexApp final : public NSTramvell::CApplication,
+                        public IMainWindowActionListener,
                         public NSBrakvel::CABCDiskMountingFilter,
                         public NSBrakvel::CABCDebugger,
                         public NSConversionCoordinator::IConversionHost
@@ -82,11 +84,11 @@ public:
     // The main window's actions. Each acts only in the state that offers it: the chooser gives the
     // focus back to a picture button, and Space on it must not eject what is not there or start a
     // second conversion inside the first.
-    void ConvertToFolder();
-    void ConvertToArchive();
-    void Quit();
-    void StopConversion();
-    void Eject();
+    void ConvertToFolder() override;
+    void ConvertToArchive() override;
+    void Quit() override;
+    void StopConversion() override;
+    void Eject() override;
 
     // The idle client of the drive poll.
     void PollDrives(const NSTramvell::CIdleInfo& info);

@@ -19,3 +19,5 @@ dravim_add_test(app_object_tests PLATFORM_MAIN
     TIMEOUT 600)
 add_custom_command(TARGET app_object_tests POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Sondrel> $<TARGET_FILE_DIR:app_object_tests>)
+
+include(${CMAKE_CURRENT_LIST_DIR}/program.cmake)
