@@ -43,7 +43,7 @@ file(GENERATE OUTPUT ${e2e}/config.json CONTENT "{
   \"bin\": \"${e2e}/bin\",
   \"driver\": \"${e2e}/bin/DravimDriver.exe\",
   \"work\": \"${e2e}/work\",
-  \"wineprefix\": \"${e2e}/wineprefix\",
+  \"wineprefix\": \"${CMAKE_CURRENT_BINARY_DIR}/e2e-wineprefix\",
   \"build_root\": \"${CMAKE_BINARY_DIR}\",
   \"wine_run\": \"${CMAKE_CROSSCOMPILING_EMULATOR}\",
   \"image\": \"${imageFolder}/acceptance.img\",
@@ -54,11 +54,22 @@ file(GENERATE OUTPUT ${e2e}/config.json CONTENT "{
   \"prefs_py\": \"${CMAKE_SOURCE_DIR}/tools/prefs.py\"
 }
 ")
+# The scenarios answer the program's alerts: while the framework still traces alerts instead of showing
+# them, the scenarios cannot run and are listed as disabled.
+set(alertStandIns ${CMAKE_SOURCE_DIR}/framework/gui/application/StandIns.cpp)
+set(alertsTraced FALSE)
+if(EXISTS ${alertStandIns})
+    file(STRINGS ${alertStandIns} alertStandIn REGEX "ShowAlertBox")
+    if(alertStandIn)
+        set(alertsTraced TRUE)
+    endif()
+endif()
 foreach(scenario 1 2 5)
     add_test(NAME dravim_e2e_scenario_${scenario}
         COMMAND ${DRAVIM_PYTHON3} ${CMAKE_CURRENT_LIST_DIR}/tests/e2e/run_scenario.py ${scenario} ${e2e}/config.json)
     # The scenarios share the prefix, the screen and the mouse; the images come from the converter's
     # end-to-end fixture.
     set_tests_properties(dravim_e2e_scenario_${scenario} PROPERTIES
-        FIXTURES_REQUIRED conversion_e2e_images RESOURCE_LOCK "dravim_e2e;dravim_wine_desktop" TIMEOUT 1200)
+        FIXTURES_REQUIRED conversion_e2e_images RESOURCE_LOCK "dravim_e2e;dravim_wine_desktop" TIMEOUT 1200
+        DISABLED ${alertsTraced})
 endforeach()

@@ -60,6 +60,18 @@ class Run:
         self.env["DRAVIM_TEST_DEVICE_LOG"] = windows_path(self.device_log)
         self.program = None
         self.step = 0
+        # Output folders lie on the prefix's drive C:, a short walk for the folder chooser's tree.
+        self.wine(config["driver"], "gone", "no such window", "0")
+        self.drive_c_folder = "dravim-e2e\\scenario-%d" % scenario
+        self.output = os.path.join(config["wineprefix"], "drive_c", "dravim-e2e", "scenario-%d" % scenario)
+        shutil.rmtree(self.output, ignore_errors=True)
+        os.makedirs(self.output)
+
+    def output_folder(self, name):
+        """A new folder for the program's output, and its path as the program sees it."""
+        path = os.path.join(self.output, name)
+        os.makedirs(path)
+        return path, "C:\\%s\\%s" % (self.drive_c_folder, name)
 
     # The user's preference file inside the prefix.
     def prefs_path(self):
@@ -180,15 +192,25 @@ def click_picture_button(run, index):
     subprocess.run(["xdotool", "mousemove", out[0], out[1], "click", "1"], env=env, check=True)
 
 
-def choose_folder(run, what):
-    out = run.driver("wait-child", "", CHOOSER_TITLE, "shown", "60000", shot=what).stdout
-    return window_title(out)
+def choose_folder(run, what, selected=None):
+    """Waits for the folder chooser, and for its selection to reach the folder named `selected` (the
+    chooser walks its tree there after it has opened); returns the chooser's title."""
+    title = window_title(run.driver("wait-child", "", CHOOSER_TITLE, "shown", "60000").stdout)
+    deadline = time.time() + 300
+    while selected is not None:
+        rows = children(run.driver("wait", "*", title, "10000").stdout)
+        if any(row["text"].rstrip("\\").endswith("\\" + selected) for row in rows):
+            break
+        need(time.time() < deadline, "the chooser does not select %s: %s" % (selected, rows))
+        time.sleep(0.5)
+    run.driver("shot", run.shot_name(what))
+    return title
 
 
 def conversion_to_conv(run, conv):
     """State 1 to a finished conversion into conv with the error dialogs answered Ignore, then Ignore All."""
     click_picture_button(run, 0)
-    chooser = choose_folder(run, "chooser-on-conv")
+    chooser = choose_folder(run, "chooser-on-conv", "Conv")
     run.click(chooser, "OK")
     run.wait_state(2, shot="state-2-converting")
     run.wait_window(ERROR_QUESTION, 300000, shot="error-dialog")
@@ -225,9 +247,8 @@ def check_output(run, conv):
 
 
 def scenario_1(run):
-    conv = os.path.join(run.work, "Conv")
-    os.makedirs(conv)
-    run.write_prefs({"folder_dialog": {"platform": "Win", "folder": windows_path(conv) + "\\"},
+    conv, conv_for_program = run.output_folder("Conv")
+    run.write_prefs({"folder_dialog": {"platform": "Win", "folder": conv_for_program + "\\"},
                      "packer_alert_count": 0})
     run.start()
     run.wait_window(ALERT_PACKER, 120000, shot="packer-alert")
@@ -261,17 +282,16 @@ def scenario_1(run):
 
 
 def scenario_2(run):
-    conv = os.path.join(run.work, "Conv")
-    os.makedirs(conv)
+    conv, conv_for_program = run.output_folder("Conv")
     with open(os.path.join(conv, "keep.txt"), "w") as keep:
         keep.write("x")
-    run.write_prefs({"folder_dialog": {"platform": "Win", "folder": windows_path(conv) + "\\"},
+    run.write_prefs({"folder_dialog": {"platform": "Win", "folder": conv_for_program + "\\"},
                      "packer_alert_count": 3})
     run.insert(run.disc)
     run.start()
     run.wait_state(1, 60000)
     click_picture_button(run, 0)
-    run.click(choose_folder(run, "chooser"), "OK")
+    run.click(choose_folder(run, "chooser", "Conv"), "OK")
     run.wait_window(ALERT_NOT_EMPTY, 60000, shot="folder-not-empty")
     run.click(ALERT_NOT_EMPTY, "OK")
     run.click(choose_folder(run, "chooser-again"), "Cancel")
