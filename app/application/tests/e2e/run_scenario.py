@@ -189,7 +189,10 @@ def click_picture_button(run, index):
     out = run.driver("center", MAIN_WINDOW, "", str(index)).stdout.split()
     need(len(out) == 2, "no picture button %d" % index)
     env = dict(run.env)
-    subprocess.run(["xdotool", "mousemove", out[0], out[1], "click", "1"], env=env, check=True)
+    # The pointer leaves at once: left over the chooser's tree, which opens where it stands, it would move
+    # the chooser's selection away from the remembered folder.
+    subprocess.run(["xdotool", "mousemove", out[0], out[1], "click", "1", "mousemove", "1", "1"], env=env,
+                   check=True)
 
 
 def choose_folder(run, what, selected=None):
