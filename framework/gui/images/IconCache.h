@@ -17,6 +17,7 @@ namespace NSTramvell {
 class CABCCanvas;
 class CDirSpec;
 class CFileSpec;
+class CShellItem;
 
 // Eight owned icon handles: 0 small closed, 1 its highlight, 2 small open, 3 its highlight, 4 to 7 the
 // same at the shell icon size. Copies duplicate every handle.
@@ -55,6 +56,8 @@ public:
     // The shell's icons of a file or folder, cached by the icon the shell names for it.
     explicit CIconRef(const CFileSpec& file);
     explicit CIconRef(const CDirSpec& folder);
+    // The same for any object of the shell's name space, named by its identifier list.
+    explicit CIconRef(const CShellItem& item);
     CIconRef(const CIconRef& other);
     CIconRef& operator=(const CIconRef& other);
     ~CIconRef();

@@ -27,7 +27,7 @@ dravim_add_test(gui_shell_platform_tests WINDOWS_ONLY PLATFORM_MAIN
         ${CMAKE_CURRENT_LIST_DIR}/tests/ClipboardTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/ShellItemTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/DragOutStateTest.cpp
-    LIBS tramvell_shell gui_window_test_support dravim_test_program_resources gui_test_program_resources)
+    LIBS tramvell_shell tramvell_bitmaps gui_window_test_support dravim_test_program_resources gui_test_program_resources)
 if(TARGET gui_shell_platform_tests)
     set_tests_properties(gui_shell_platform_tests PROPERTIES RESOURCE_LOCK dravim_wine_desktop)
 endif()

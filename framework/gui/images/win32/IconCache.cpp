@@ -10,6 +10,7 @@
 #include "framework/gui/drawing/Canvas.h"
 #include "framework/gui/drawing/CanvasDrawingState.h"
 #include "framework/gui/images/ShellIconSize.h"
+#include "framework/gui/shell/ShellItem.h"
 
 #include <memory>
 #include <optional>
@@ -19,6 +20,7 @@
 namespace NSTramvell {
 namespace {
 
+constexpr std::uint32_t kSourceShellItem = 1;
 constexpr std::uint32_t kSourceResource = 2;
 constexpr std::uint32_t kSourceStockKind = 3;
 constexpr std::uint32_t kSourcePath = 4;
@@ -169,26 +171,41 @@ constexpr UINT kAskIconLocation = 0x1800;
 // The shell's request flags of entries 0 to 7: icon, small or shell size, open, selected.
 constexpr UINT kShellEntryFlags[CIconSet::kEntryCount] = {0x101, 0x10101, 0x103, 0x10103,
                                                           0x104, 0x10104, 0x106, 0x10106};
+// Added to every request that names the object by its identifier list instead of a path.
+constexpr UINT kItemListFlag = 0x8;
 
-CShellIconKey AskShellIconKey(const std::string& path)
+// What the shell is asked about: a path, or an identifier list with the list flag.
+struct CShellObject
+{
+    LPCSTR name;
+    UINT extraFlags;
+};
+
+CShellIconKey AskShellIconKey(const CShellObject& object)
 {
     SHFILEINFOA info{};
-    if (GetKernelTable().SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, kAskIconLocation) == 0)
+    if (GetKernelTable().SHGetFileInfoA(object.name, 0, &info, sizeof info, kAskIconLocation | object.extraFlags) == 0)
         throw XBase();
     return {info.szDisplayName, static_cast<std::uint32_t>(info.iIcon), static_cast<std::uint32_t>(info.dwAttributes)};
 }
 
-CIconSet BuildShellSet(const std::string& path)
+CIconSet BuildShellSet(const CShellObject& object)
 {
     CIconSet set;
     for (int entry = 0; entry < CIconSet::kEntryCount; ++entry) {
         SHFILEINFOA info{};
-        if (GetKernelTable().SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, kShellEntryFlags[entry]) == 0 ||
+        if (GetKernelTable().SHGetFileInfoA(object.name, 0, &info, sizeof info,
+                                            kShellEntryFlags[entry] | object.extraFlags) == 0 ||
             info.hIcon == nullptr)
             throw XBase();
         set.Set(entry, info.hIcon);
     }
     return set;
+}
+
+CIconSet BuildShellSet(const std::string& path)
+{
+    return BuildShellSet(CShellObject{path.c_str(), 0});
 }
 
 CIconSet BuildStockSet(std::uint32_t kind)
@@ -327,11 +344,16 @@ CIconRef::CIconRef(CIconResourceId resource)
 
 namespace {
 
+CIconSet* FindOrCreateForShellObject(const CShellObject& object, std::uint32_t source)
+{
+    const CShellIconKey key = AskShellIconKey(object);
+    return FindOrCreate([&key](const CIconRecord& record) { return record.shellKey == key; },
+                        [&object] { return BuildShellSet(object); }, source, kNoResourceId, kNoStockKind, key);
+}
+
 CIconSet* FindOrCreateForPath(const std::string& path)
 {
-    const CShellIconKey key = AskShellIconKey(path);
-    return FindOrCreate([&key](const CIconRecord& record) { return record.shellKey == key; },
-                        [&path] { return BuildShellSet(path); }, kSourcePath, kNoResourceId, kNoStockKind, key);
+    return FindOrCreateForShellObject(CShellObject{path.c_str(), 0}, kSourcePath);
 }
 
 } // namespace
@@ -339,6 +361,12 @@ CIconSet* FindOrCreateForPath(const std::string& path)
 CIconRef::CIconRef(const CFileSpec& file) : mSet(FindOrCreateForPath(file.GetFullPath())) {}
 
 CIconRef::CIconRef(const CDirSpec& folder) : mSet(FindOrCreateForPath(folder.GetPath())) {}
+
+CIconRef::CIconRef(const CShellItem& item)
+    : mSet(FindOrCreateForShellObject(
+          CShellObject{reinterpret_cast<LPCSTR>(item.GetItemList()), kItemListFlag}, kSourceShellItem))
+{
+}
 
 CIconRef::CIconRef(const CIconRef& other) : mSet(other.mSet)
 {

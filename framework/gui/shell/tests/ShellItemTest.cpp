@@ -7,6 +7,7 @@
 #include "framework/foundation/files/tests/FilesTestSupport.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/application/GuiExceptions.h"
+#include "framework/gui/images/IconCache.h"
 #include "framework/gui/shell/ShellItemList.h"
 
 #include <objbase.h>
@@ -16,6 +17,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 using namespace NSTramvell;
 
@@ -163,4 +165,38 @@ TEST_F(ShellItemTest, IteratesEveryItemOfAFolderHiddenOnesToo)
     EXPECT_EQ(paths, (std::set<std::string>{base + "hidden.txt", base + "one.txt", base + "sub", base + "two.txt"}));
     EXPECT_EQ(folders, 1);
     ::SetFileAttributesA((mFolder.GetPath() + "hidden.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+namespace {
+
+std::vector<UINT> gIconRequests;
+const void* gIconRequestName = nullptr;
+decltype(CKernelTable::SHGetFileInfoA) gRealGetFileInfo = nullptr;
+
+} // namespace
+
+// A shell item's icons are asked for by its identifier list, with the shell's list flag on every request,
+// and two references to one item share one cached set.
+TEST_F(ShellItemTest, IconsOfAnItemComeByItsListAndAreShared)
+{
+    gRealGetFileInfo = GetKernelTable().SHGetFileInfoA;
+    gIconRequests.clear();
+    const CShellItem item{mFolder.GetPath()};
+    gIconRequestName = item.GetItemList();
+    {
+        CScopedTableEntry<decltype(CKernelTable::SHGetFileInfoA)> recording(
+            GetKernelTable().SHGetFileInfoA,
+            [](LPCSTR name, DWORD attributes, SHFILEINFOA* info, UINT size, UINT flags) -> DWORD_PTR {
+                if (static_cast<const void*>(name) == gIconRequestName)
+                    gIconRequests.push_back(flags);
+                return gRealGetFileInfo(name, attributes, info, size, flags);
+            });
+        const CIconRef first(item);
+        const CIconRef second(item);
+        EXPECT_EQ(NSIconCacheInternal::GetCachedRecordCount(), 1);
+    }
+    EXPECT_EQ(NSIconCacheInternal::GetCachedRecordCount(), -1);
+    // The key, the eight entries, then the key again for the second reference.
+    EXPECT_EQ(gIconRequests, (std::vector<UINT>{0x1808, 0x109, 0x10109, 0x10B, 0x1010B, 0x10C, 0x1010C, 0x10E,
+                                                0x1010E, 0x1808}));
 }
