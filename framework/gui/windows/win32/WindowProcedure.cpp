@@ -135,7 +135,9 @@ std::intptr_t OnPaint(const CMessage& m)
 std::intptr_t OnClose(const CMessage& m)
 {
     const auto style = static_cast<std::uint32_t>(GetWindowTable().GetWindowLongA(m.handle, GWL_STYLE));
-    if ((style & WS_POPUP) != 0 && (style & WS_SYSMENU) == 0)
+    // A splash screen is a bare pop-up too, but one that waits on a loop of its own, which must learn of
+    // the close.
+    if ((style & WS_POPUP) != 0 && (style & WS_SYSMENU) == 0 && m.kind != CABCWindow::kKindSplash)
         return 1;
     switch (m.kind) {
     case CABCWindow::kKindDocument:
@@ -145,6 +147,7 @@ std::intptr_t OnClose(const CMessage& m)
         }
         return Default(m);
     case CABCWindow::kKindModalDialog:
+    case CABCWindow::kKindSplash:
     case CABCWindow::kKindFloater:
     case CABCWindow::kKindToolTip:
         if (m.window != nullptr) {
