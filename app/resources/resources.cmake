@@ -42,7 +42,7 @@ add_test(NAME app_string_table_generator
 
 dravim_add_test(app_resources_tests WINDOWS_ONLY PLATFORM_MAIN
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/ProgramResourcesTest.cpp
-    LIBS app_strings dravim_test_program_module dravim_app_resources)
+    LIBS app_strings tramvell_dialogs tramvell_menus dravim_test_program_module dravim_app_resources)
 if(DRAVIM_WINDOWS)
     target_compile_definitions(app_resources_tests PRIVATE DRAVIM_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
     # The resource table as other tools list it; the i686 build's program is listed too, though not run.

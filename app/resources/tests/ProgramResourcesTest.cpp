@@ -13,6 +13,9 @@
 #include "framework/foundation/modules/tests/TestProgramModule.h"
 #include "framework/foundation/platform/win32/PlatformWin32.h"
 #include "framework/foundation/strings/StringManager.h"
+#include "framework/gui/dialogs/AlertScript.h"
+#include "framework/gui/dialogs/DialogTemplate.h"
+#include "framework/gui/menus/Menu.h"
 
 #include <gtest/gtest.h>
 
@@ -270,4 +273,108 @@ TEST_F(ProgramResourcesTest, DialogTemplatesHoldTheWindowLayouts)
         EXPECT_EQ(dialog.items.size(), kItemCounts[id - 128]);
         EXPECT_EQ(dialog.font, "MS Sans Serif");
     }
+}
+
+// The templates as the framework reads them for its views: sizes and rectangles in pixels at the
+// template font's base units.
+TEST_F(ProgramResourcesTest, TemplatesLoadAsTheLayoutsTheViewsAreBuiltFrom)
+{
+    using NSTramvell::CDialogTemplate;
+    using NSTramvell::CPoint;
+    using NSTramvell::CRect;
+    const CDialogTemplate window = CDialogTemplate::Load(128);
+    EXPECT_EQ(window.GetSize(), CPoint(498, 368));
+    EXPECT_EQ(window.GetItemRect(4), CRect(414, 316, 484, 338));
+    EXPECT_EQ(window.GetItemText(4), "Exit");
+    EXPECT_NE(CDialogTemplate::Load(129).GetItemText(2).find("computer.\n\nNote:"), std::string::npos);
+    const CDialogTemplate error = CDialogTemplate::Load(135);
+    EXPECT_EQ(error.GetSize(), CPoint(319, 120));
+    EXPECT_EQ(error.GetItemRect(1), CRect(18, 86, 93, 108));
+    EXPECT_EQ(error.FindItem(4).GetKind(), NSTramvell::kDialogItemIcon);
+    EXPECT_EQ(CDialogTemplate::Load(134).FindItem(1).GetKind(), NSTramvell::kDialogItemCustom);
+    for (std::uint16_t id = 130; id <= 136; ++id) {
+        SCOPED_TRACE(id);
+        EXPECT_NO_THROW(CDialogTemplate::Load(id));
+    }
+}
+
+TEST_F(ProgramResourcesTest, EveryAlertParsesWithItsKindAndButtons)
+{
+    const std::vector<NSTramvell::CStringScriptEntry> entries =
+        NSTramvell::ParseScript(ResourceBytes(mResources, "SALR", 128));
+    const struct
+    {
+        std::uint16_t id;
+        std::uint32_t kind;
+        const char* title;
+        std::vector<std::string> buttons;   // button 1 first
+    } kAlerts[] = {
+        {2, NSTramvell::kAlertStop, "Folder not empty", {"OK"}},
+        {3, NSTramvell::kAlertWarning, "", {"Keep", "Delete"}},
+        {4, NSTramvell::kAlertNote, "", {"OK"}},
+        {5, NSTramvell::kAlertStop, "", {"OK"}},
+        {6, NSTramvell::kAlertNote, "Multiple Akai disks found!", {"Quit"}},
+        {7, NSTramvell::kAlertWarning, "", {"Keep", "Delete"}},
+        {8, NSTramvell::kAlertWarning, "Kaplet packing aborted!", {"Delete", "Keep"}},
+        {9, NSTramvell::kAlertStop, "Disk could not be ejected!", {"Quit"}},
+        {10, NSTramvell::kAlertStop, "", {"OK"}},
+        {11, NSTramvell::kAlertStop, "Can not open web page", {"OK"}},
+        {12, NSTramvell::kAlertWarning, "", {"OK"}},
+        {14, NSTramvell::kAlertNote, "", {"Quit"}},
+        {15, NSTramvell::kAlertNote, "", {"OK"}},
+    };
+    ASSERT_EQ(entries.size(), std::size(kAlerts));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        SCOPED_TRACE(entries[i].id);
+        EXPECT_EQ(entries[i].id, kAlerts[i].id);
+        const NSTramvell::CAlertScript alert = NSTramvell::ParseAlertScript(entries[i].text, {"by the user"});
+        EXPECT_EQ(alert.kind, kAlerts[i].kind);
+        EXPECT_EQ(alert.title, kAlerts[i].title);
+        EXPECT_FALSE(alert.message.empty());
+        EXPECT_EQ(std::vector<std::string>(alert.labels.begin(), alert.labels.begin() + alert.labelCount),
+                  kAlerts[i].buttons);
+    }
+}
+
+TEST_F(ProgramResourcesTest, MenuScriptBuildsTheThreeMenusWithCommandsAndControlKeys)
+{
+    CModuleScripts scripts(mResources);
+    NSTramvell::CreateStringManager(scripts);
+    struct CItem
+    {
+        std::string text;   // "-" a separator
+        std::uint32_t command;
+        char controlKey;    // 0 for none
+    };
+    const struct
+    {
+        std::string title;
+        std::vector<CItem> items;
+    } kMenus[] = {
+        {"Dravim", {{"About Dravim", 400, 0}, {"-", 0, 0}, {"Exit", 10, 0}}},
+        {"Edit", {{"Undo", 100, 'Z'}, {"-", 0, 0}, {"Cut", 101, 'X'}, {"Copy", 102, 'C'}, {"Paste", 103, 'V'},
+                  {"Clear", 104, 0}}},
+        {"Contacts", {{"Go to the Quenholt Homepage", 200, 0}, {"Dravim Tech Info and Support", 201, 0}}},
+    };
+    for (std::int32_t entry = 1; entry <= 3; ++entry) {
+        SCOPED_TRACE(entry);
+        const auto& expected = kMenus[entry - 1];
+        const std::unique_ptr<NSTramvell::CMenu> menu = NSTramvell::LoadMenuResource(401280000 + entry);
+        EXPECT_EQ(menu->GetTitle().GetString(), expected.title);
+        ASSERT_EQ(menu->GetItemCount(), expected.items.size());
+        for (std::uint16_t i = 0; i < menu->GetItemCount(); ++i) {
+            const NSTramvell::CMenuItem item = menu->GetItem(i);
+            const CItem& want = expected.items[i];
+            SCOPED_TRACE(want.text);
+            if (want.text == "-") {
+                EXPECT_EQ(item.mKind, NSTramvell::kSeparatorItem);
+                continue;
+            }
+            EXPECT_EQ(item.mText.GetString(), want.text);
+            EXPECT_EQ(item.mCommandId, want.command);
+            EXPECT_EQ(item.mWithControl != 0, want.controlKey != 0);
+            EXPECT_EQ(NSTramvell::GetKeyEquivalentCharacter(item.mKeyEquivalent), want.controlKey);
+        }
+    }
+    NSTramvell::DestroyStringManager();
 }
