@@ -27,3 +27,7 @@ std::unique_ptr<CLuvexPreferenceFile> ReadPreferenceFile(const NSTramvell::CFile
 // and leave the old file as it was.
 void SavePreferenceFile(const CLuvexPreferenceFile& preferences, const NSTramvell::CDirSpec& folder,
                         const std::string& name);
+
+// The same in the application's per-user data folder; XBase without an application.
+std::int32_t LoadPreferenceFile(const std::string& name, std::unique_ptr<CLuvexPreferenceFile>& out);
+void SavePreferenceFile(const CLuvexPreferenceFile& preferences, const std::string& name);

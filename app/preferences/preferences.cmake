@@ -5,7 +5,7 @@ set(DRAVIM_APP_PREFERENCES_SOURCES
 set(DRAVIM_APP_PREFERENCES_LIBS tramvell_dialog_forms tramvell_chunks tramvell_versions tramvell_paths tramvell_geometry tramvell_core)
 if(DRAVIM_WINDOWS)
     list(APPEND DRAVIM_APP_PREFERENCES_SOURCES ${CMAKE_CURRENT_LIST_DIR}/win32/PreferenceFileStorage.cpp)
-    list(APPEND DRAVIM_APP_PREFERENCES_LIBS tramvell_modules tramvell_files)
+    list(APPEND DRAVIM_APP_PREFERENCES_LIBS tramvell_modules tramvell_files tramvell_application)
 endif()
 dravim_add_library(app_preferences
     SOURCES ${DRAVIM_APP_PREFERENCES_SOURCES}
@@ -19,7 +19,7 @@ if(DRAVIM_WINDOWS)
     set(exchange ${CMAKE_CURRENT_BINARY_DIR}/preferences-exchange)
     dravim_add_test(app_preferences_storage_tests WINDOWS_ONLY PLATFORM_MAIN
         SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/PreferenceFileStorageTest.cpp
-        LIBS app_preferences)
+        LIBS app_preferences gui_test_support dravim_test_program_resources)
     target_compile_definitions(app_preferences_storage_tests PRIVATE DRAVIM_PREFS_EXCHANGE_DIR="${exchange}")
     set_tests_properties(app_preferences_storage_tests PROPERTIES
         ENVIRONMENT "GTEST_FILTER=-PreferenceExchange.*")

@@ -4,6 +4,7 @@
 #include "framework/foundation/files/FileSpec.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/foundation/platform/win32/PlatformWin32.h"
+#include "framework/gui/tests/support/TestApplication.h"
 
 #include <gtest/gtest.h>
 
@@ -138,6 +139,24 @@ TEST_F(PreferenceFileStorageTest, FailedSaveLeavesTheOldFile)
 }
 
 // Run after prefs.py has written from-python.prf; leaves the files that prefs.py then reads.
+// The program names only the file: it lives in the application's per-user data folder.
+TEST(PreferenceFileByName, IsReadAndWrittenInTheUsersDataFolder)
+{
+    const char name[] = "Dravim Test Preferences.prf";
+    std::unique_ptr<CLuvexPreferenceFile> read;
+    EXPECT_THROW(LoadPreferenceFile(name, read), NSTramvell::XBase);
+
+    NSGuiTest::CTestApplication application;
+    const std::string path = application.GetUserDataFolder().GetPath() + name;
+    ::DeleteFileA(path.c_str());
+    EXPECT_EQ(LoadPreferenceFile(name, read), kPreferenceFileMissing);
+    SavePreferenceFile(CLuvexPreferenceFile(FilledRecord()), name);
+    EXPECT_EQ(ReadBytes(path).substr(0, 4), "CAT ");
+    ASSERT_EQ(LoadPreferenceFile(name, read), kPreferenceFileFound);
+    EXPECT_EQ(read->GetRecord().packerAlertCount, 2u);
+    ::DeleteFileA(path.c_str());
+}
+
 TEST(PreferenceExchange, ReadsWhatPrefsPyWroteAndLeavesFilesForIt)
 {
     const std::string folder = ExchangeFolder();

@@ -1,9 +1,11 @@
 #include "app/preferences/PreferenceFileStorage.h"
 
+#include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/files/FileMedia.h"
 #include "framework/foundation/files/FileOperations.h"
 #include "framework/foundation/files/FileSpec.h"
 #include "framework/foundation/modules/SafeFileWriter.h"
+#include "framework/gui/application/Application.h"
 
 #include <new>
 
@@ -39,4 +41,26 @@ void SavePreferenceFile(const CLuvexPreferenceFile& preferences, const NSTramvel
                                        NSPreferenceFile::kCreator, NSTramvell::CMacFileTypeCode(NSPreferenceFile::kFileType));
     preferences.Write(writer.GetMedia());
     writer.Commit();
+}
+
+namespace {
+
+NSTramvell::CDirSpec GetPreferenceFolder()
+{
+    const NSTramvell::CApplication* application = NSTramvell::CApplication::GetApplication();
+    if (application == nullptr)
+        throw NSTramvell::XBase();
+    return application->GetUserDataFolder();
+}
+
+} // namespace
+
+std::int32_t LoadPreferenceFile(const std::string& name, std::unique_ptr<CLuvexPreferenceFile>& out)
+{
+    return LoadPreferenceFile(GetPreferenceFolder(), name, out);
+}
+
+void SavePreferenceFile(const CLuvexPreferenceFile& preferences, const std::string& name)
+{
+    SavePreferenceFile(preferences, GetPreferenceFolder(), name);
 }
