@@ -23,6 +23,11 @@ public:
     void Set32Bit() noexcept { mFlags |= k32BitFlag; }
     // Keeps the masked flag only: a tinted picture is never read as 32 bits.
     void SetTintColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) noexcept;
+    // The toolbar's name for the tint: a masked picture averaged with the colour it stands on.
+    void SetMaskColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) noexcept
+    {
+        SetTintColor(red, green, blue);
+    }
     bool IsMasked() const noexcept { return (mFlags & kMaskedFlag) != 0; }
     bool HasTintColor() const noexcept { return (mFlags & kTintFlag) != 0; }
     bool Is32Bit() const noexcept { return (mFlags & k32BitFlag) != 0; }

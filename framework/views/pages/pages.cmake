@@ -27,9 +27,10 @@ if(DRAVIM_WINDOWS)
         PUBLIC_LIBS tramvell_page_values tramvell_view_base tramvell_windows tramvell_drawing tramvell_input
                     tramvell_bitmaps tramvell_images tramvell_dialog_forms)
 
-    # The tests' pictures, made at build time by the script beside them, as BMPF resources 100 to 104.
+    # The tests' pictures, made at build time by the script beside them, as BMPF resources 100 to 105.
     set(DRAVIM_VIEW_PICTURES ${CMAKE_CURRENT_BINARY_DIR}/view-pictures)
-    set(DRAVIM_VIEW_PICTURE_NAMES blue-20x10 red-60x50 track-100x10 handle-10x10 frames-3x10x10)
+    set(DRAVIM_VIEW_PICTURE_NAMES blue-20x10 red-60x50 track-100x10 handle-10x10 frames-3x10x10
+        tool-17x16)
     set(DRAVIM_VIEW_PICTURE_FILES)
     set(DRAVIM_VIEW_PICTURES_SCRIPT "")
     set(pictureId 100)

@@ -9,13 +9,18 @@ set(DRAVIM_VIEWS_TOOLBARS_LIBS tramvell_geometry tramvell_regions tramvell_core)
 if(DRAVIM_WINDOWS)
     list(APPEND DRAVIM_VIEWS_TOOLBARS_SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/ToolbarView.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/ToolbarButtonViews.cpp
         ${CMAKE_CURRENT_LIST_DIR}/StripWindows.cpp
         ${CMAKE_CURRENT_LIST_DIR}/win32/StripNativeWindow.cpp)
     list(APPEND DRAVIM_VIEWS_TOOLBARS_TESTS
         ${CMAKE_CURRENT_LIST_DIR}/tests/ToolbarViewsTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/ToolbarButtonsTest.cpp
+        ${DRAVIM_VIEW_PICTURES_RC}
+        ${DRAVIM_VIEW_PICTURE_FILES}
         ${CMAKE_SOURCE_DIR}/framework/gui/windows/tests/ClassWindow.cpp
         ${CMAKE_SOURCE_DIR}/framework/gui/drawing/tests/TestCanvas.cpp)
-    list(APPEND DRAVIM_VIEWS_TOOLBARS_LIBS tramvell_windows tramvell_drawing tramvell_modules tramvell_platform)
+    list(APPEND DRAVIM_VIEWS_TOOLBARS_LIBS tramvell_windows tramvell_drawing tramvell_bitmaps tramvell_menus tramvell_modules
+        tramvell_platform)
     set(DRAVIM_VIEWS_TOOLBARS_TEST_LIBS gui_window_test_support dravim_test_program_resources gui_test_program_resources gdi32)
 endif()
 dravim_add_library(tramvell_views_toolbars

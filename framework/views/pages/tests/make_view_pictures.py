@@ -17,6 +17,7 @@ GREEN = (20, 200, 20)
 GREY = (128, 128, 128)
 MAGENTA = (200, 30, 200)
 WHITE = (255, 255, 255)
+BLACK = (0, 0, 0)
 
 
 def solid(width, height, colour):
@@ -31,12 +32,24 @@ def frames(frame_width, height, colours):
     return len(colours) * (frame_width + 1) - 1, height, colour
 
 
+def tool(width, height):
+    """A toolbar picture: a red block with a black core on a white ground, which the mask takes away."""
+    def colour(x, y):
+        if 6 <= x < 10 and 6 <= y < 10:
+            return BLACK
+        if 2 <= x < width - 2 and 2 <= y < height - 2:
+            return RED
+        return WHITE
+    return width, height, colour
+
+
 PICTURES = {
     "blue-20x10.bmp": solid(20, 10, BLUE),
     "red-60x50.bmp": solid(60, 50, RED),
     "track-100x10.bmp": solid(100, 10, GREY),
     "handle-10x10.bmp": solid(10, 10, MAGENTA),
     "frames-3x10x10.bmp": frames(10, 10, [RED, GREEN, BLUE]),
+    "tool-17x16.bmp": tool(17, 16),
 }
 
 
