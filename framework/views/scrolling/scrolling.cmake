@@ -15,17 +15,20 @@ if(DRAVIM_WINDOWS)
         ${CMAKE_CURRENT_LIST_DIR}/SeparatorLineView.cpp
         ${CMAKE_CURRENT_LIST_DIR}/SplitterView.cpp
         ${CMAKE_CURRENT_LIST_DIR}/StaticBitmapView.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/RepeatBitmapButtonView.cpp
         ${CMAKE_CURRENT_LIST_DIR}/win32/ScrollWindowContents.cpp)
     list(APPEND DRAVIM_VIEWS_SCROLLING_TESTS
         ${CMAKE_CURRENT_LIST_DIR}/tests/ScrollViewTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/ViewResourcesTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/SplitterViewTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/StaticBitmapViewTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/RepeatBitmapButtonTest.cpp
         ${DRAVIM_VIEW_PICTURES_RC}
         ${DRAVIM_VIEW_PICTURE_FILES}
         ${CMAKE_SOURCE_DIR}/framework/gui/windows/tests/ClassWindow.cpp
         ${CMAKE_SOURCE_DIR}/framework/gui/drawing/tests/TestCanvas.cpp)
-    list(APPEND DRAVIM_VIEWS_SCROLLING_LIBS tramvell_views_groups tramvell_windows tramvell_drawing tramvell_bitmaps tramvell_platform)
+    list(APPEND DRAVIM_VIEWS_SCROLLING_LIBS tramvell_views_groups tramvell_dialog_forms tramvell_windows tramvell_drawing tramvell_bitmaps
+        tramvell_platform)
     set(DRAVIM_VIEWS_SCROLLING_TEST_LIBS gui_window_test_support dravim_test_program_resources gui_test_program_resources gdi32)
 endif()
 dravim_add_library(tramvell_views_scrolling
