@@ -1,5 +1,6 @@
 #include "framework/views/groups/GroupBoxView.h"
 
+#include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/gui/drawing/Canvas.h"
 #include "framework/gui/drawing/NativeFont.h"
 #include "framework/gui/drawing/SystemColors.h"
@@ -19,6 +20,18 @@ CGroupBoxView::CGroupBoxView(CABCGroupView* parent, const std::string& title, st
 CGroupBoxView::CGroupBoxView(CABCGroupView* parent, const CDescription& description)
     : CGroupBoxView(parent, description.GetTitle(), description.GetKind(), description.GetFrame())
 {
+}
+
+CGroupBoxView::CGroupBoxView(CABCGroupView* parent, const CDialogItem& item, std::int32_t kind)
+    : CGroupBoxView(parent, item.GetText(), kind, item.GetRect())
+{
+}
+
+CGroupBoxView::CDescription CGroupBoxView::MakeDescription(const CDialogTemplate& layout, std::uint16_t itemId,
+                                                           std::int32_t kind)
+{
+    const CDialogItem item = layout.FindItem(itemId);
+    return CDescription(item.GetText(), kind, item.GetRect());
 }
 
 CRect CGroupBoxView::GetContentRect() const

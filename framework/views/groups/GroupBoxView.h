@@ -11,6 +11,9 @@
 
 namespace NSTramvell {
 
+class CDialogItem;
+class CDialogTemplate;
+
 class CGroupBoxView : public CStandardGroupView
 {
 public:
@@ -36,6 +39,11 @@ public:
 
     CGroupBoxView(CABCGroupView* parent, const std::string& title, std::int32_t kind, const CRect& frame);
     CGroupBoxView(CABCGroupView* parent, const CDescription& description);
+    // The item's text as title and its rectangle as frame.
+    CGroupBoxView(CABCGroupView* parent, const CDialogItem& item, std::int32_t kind);
+
+    // From the template's item with the id; XNotFound when it has none.
+    static CDescription MakeDescription(const CDialogTemplate& layout, std::uint16_t itemId, std::int32_t kind);
 
     void EnabledChanged(bool) override { InvalidateFrameRect(*GetFrame()); }
     void FrameChanged(const CRect& oldFrame, const CRect& newFrame) override { InvalidateOldAndNew(oldFrame, newFrame); }

@@ -1,5 +1,6 @@
 #include "framework/views/scrolling/SeparatorLineView.h"
 
+#include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/gui/drawing/Canvas.h"
 #include "framework/gui/drawing/DrawingFunctions.h"
 
@@ -27,6 +28,14 @@ CSeparatorLineView::CDescription CSeparatorLineView::MakeLineDescription(const C
         description.frame.SetWidth(2);
     else
         description.frame.SetHeight(2);
+    return description;
+}
+
+CSeparatorLineView::CDescription CSeparatorLineView::MakeDescription(const CDialogTemplate& layout,
+                                                                     std::uint16_t itemId, std::int32_t kind)
+{
+    CDescription description = MakeLineDescription(layout.GetItemRect(itemId));
+    description.kind = kind;
     return description;
 }
 

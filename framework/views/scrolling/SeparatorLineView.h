@@ -8,6 +8,8 @@
 
 namespace NSTramvell {
 
+class CDialogTemplate;
+
 class CSeparatorLineView : public CView
 {
 public:
@@ -29,6 +31,9 @@ public:
     static std::int32_t GetLineKind(const CRect& rect) { return rect.IsVertical() ? kVertical : kHorizontal; }
     // The rectangle cut to 2 pixels across the line its shape gives, with that kind.
     static CDescription MakeLineDescription(const CRect& layout);
+    // The template item's rectangle cut to 2 pixels across as above, with the given kind; XNotFound when
+    // the template has no item with the id.
+    static CDescription MakeDescription(const CDialogTemplate& layout, std::uint16_t itemId, std::int32_t kind);
 
     void EnabledChanged(bool) override { Invalidate(); }
     void Draw(CABCViewDrawSpec& drawSpec) override;

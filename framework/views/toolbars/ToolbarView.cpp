@@ -1,5 +1,6 @@
 #include "framework/views/toolbars/ToolbarView.h"
 
+#include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/gui/drawing/Canvas.h"
 #include "framework/views/toolbars/ToolbarAppearance.h"
 
@@ -39,6 +40,12 @@ CRect CToolbarView::MakeToolbarFrame(const CRect& rect)
     CRect frame = rect;
     frame.SetHeight(kToolbarHeight);
     return frame;
+}
+
+CToolbarView::CDescription CToolbarView::MakeDescription(const CDialogTemplate& layout, std::uint16_t itemId,
+                                                         std::int32_t alignment)
+{
+    return CDescription{MakeToolbarFrame(layout.GetItemRect(itemId)), alignment};
 }
 
 void CToolbarView::FrameChanged(const CRect& oldFrame, const CRect& newFrame)

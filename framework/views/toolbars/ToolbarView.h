@@ -10,6 +10,8 @@
 
 namespace NSTramvell {
 
+class CDialogTemplate;
+
 class CToolbarView : public CStandardGroupView
 {
 public:
@@ -25,6 +27,8 @@ public:
 
     // The rectangle with the toolbar's height.
     static CRect MakeToolbarFrame(const CRect& rect);
+    // The template item's rectangle with the toolbar's height; XNotFound when it has no item with the id.
+    static CDescription MakeDescription(const CDialogTemplate& layout, std::uint16_t itemId, std::int32_t alignment);
 
     void EnabledChanged(bool) override {}
     void FrameChanged(const CRect& oldFrame, const CRect& newFrame) override;

@@ -19,7 +19,7 @@ if(DRAVIM_WINDOWS)
         ${DRAVIM_VIEW_PICTURE_FILES}
         ${CMAKE_SOURCE_DIR}/framework/gui/windows/tests/ClassWindow.cpp
         ${CMAKE_SOURCE_DIR}/framework/gui/drawing/tests/TestCanvas.cpp)
-    list(APPEND DRAVIM_VIEWS_TOOLBARS_LIBS tramvell_windows tramvell_drawing tramvell_bitmaps tramvell_menus tramvell_modules
+    list(APPEND DRAVIM_VIEWS_TOOLBARS_LIBS tramvell_windows tramvell_dialog_forms tramvell_drawing tramvell_bitmaps tramvell_menus tramvell_modules
         tramvell_platform)
     set(DRAVIM_VIEWS_TOOLBARS_TEST_LIBS gui_window_test_support dravim_test_program_resources gui_test_program_resources gdi32)
 endif()

@@ -4,12 +4,16 @@
 #include "framework/views/groups/FoldButtonView.h"
 #include "framework/views/groups/FoldableGroupView.h"
 #include "framework/views/groups/GroupBoxView.h"
+#include "framework/views/groups/HelpButtonView.h"
 
+#include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/gui/drawing/NativeFont.h"
 #include "framework/gui/drawing/SystemColors.h"
 #include "framework/gui/drawing/tests/TestCanvas.h"
 #include "framework/gui/tests/support/Driver.h"
+#include "framework/gui/tests/support/TestApplication.h"
 #include "framework/gui/views/RootView.h"
 #include "framework/gui/windows/tests/ClassWindow.h"
 #include "framework/gui/windows/tests/TestWindow.h"
@@ -156,6 +160,23 @@ TEST(CGroupBoxView, EdgeStyleFollowsTheKindAndTheTitleInterruptsIt)
     EXPECT_FALSE(NSGuiTest::SaveScreenshot("GroupBox").empty());
 }
 
+TEST(CGroupBoxView, TakesTitleAndFrameFromATemplateItem)
+{
+    NSGuiTest::CTestWindow window;
+    const CDialogTemplate layout(CPoint(300, 200), "Layout",
+                                 {CDialogItem(7, kDialogItemGroupBox, CRect(10, 20, 110, 80), "Options")});
+    const CGroupBoxView::CDescription description = CGroupBoxView::MakeDescription(layout, 7, 14);
+    EXPECT_EQ(description.GetTitle(), "Options");
+    EXPECT_EQ(description.GetFrame(), CRect(10, 20, 110, 80));
+    EXPECT_EQ(description.GetKind(), 14);
+    EXPECT_THROW(CGroupBoxView::MakeDescription(layout, 8, 14), XNotFound);
+
+    CGroupBoxView fromItem(window.GetRootView(), layout.FindItem(7), 2);
+    EXPECT_EQ(fromItem.GetTitle(), "Options");
+    EXPECT_EQ(*fromItem.GetFrame(), CRect(10, 20, 110, 80));
+    EXPECT_EQ(fromItem.GetKind(), 2);
+}
+
 TEST(CGroupBoxView, ADisabledTitleIsDrawnTwiceRaisedThenSunk)
 {
     NSGuiTest::CWatchdog watchdog;
@@ -272,4 +293,20 @@ TEST(CFoldableGroupView, DrawsItsChildrenOnlyInsideItsFrame)
     EXPECT_EQ(pixels.At(59, 59), kColorGreen);
     EXPECT_EQ(pixels.At(10, 10), kBackground);
     EXPECT_EQ(pixels.At(80, 40), kBackground);
+}
+
+TEST(CHelpButtonView, APlainButtonTitledFromTheCommonStrings)
+{
+    NSGuiTest::CTestApplication application;
+    NSGuiTest::CClassWindow window;
+    CHelpButtonView help(window.GetRootView());
+    EXPECT_EQ(help.GetTitle(), "Help");
+    EXPECT_EQ(*help.GetFrame(), CRect(-100, -26, 0, 0));
+    EXPECT_EQ(static_cast<DWORD>(::GetWindowLongA(help.GetNativeHandle(), GWL_STYLE)), 0x50000000u);
+
+    // Never the default button, whatever the description asks.
+    CHelpButtonView described(window.GetRootView(),
+                              CPushButtonView::CDescription{"Aid", CRect(10, 10, 90, 36), CPushButtonView::kDefaultButton});
+    EXPECT_EQ(described.GetTitle(), "Aid");
+    EXPECT_EQ(static_cast<DWORD>(::GetWindowLongA(described.GetNativeHandle(), GWL_STYLE)) & 0xF, 0u);
 }

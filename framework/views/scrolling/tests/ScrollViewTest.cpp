@@ -3,7 +3,9 @@
 #include "framework/views/scrolling/ScrollView.h"
 #include "framework/views/scrolling/SeparatorLineView.h"
 
+#include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/gui/drawing/SystemColors.h"
 #include "framework/gui/drawing/tests/TestCanvas.h"
 #include "framework/gui/tests/support/Driver.h"
@@ -191,6 +193,19 @@ TEST(CSeparatorLineView, KindFromShapeAndTwoPixelFrames)
         CSeparatorLineView fromDescription(window.GetRootView(), description);
         EXPECT_EQ(*fromDescription.GetFrame(), c.frame);
     }
+}
+
+TEST(CSeparatorLineView, DescriptionsCutTemplateItemsToTwoPixels)
+{
+    const CDialogTemplate layout(CPoint(300, 200), "Layout",
+                                 {CDialogItem(7, kDialogItemFrame, CRect(150, 10, 154, 120), ""),
+                                  CDialogItem(8, kDialogItemFrame, CRect(10, 90, 200, 96), "")});
+    const CSeparatorLineView::CDescription upright = CSeparatorLineView::MakeDescription(layout, 7, 33);
+    EXPECT_EQ(upright.frame, CRect(150, 10, 152, 120));
+    EXPECT_EQ(upright.kind, 33);   // the kind given, not the shape's
+    EXPECT_EQ(CSeparatorLineView::MakeDescription(layout, 8, CSeparatorLineView::kHorizontal).frame,
+              CRect(10, 90, 200, 92));
+    EXPECT_THROW(CSeparatorLineView::MakeDescription(layout, 9, CSeparatorLineView::kVertical), XNotFound);
 }
 
 TEST(CSeparatorLineView, DrawsAnEtchedGrooveOnTheBackground)

@@ -4,7 +4,9 @@
 #include "framework/views/toolbars/ToolbarAppearance.h"
 #include "framework/views/toolbars/ToolbarView.h"
 
+#include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/gui/drawing/SystemColors.h"
 #include "framework/gui/drawing/tests/TestCanvas.h"
 #include "framework/gui/tests/support/Driver.h"
@@ -69,6 +71,16 @@ TEST(CToolbarView, LinesItsChildrenUpFromEitherEdge)
             EXPECT_EQ(*button.GetFrame(), CRect(161, 43, 184, 65));
         }
     }
+}
+
+TEST(CToolbarView, DescriptionTakesATemplateItemAtTheToolbarsHeight)
+{
+    const CDialogTemplate layout(CPoint(300, 200), "Layout",
+                                 {CDialogItem(5, kDialogItemCustom, CRect(0, 4, 300, 20), "")});
+    const CToolbarView::CDescription description = CToolbarView::MakeDescription(layout, 5, kToolbarAlignRight);
+    EXPECT_EQ(description.frame, CRect(0, 4, 300, 32));
+    EXPECT_EQ(description.alignment, kToolbarAlignRight);
+    EXPECT_THROW(CToolbarView::MakeDescription(layout, 6, kToolbarAlignLeft), XNotFound);
 }
 
 TEST(CToolbarSeparatorView, AnEtchedUprightInsideItsFrame)
