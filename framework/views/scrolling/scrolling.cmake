@@ -12,6 +12,7 @@ set(DRAVIM_VIEWS_SCROLLING_LIBS tramvell_geometry tramvell_input tramvell_core)
 if(DRAVIM_WINDOWS)
     list(APPEND DRAVIM_VIEWS_SCROLLING_SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/ScrollView.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/ScrollView2.cpp
         ${CMAKE_CURRENT_LIST_DIR}/SeparatorLineView.cpp
         ${CMAKE_CURRENT_LIST_DIR}/SplitterView.cpp
         ${CMAKE_CURRENT_LIST_DIR}/StaticBitmapView.cpp

@@ -1,11 +1,14 @@
 // Scroll views and separator lines in real windows.
 
 #include "framework/views/scrolling/ScrollView.h"
+#include "framework/views/scrolling/ScrollView2.h"
 #include "framework/views/scrolling/SeparatorLineView.h"
 
 #include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/dialogs/DialogTemplate.h"
+#include "framework/gui/drawing/Palette.h"
+#include "framework/gui/drawing/ScreenResources.h"
 #include "framework/gui/drawing/SystemColors.h"
 #include "framework/gui/drawing/tests/TestCanvas.h"
 #include "framework/gui/tests/support/Driver.h"
@@ -171,6 +174,108 @@ TEST_F(ScrollViewTest, AChangedFrameOrSlowScrollRepaintsTheWholeView)
     EXPECT_EQ(gScrolls, 1);
     EXPECT_EQ(mView.GetScrollState(), CScrollState(CRect(10, 10, 210, 170), 15, 40, 200, 400));
     EXPECT_EQ(*mBand.GetFrame(), CRect(-5, 60, 195, 70));
+}
+
+namespace {
+
+const CColor kFace(230, 220, 120);
+const CColor kBlock(30, 120, 40);
+
+// The offscreen scroll view with two children, in a shown window.
+class ScrollView2Test : public testing::Test
+{
+protected:
+    ScrollView2Test()
+    {
+        mWindow.SetBackgroundColor(kBackground);
+        mView.SetBackgroundColor(kFace);
+        mView.SetScrollState(CScrollState(kFrame, 0, 0, 200, 400));
+        NSGuiTest::ShowAndPaint(mWindow, kBounds);
+    }
+
+    void Repaint()
+    {
+        ::InvalidateRect(mWindow.GetWindowHandle(), nullptr, FALSE);
+        ::UpdateWindow(mWindow.GetWindowHandle());
+    }
+    // The column x of the view's frame, and a row just outside it.
+    std::vector<CColor> Column(int x) const
+    {
+        const CClientPixels pixels(mWindow);
+        std::vector<CColor> colors;
+        for (int y = kFrame.GetTop() - 1; y <= kFrame.GetBottom(); ++y)
+            colors.push_back(pixels.At(x, y));
+        return colors;
+    }
+
+    static constexpr CRect kFrame{10, 10, 210, 160};
+    NSGuiTest::CWatchdog mWatchdog;
+    CClassWindow mWindow;
+    CScrollView2 mView{mWindow.GetRootView()};
+    CColorView mBand{&mView, CRect(10, 100, 210, 110), kBand};
+    CColorView mBlock{&mView, CRect(40, 150, 80, 200), kBlock};   // partly below the frame
+};
+
+} // namespace
+
+TEST_F(ScrollView2Test, DrawsThroughItsBitmapWhatItWouldDrawDirectly)
+{
+    const std::vector<CColor> direct = Column(50);
+    EXPECT_EQ(direct[1], kFace);
+    EXPECT_EQ(direct[100 - 9], kBand);
+    EXPECT_EQ(direct[155 - 9], kBlock);
+    EXPECT_EQ(direct.back(), kBackground);   // the block is cut at the frame
+
+    mView.PrepareOffscreen(GetScreenPalette());
+    ASSERT_TRUE(mView.HasOffscreenBitmap());
+    Repaint();
+    EXPECT_EQ(Column(50), direct);
+
+    // Scrolled, the bitmap's pixels move and the uncovered strip shows the rest of the block.
+    mView.SetScrollState(CScrollState(kFrame, 0, 20, 200, 400));
+    EXPECT_EQ(*mBand.GetFrame(), CRect(10, 80, 210, 90));
+    ::UpdateWindow(mWindow.GetWindowHandle());
+    const std::vector<CColor> scrolled = Column(50);
+    EXPECT_EQ(scrolled[80 - 9], kBand);
+    EXPECT_EQ(scrolled[89 - 9], kBand);
+    EXPECT_EQ(scrolled[95 - 9], kFace);
+    EXPECT_EQ(scrolled[105 - 9], kFace);
+    EXPECT_EQ(scrolled[159 - 9], kBlock);
+    EXPECT_EQ(scrolled[129 - 9], kFace);
+    EXPECT_EQ(scrolled[130 - 9], kBlock);
+
+    // A new frame gets a bitmap of its size and is drawn whole.
+    mView.SetScrollState(CScrollState(CRect(10, 10, 110, 100), 0, 20, 200, 400));
+    ASSERT_TRUE(mView.HasOffscreenBitmap());
+    Repaint();
+    const CClientPixels pixels(mWindow);
+    EXPECT_EQ(pixels.At(50, 85), kBand);
+    EXPECT_EQ(pixels.At(50, 95), kFace);
+    EXPECT_EQ(pixels.At(150, 85), kBackground);
+    EXPECT_FALSE(NSGuiTest::SaveScreenshot("ScrollView2").empty());
+}
+
+TEST_F(ScrollView2Test, WithoutABitmapItDrawsDirectly)
+{
+    {
+        CScopedTableEntry noBitmaps(GetWindowTable().CreateDIBSection,
+                                    [](HDC, const BITMAPINFO*, UINT, void**, HANDLE, DWORD) -> HBITMAP {
+                                        return nullptr;
+                                    });
+        mView.PrepareOffscreen(GetScreenPalette());
+    }
+    EXPECT_TRUE(mView.IsOffscreenPrepared());
+    EXPECT_FALSE(mView.HasOffscreenBitmap());
+    mView.SetScrollState(CScrollState(kFrame, 0, 20, 200, 400));
+    Repaint();
+    const CClientPixels pixels(mWindow);
+    EXPECT_EQ(pixels.At(50, 85), kBand);
+    EXPECT_EQ(pixels.At(50, 95), kFace);
+    EXPECT_EQ(pixels.At(50, 135), kBlock);
+
+    // Prepared once: a later call makes no bitmap either.
+    mView.PrepareOffscreen(GetScreenPalette());
+    EXPECT_FALSE(mView.HasOffscreenBitmap());
 }
 
 TEST(CSeparatorLineView, KindFromShapeAndTwoPixelFrames)
