@@ -22,7 +22,7 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/win32/StaticTextView.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/IconView.cpp
         PUBLIC_LIBS tramvell_control_values tramvell_windows tramvell_view_base tramvell_drawing tramvell_application
-                    tramvell_modules tramvell_platform)
+                    tramvell_modules tramvell_platform tramvell_bitmaps tramvell_dialog_forms)
     target_link_libraries(tramvell_windows PUBLIC tramvell_native_controls)
 
     # Real controls in framework windows, with the common-controls 6 manifest the program carries.

@@ -12,7 +12,8 @@ if(DRAVIM_WINDOWS)
         ${CMAKE_CURRENT_LIST_DIR}/FoldableGroupView.cpp
         ${CMAKE_CURRENT_LIST_DIR}/ClippedGroupDrawing.cpp
         ${CMAKE_CURRENT_LIST_DIR}/MagnifyView.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/HelpButtonView.cpp)
+        ${CMAKE_CURRENT_LIST_DIR}/HelpButtonView.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/IconButtonView.cpp)
     list(APPEND DRAVIM_VIEWS_GROUPS_TESTS
         ${CMAKE_CURRENT_LIST_DIR}/tests/GroupViewsTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/MagnifyViewTest.cpp

@@ -5,6 +5,7 @@
 #include "framework/views/groups/FoldableGroupView.h"
 #include "framework/views/groups/GroupBoxView.h"
 #include "framework/views/groups/HelpButtonView.h"
+#include "framework/views/groups/IconButtonView.h"
 
 #include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
@@ -309,4 +310,65 @@ TEST(CHelpButtonView, APlainButtonTitledFromTheCommonStrings)
                               CPushButtonView::CDescription{"Aid", CRect(10, 10, 90, 36), CPushButtonView::kDefaultButton});
     EXPECT_EQ(described.GetTitle(), "Aid");
     EXPECT_EQ(static_cast<DWORD>(::GetWindowLongA(described.GetNativeHandle(), GWL_STYLE)) & 0xF, 0u);
+}
+
+namespace {
+
+POINT gIconMouse{};
+
+// Counts the clicks its icon button notifies.
+class CClickCounter : public CStandardGroupView
+{
+public:
+    using CStandardGroupView::CStandardGroupView;
+    std::int32_t ChildChanged() override
+    {
+        mClicks += mButton->WasClicked() ? 1 : 0;
+        return 0;
+    }
+    CIconButtonView* mButton = nullptr;
+    int mClicks = 0;
+};
+
+} // namespace
+
+TEST(CIconButtonView, ClicksWhenPressedAndReleasedOnItsIcon)
+{
+    NSGuiTest::CWatchdog watchdog;
+    NSGuiTest::CClassWindow window;
+    window.ShowWithBounds(CRect(40, 40, 300, 200));
+    static HWND handle = window.GetWindowHandle();
+    CScopedTableEntry mouse(GetWindowTable().GetCursorPos, [](LPPOINT point) -> BOOL {
+        *point = gIconMouse;
+        return ::ClientToScreen(handle, point);
+    });
+    CClickCounter owner(window.GetRootView(), CRect(0, 0, 200, 150));
+    CIconButtonView button(&owner);
+    owner.mButton = &button;
+    EXPECT_EQ(*button.GetFrame(), CRect(-100, -100, 0, 0));
+    button.SetFrame(CRect(20, 20, 52, 52));
+
+    const auto press = [&](int x, int y) {
+        return button.HandleMouseDown(CMouseEvent(CMouseEvent::kPress, CPoint(x, y), 0, CModifierKeys(), false));
+    };
+    const struct {
+        POINT release;
+        int clicks;
+    } kCases[] = {{{30, 30}, 1}, {{100, 100}, 0}, {{51, 21}, 1}};
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.release.x);
+        owner.mClicks = 0;
+        gIconMouse = POINT{30, 30};
+        ASSERT_EQ(press(30, 30).GetValue(), CMouseDownResult::kHandled);
+        EXPECT_TRUE(button.IsPressed());
+        gIconMouse = c.release;
+        TickTrackedViews();
+        button.HandleMouseUp(CView::kMouseUpReleased);
+        EXPECT_EQ(owner.mClicks, c.clicks);
+        EXPECT_FALSE(button.IsPressed());
+        EXPECT_EQ(GetTrackingView(), nullptr);
+    }
+    EXPECT_EQ(press(60, 30).GetValue(), CMouseDownResult::kNotHandled);
+    EXPECT_EQ(GetTrackingView(), nullptr);
+    EXPECT_FALSE(button.WasClicked());
 }
