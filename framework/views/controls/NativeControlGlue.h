@@ -55,9 +55,10 @@ const char* GetNativeControlClassName(std::int32_t kind);
 
 // A child control of the window's native window at the frame (client coordinates), with the default
 // control font, not linked yet. XBase for a kind outside 0-8 (nothing is made), XOutOfMemory when the
-// platform makes none.
+// platform makes none. A control id of 0 gives the control none.
 HWND CreateNativeControl(NSTramvell::CABCWindow& window, std::uint32_t extendedStyle, std::uint32_t style,
-                         std::int32_t kind, const char* title, const NSTramvell::CRect& frame);
+                         std::int32_t kind, const char* title, const NSTramvell::CRect& frame,
+                         std::uint16_t controlId = 0);
 // Redraw off, then destroyed; nothing for a handle the platform no longer knows.
 void DestroyNativeControl(HWND handle);
 

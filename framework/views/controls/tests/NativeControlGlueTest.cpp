@@ -92,6 +92,10 @@ TEST_F(NativeControlGlue, AControlIsAChildAtItsFrameWithTheDefaultControlFont)
     EXPECT_EQ(reinterpret_cast<HFONT>(::SendMessageA(button, WM_GETFONT, 0, 0)),
               NSTramvell::GetDefaultControlFont());
     EXPECT_EQ(GetNativeText(button), "Title");
+    EXPECT_EQ(::GetDlgCtrlID(button), 0);
+    HWND numbered = CreateNativeControl(*mWindow, 0, kChildStyle, kButton, "Numbered", CRect(10, 40, 90, 64), 512);
+    EXPECT_EQ(::GetDlgCtrlID(numbered), 512);
+    DestroyNativeControl(numbered);
     DestroyNativeControl(button);
     EXPECT_FALSE(::IsWindow(button));
     DestroyNativeControl(button);   // gone already: nothing happens

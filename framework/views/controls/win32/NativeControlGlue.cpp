@@ -62,14 +62,15 @@ LRESULT CALLBACK NativeControlProc(HWND handle, UINT message, WPARAM first, LPAR
 } // namespace
 
 HWND CreateNativeControl(NSTramvell::CABCWindow& window, std::uint32_t extendedStyle, std::uint32_t style,
-                         std::int32_t kind, const char* title, const NSTramvell::CRect& frame)
+                         std::int32_t kind, const char* title, const NSTramvell::CRect& frame, std::uint16_t controlId)
 {
     const char* className = GetNativeControlClassName(kind);
     if (className == nullptr)
         throw NSTramvell::XBase();
     HWND handle = NSTramvell::CallWindowManager12(
         extendedStyle, className, title, style, frame.GetLeft(), frame.GetTop(), frame.GetWidth(), frame.GetHeight(),
-        window.GetWindowHandle(), nullptr, NSTramvell::CABCCodeModule::GetCurrent()->GetInstanceHandle(), nullptr);
+        window.GetWindowHandle(), reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(controlId)),
+        NSTramvell::CABCCodeModule::GetCurrent()->GetInstanceHandle(), nullptr);
     if (handle == nullptr)
         throw NSTramvell::XOutOfMemory();
     GetWindowTable().SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(NSTramvell::GetDefaultControlFont()),
