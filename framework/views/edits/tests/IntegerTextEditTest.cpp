@@ -20,8 +20,8 @@ namespace {
 
 // The style asked for when a control is made: the platform drops some bits from what it keeps.
 DWORD gRequestedStyle = 0;
-HWND WINAPI CreateRecordingStyle(DWORD extendedStyle, LPCSTR className, LPCSTR title, DWORD style, int x, int y,
-                                 int width, int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID data)
+HWND CreateRecordingStyle(DWORD extendedStyle, LPCSTR className, LPCSTR title, DWORD style, int x, int y,
+                           int width, int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID data)
 {
     gRequestedStyle = style;
     return ::CreateWindowExA(extendedStyle, className, title, style, x, y, width, height, parent, menu, instance,

@@ -6,6 +6,7 @@
 #include "framework/views/lists/StringList.h"
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -20,8 +21,8 @@ namespace {
 
 // The style asked for when a control is made: the platform drops some bits from what it keeps.
 DWORD gRequestedStyle = 0;
-HWND WINAPI CreateRecordingStyle(DWORD extendedStyle, LPCSTR className, LPCSTR title, DWORD style, int x, int y,
-                                 int width, int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID data)
+HWND CreateRecordingStyle(DWORD extendedStyle, LPCSTR className, LPCSTR title, DWORD style, int x, int y,
+                           int width, int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID data)
 {
     gRequestedStyle = style;
     return ::CreateWindowExA(extendedStyle, className, title, style, x, y, width, height, parent, menu, instance,
@@ -163,4 +164,27 @@ TEST_F(PopupButtonView, AChoiceIsOfferedAndStaysOnlyWhenTheOwnerTakesIt)
     }
     std::uint16_t index = 0;
     EXPECT_FALSE(mPopup->TakeChoice(index));
+}
+
+TEST_F(PopupButtonView, AListThatFailsLeavesNoControlBehind)
+{
+    class CFailingList : public NSTramvell::IStringList
+    {
+    public:
+        void AddLine(const std::string&) override {}
+        void Clear() override {}
+        std::int32_t GetLineCount() const override { return 2; }
+        std::string GetLine(std::int32_t) const override { throw std::runtime_error("unreadable"); }
+    };
+    const CFailingList failing;
+    const HWND window = ::GetParent(Control());
+    auto countChildren = [window] {
+        int count = 0;
+        for (HWND child = ::GetWindow(window, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
+            ++count;
+        return count;
+    };
+    const int before = countChildren();
+    EXPECT_THROW(CPopupButtonView(mOwner.get(), CRect(20, 80, 180, 100), &failing), std::runtime_error);
+    EXPECT_EQ(countChildren(), before);
 }

@@ -34,7 +34,14 @@ CPopupButtonView::CPopupButtonView(CABCGroupView* parent, const CRect& frame, co
         NSWinControlUtils::DestroyNativeControl(mHandle);
         throw;
     }
-    Fill();
+    // No destructor runs for a view whose construction fails: the control must not outlive it.
+    try {
+        Fill();
+    } catch (...) {
+        NSWinControlUtils::DestroyNativeControl(mHandle);
+        mLink.reset();
+        throw;
+    }
 }
 
 CPopupButtonView::~CPopupButtonView()
