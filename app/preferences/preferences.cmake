@@ -19,7 +19,7 @@ if(DRAVIM_WINDOWS)
     set(exchange ${CMAKE_CURRENT_BINARY_DIR}/preferences-exchange)
     dravim_add_test(app_preferences_storage_tests WINDOWS_ONLY PLATFORM_MAIN
         SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/PreferenceFileStorageTest.cpp
-        LIBS app_preferences gui_test_support dravim_test_program_resources)
+        LIBS app_preferences gui_test_support dravim_test_program_resources gui_test_program_resources)
     target_compile_definitions(app_preferences_storage_tests PRIVATE DRAVIM_PREFS_EXCHANGE_DIR="${exchange}")
     set_tests_properties(app_preferences_storage_tests PROPERTIES
         ENVIRONMENT "GTEST_FILTER=-PreferenceExchange.*")

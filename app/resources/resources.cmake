@@ -31,8 +31,11 @@ if(DRAVIM_WINDOWS)
     # windres does not see the files the script names.
     file(GLOB logTemplates ${CMAKE_SOURCE_DIR}/conversion/resources/log-templates/*.htm)
     file(GLOB artwork ${DRAVIM_APP_RESOURCES}/art/*)
+    # The views' script is included: its strings and cursors are the program's too.
+    file(GLOB viewResources ${CMAKE_SOURCE_DIR}/framework/views/resources/ViewResources.rc
+        ${CMAKE_SOURCE_DIR}/framework/views/resources/*.cur ${CMAKE_SOURCE_DIR}/framework/views/resources/*.txt)
     set_source_files_properties(${DRAVIM_APP_RESOURCES}/Dravim.rc PROPERTIES OBJECT_DEPENDS
-        "${DRAVIM_STRING_TABLE_SCRIPT};${logTemplates};${artwork};${DRAVIM_APP_RESOURCES}/alerts-128.txt;${DRAVIM_APP_RESOURCES}/menus-128.txt;${DRAVIM_APP_RESOURCES}/Dravim.manifest;${CMAKE_SOURCE_DIR}/conversion/resources/splash.jpg;${CMAKE_CURRENT_BINARY_DIR}/resources/DravimVersion.h")
+        "${DRAVIM_STRING_TABLE_SCRIPT};${logTemplates};${artwork};${DRAVIM_APP_RESOURCES}/alerts-128.txt;${DRAVIM_APP_RESOURCES}/menus-128.txt;${DRAVIM_APP_RESOURCES}/Dravim.manifest;${CMAKE_SOURCE_DIR}/conversion/resources/splash.jpg;${CMAKE_CURRENT_BINARY_DIR}/resources/DravimVersion.h;${viewResources}")
 endif()
 
 add_test(NAME app_artwork_matches_generator
