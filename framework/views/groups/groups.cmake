@@ -20,7 +20,7 @@ if(DRAVIM_WINDOWS)
         ${CMAKE_SOURCE_DIR}/framework/gui/windows/tests/ClassWindow.cpp
         ${CMAKE_SOURCE_DIR}/framework/gui/drawing/tests/TestCanvas.cpp)
     list(APPEND DRAVIM_VIEWS_GROUPS_LIBS tramvell_pages tramvell_dialog_forms tramvell_windows tramvell_drawing tramvell_platform)
-    set(DRAVIM_VIEWS_GROUPS_TEST_LIBS views_resources gui_window_test_support dravim_test_program_resources gui_test_program_resources gdi32)
+    set(DRAVIM_VIEWS_GROUPS_TEST_LIBS gui_window_test_support dravim_test_program_resources gui_test_program_resources gdi32)
 endif()
 dravim_add_library(tramvell_views_groups
     SOURCES ${DRAVIM_VIEWS_GROUPS_SOURCES}
