@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <stdexcept>
 
@@ -123,10 +124,14 @@ TEST_F(AlertBox, ArrowsWrapAroundThreeButtonsAndTheTitleLeadsTheMessage)
 {
     std::vector<int> focusedAfter;
     std::string shown;
+    std::string nativeText;
     const std::uint32_t result =
         Run("[STOP][Cannot open ^0]The page '^0' cannot be opened.[Three][Two][One]", {"A", "B"},
             [&](CAlertBox& box, int) {
                 shown = box.GetMessageView()->GetText();
+                std::array<char, 256> text{};
+                ::GetWindowTextA(box.GetWindowHandle(), text.data(), static_cast<int>(text.size()));
+                nativeText = text.data();
                 const auto focusedNumber = [&box] {
                     for (int number = 1; number <= 3; ++number)
                         if (::GetFocus() == NativeButton(box, number))
@@ -143,6 +148,7 @@ TEST_F(AlertBox, ArrowsWrapAroundThreeButtonsAndTheTitleLeadsTheMessage)
             });
     EXPECT_EQ(result, 36u);
     EXPECT_EQ(shown, "Cannot open A\rThe page 'B' cannot be opened.");
+    EXPECT_EQ(nativeText, shown);
     EXPECT_EQ(focusedAfter, (std::vector<int>{3, 2, 3, 1}));
 }
 

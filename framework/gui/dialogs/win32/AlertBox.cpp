@@ -74,8 +74,11 @@ void CAlertBox::BuildViews()
     mLabelCount = std::min<std::uint16_t>(parsed.labelCount, 3);
     CWindowRootGroupView* const root = GetRootView();
 
-    mMessageView = new CStaticTextView(
-        root, CStaticTextView::CDescription{MakeShownText(parsed), mTemplate.GetItemRect(kMessageItem)});
+    const std::string shown = MakeShownText(parsed);
+    mMessageView = new CStaticTextView(root, CStaticTextView::CDescription{shown, mTemplate.GetItemRect(kMessageItem)});
+    // The box has no caption: its native text is the message, so that whatever reads windows (a screen
+    // reader, a test's driver) finds it there.
+    SetTitle(shown);
 
     for (int number = 1; number <= mLabelCount; ++number) {
         const std::int32_t kind = number == 1 ? CPushButtonView::kDefaultButton : CPushButtonView::kOrdinaryButton;
