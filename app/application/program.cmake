@@ -5,8 +5,9 @@ add_executable(Dravim WIN32
     ${CMAKE_CURRENT_LIST_DIR}/win32/ProgramServices.cpp)
 target_include_directories(Dravim PRIVATE ${CMAKE_SOURCE_DIR})
 # The two DLLs' import libraries come after every library that calls them.
-target_link_libraries(Dravim PRIVATE app_application app_errordialog app_mainwindow app_coordinator conversion_packer
-    conversion_disc akai_client conversion_wave Brakvel Sondrel dravim_app_resources)
+target_link_libraries(Dravim PRIVATE app_application app_about app_errordialog app_mainwindow app_coordinator conversion_packer
+    conversion_disc akai_client conversion_wave Brakvel Sondrel dravim_app_resources tramvell_framework_resources
+    tramvell_common_alerts)
 dravim_target_options(Dravim)
 dravim_static_runtime(Dravim)
 dravim_ship_binary(Dravim)
@@ -16,7 +17,7 @@ add_custom_command(TARGET Dravim POST_BUILD
 
 # The program's resource table as other tools list it; the i686 program is listed too, though not run.
 add_test(NAME app_program_resources_listing
-    COMMAND ${DRAVIM_PYTHON3} ${DRAVIM_APP_RESOURCES}/tests/check_listing.py $<TARGET_FILE:Dravim>)
+    COMMAND ${DRAVIM_PYTHON3} ${DRAVIM_APP_RESOURCES}/tests/check_listing.py --program $<TARGET_FILE:Dravim>)
 
 add_executable(DravimDriver ${CMAKE_CURRENT_LIST_DIR}/tests/win32/DravimDriver.cpp)
 target_include_directories(DravimDriver PRIVATE ${CMAKE_SOURCE_DIR})
@@ -54,22 +55,11 @@ file(GENERATE OUTPUT ${e2e}/config.json CONTENT "{
   \"prefs_py\": \"${CMAKE_SOURCE_DIR}/tools/prefs.py\"
 }
 ")
-# The scenarios answer the program's alerts: while the framework still traces alerts instead of showing
-# them, the scenarios cannot run and are listed as disabled.
-set(alertStandIns ${CMAKE_SOURCE_DIR}/framework/gui/application/StandIns.cpp)
-set(alertsTraced FALSE)
-if(EXISTS ${alertStandIns})
-    file(STRINGS ${alertStandIns} alertStandIn REGEX "ShowAlertBox")
-    if(alertStandIn)
-        set(alertsTraced TRUE)
-    endif()
-endif()
 foreach(scenario 1 2 5)
     add_test(NAME dravim_e2e_scenario_${scenario}
         COMMAND ${DRAVIM_PYTHON3} ${CMAKE_CURRENT_LIST_DIR}/tests/e2e/run_scenario.py ${scenario} ${e2e}/config.json)
     # The scenarios share the prefix, the screen and the mouse; the images come from the converter's
     # end-to-end fixture.
     set_tests_properties(dravim_e2e_scenario_${scenario} PROPERTIES
-        FIXTURES_REQUIRED conversion_e2e_images RESOURCE_LOCK "dravim_e2e;dravim_wine_desktop" TIMEOUT 1200
-        DISABLED ${alertsTraced})
+        FIXTURES_REQUIRED conversion_e2e_images RESOURCE_LOCK "dravim_e2e;dravim_wine_desktop" TIMEOUT 1200)
 endforeach()

@@ -1,5 +1,6 @@
 #include "app/application/LuvexApp.h"
 
+#include "app/about/AboutWindow.h"
 #include "app/errordialog/ConversionErrorDialog.h"
 #include "app/mainwindow/MainWindow.h"
 #include "app/preferences/PreferenceFileStorage.h"
@@ -86,7 +87,7 @@ public:
 
     bool OpenWebPage(const std::string& address) override { return NSTramvell::OpenWebPage(address); }
 
-    void ShowAboutWindow() override {}
+    void ShowAboutWindow() override { ::ShowAboutWindow(); }
 
     std::uint32_t GetPackerInstallState() override { return NSKapletPackerInterface::GetPackerInstallState(); }
 

@@ -3,7 +3,8 @@
 resources the program must carry: exactly these types and ids, one 40 x 40 32-bit image per picture-button
 icon, 16, 32 and 48 pixel 32-bit images in the program's own icon groups.
 
-Usage: check_listing.py PROGRAM.exe
+Usage: check_listing.py [--program] PROGRAM.exe
+--program: the shipping program, which also carries the framework's dialog templates and common alerts.
 """
 import os
 import re
@@ -21,6 +22,7 @@ EXPECTED = {
     "16": {1},                              # version block
     "24": {1},                              # manifest
 }
+FRAMEWORK = {"'SALR'": {1000}, "5": {10000, 10003, 10005}}
 ICON_SIZES = {1: [16, 32, 48], 2: [16, 32, 48], 130: [40], 131: [40], 140: [40], 141: [40]}
 
 
@@ -47,16 +49,21 @@ def icon_images(program, group, folder):
 
 
 def main(argv):
-    if len(argv) != 2:
+    shipping = len(argv) == 3 and argv[1] == "--program"
+    if len(argv) != (3 if shipping else 2):
         print(__doc__, file=sys.stderr)
         return 2
-    program = argv[1]
+    program = argv[-1]
+    expected = {kind: set(ids) for kind, ids in EXPECTED.items()}
+    if shipping:
+        for kind, ids in FRAMEWORK.items():
+            expected[kind] |= ids
     problems = []
     found = listed_resources(program)
     icons = found.pop("3", set())
     cursors = found.pop("1", set())
-    if found != EXPECTED:
-        problems.append(f"resource table differs: {sorted(found.items())} instead of {sorted(EXPECTED.items())}")
+    if found != expected:
+        problems.append(f"resource table differs: {sorted(found.items())} instead of {sorted(expected.items())}")
     if len(icons) != sum(len(sizes) for sizes in ICON_SIZES.values()):
         problems.append(f"{len(icons)} icon images")
     if len(cursors) != len(EXPECTED["12"]):
