@@ -4,7 +4,7 @@
 // so that the driver is never held inside the program's handling of it.
 //
 //   DravimDriver wait <class|*> <text part> <timeout ms> [shot]       a visible top-level window; prints it
-//   DravimDriver wait-child <text part> <child text> <enabled|shown> <timeout ms> [shot]
+//   DravimDriver wait-child <text part> <child text> <enabled|shown|active> <timeout ms> [shot]
 //   DravimDriver gone <text part> <timeout ms>                        no such window any more
 //   DravimDriver click <text part> <button text> [shot]
 //   DravimDriver key <text part> <return|escape>                      posted to the window
@@ -111,6 +111,7 @@ struct CChildSearch
     std::string textPart;
     std::string childText;
     bool enabled;
+    bool active = false;
     HWND window = nullptr;
 };
 
@@ -121,6 +122,10 @@ BOOL CALLBACK MatchWindowWithChild(HWND window, LPARAM searchAddress)
         return TRUE;
     const HWND child = FindChild(window, search->childText);
     if (child == nullptr || (search->enabled && !::IsWindowEnabled(child)))
+        return TRUE;
+    // A window that is not yet active again (just after a modal chooser) takes the focus to its own focus
+    // view when a click activates it, and the click is lost.
+    if (search->active && (!::IsWindowEnabled(window) || ::GetForegroundWindow() != window))
         return TRUE;
     search->window = window;
     return FALSE;
@@ -216,7 +221,7 @@ int main(int argc, char** argv)
     }
     if (command == "wait-child" && argc >= 6) {
         const std::string need = argv[4];
-        CChildSearch search{argv[2], argv[3], need == "enabled"};
+        CChildSearch search{argv[2], argv[3], need == "enabled" || need == "active", need == "active"};
         const bool found = NSGuiTest::WaitUntil([&] {
             search.window = nullptr;
             ::EnumWindows(&MatchWindowWithChild, reinterpret_cast<LPARAM>(&search));

@@ -211,16 +211,28 @@ UINT_PTR CALLBACK OpenFileDialogHook(HWND hookWindow, UINT message, WPARAM, LPAR
     }
 }
 
+// The folder the chooser opens on, without its closing separator, as the chooser takes it; empty for none.
+std::string GetWantedFolderPath(const std::optional<CDirSpec>& remembered)
+{
+    if (!remembered.has_value())
+        return {};
+    std::string path = remembered->GetPath();
+    while (!path.empty() && path.back() == '\\')
+        path.pop_back();
+    return path.size() < kMaximumPathLength ? path : std::string();
+}
+
 int CALLBACK BrowseForFolderCallback(HWND chooser, UINT message, LPARAM value, LPARAM data)
 {
     try {
         CWindowTable& windows = GetWindowTable();
         if (message == BFFM_INITIALIZED && data != 0) {
-            std::string path = reinterpret_cast<const CDirSpec*>(data)->GetPath();
-            while (!path.empty() && path.back() == '\\')
-                path.pop_back();
-            if (path.size() < kMaximumPathLength)
-                windows.SendMessageA(chooser, BFFM_SETSELECTIONA, 1, reinterpret_cast<LPARAM>(path.c_str()));
+            const auto* path = reinterpret_cast<const std::string*>(data);
+            windows.SendMessageA(chooser, BFFM_SETSELECTIONA, 1, reinterpret_cast<LPARAM>(path->c_str()));
+            // The chooser is told before its own start-up is over: filling and focusing its tree afterwards
+            // can move the selection back to the top. Asked again once that is done, the folder stays
+            // chosen. The path outlives the chooser, and the message dies with it.
+            windows.PostMessageA(chooser, BFFM_SETSELECTIONA, 1, reinterpret_cast<LPARAM>(path->c_str()));
         } else if (message == BFFM_SELCHANGED) {
             std::array<char, kMaximumPathLength> path{};
             if (GetKernelTable().SHGetPathFromIDListA(reinterpret_cast<const _ITEMIDLIST*>(value), path.data()))
@@ -271,13 +283,13 @@ DWORD GetFilterIndex(const std::optional<CFileTypeDescription>& remembered, cons
 bool BrowseForFolder(const std::string& title, std::unique_ptr<CDirSpec>& folder, CFolderDialogState& state)
 {
     CShellAllocator allocator;
-    const std::optional<CDirSpec> remembered = state.GetFolder();
+    const std::string wanted = GetWantedFolderPath(state.GetFolder());
     BROWSEINFOA record{};
     record.hwndOwner = GetChooserOwner();
     record.lpszTitle = title.c_str();
     record.ulFlags = kFolderFlags;
     record.lpfn = &BrowseForFolderCallback;
-    record.lParam = remembered.has_value() ? reinterpret_cast<LPARAM>(&*remembered) : 0;
+    record.lParam = wanted.empty() ? 0 : reinterpret_cast<LPARAM>(&wanted);
 
     const CFocusRestorer focus;
     _ITEMIDLIST* chosen = nullptr;
