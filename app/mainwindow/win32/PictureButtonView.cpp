@@ -199,19 +199,13 @@ void CPictureButtonViewImplementation::PushIfAllowed()
 
 void CPictureButtonViewImplementation::EnabledChanged()
 {
-    NSTramvell::CWindowTable& table = GetWindowTable();
-    const bool nativeEnabled = table.IsWindowEnabled(mHandle) != FALSE;
-    if (nativeEnabled == mView->IsEnabled())
-        return;
-    table.EnableWindow(mHandle, mView->IsEnabled() ? TRUE : FALSE);
-    mView->Invalidate();
+    if (NSWinControlUtils::SyncNativeEnabled(mHandle, mView->IsEnabled()))
+        mView->Invalidate();
 }
 
 void CPictureButtonViewImplementation::PlaceControl()
 {
-    NSWinControlUtils::SetNativeRedraw(mHandle, false);
-    NSTramvell::MoveNativeControl(mHandle, *mView->GetFrame());
-    NSWinControlUtils::SetNativeRedraw(mHandle, true);
+    NSWinControlUtils::PlaceNativeControl(mHandle, *mView->GetFrame());
 }
 
 NSTramvell::CMouseDownResult CPictureButtonViewImplementation::HandleMouseDown()

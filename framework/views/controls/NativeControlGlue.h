@@ -106,6 +106,10 @@ std::string GetNativeText(HWND handle);
 // Sends the text only when the control shows another one.
 void SetNativeText(HWND handle, const std::string& text);
 void SetNativeRedraw(HWND handle, bool on);
+// Moves the control to rect with its drawing held until it is there.
+void PlaceNativeControl(HWND handle, const NSTramvell::CRect& rect);
+// Enables or disables the control to match its view; true when that changed anything (the view then redraws).
+bool SyncNativeEnabled(HWND handle, bool enabled);
 
 // Whether any of the view's frame is left after its enclosing views clip it: a view on a hidden page (moved
 // far outside the window) is not, and its control must not act on keys that still reach it.

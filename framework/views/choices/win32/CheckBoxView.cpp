@@ -72,9 +72,7 @@ void CCheckBoxViewImplementation::SetChecked(bool checked)
 
 void CCheckBoxViewImplementation::PlaceControl()
 {
-    NSWinControlUtils::SetNativeRedraw(mHandle, false);
-    MoveNativeControl(mHandle, *mView->GetFrame());
-    NSWinControlUtils::SetNativeRedraw(mHandle, true);
+    NSWinControlUtils::PlaceNativeControl(mHandle, *mView->GetFrame());
 }
 
 std::intptr_t CCheckBoxViewImplementation::HandleNativeMessage(std::uint32_t message, std::uintptr_t first,
@@ -149,11 +147,8 @@ HWND CCheckBoxView::GetNativeHandle() const
 void CCheckBoxView::EnabledChanged(bool)
 {
     HWND handle = GetNativeHandle();
-    const bool nativeEnabled = GetWindowTable().IsWindowEnabled(handle) != FALSE;
-    if (nativeEnabled == IsEnabled())
-        return;
-    GetWindowTable().EnableWindow(handle, IsEnabled() ? TRUE : FALSE);
-    Invalidate();
+    if (NSWinControlUtils::SyncNativeEnabled(handle, IsEnabled()))
+        Invalidate();
 }
 
 void CCheckBoxView::FrameChanged(const CRect& oldFrame, const CRect& newFrame)

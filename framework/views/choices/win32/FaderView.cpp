@@ -167,9 +167,7 @@ bool CFaderViewImplementation::TakePendingValue(std::uint16_t& value)
 
 void CFaderViewImplementation::PlaceControl()
 {
-    NSWinControlUtils::SetNativeRedraw(mHandle, false);
-    MoveNativeControl(mHandle, *mView->GetFrame());
-    NSWinControlUtils::SetNativeRedraw(mHandle, true);
+    NSWinControlUtils::PlaceNativeControl(mHandle, *mView->GetFrame());
 }
 
 std::intptr_t CFaderViewImplementation::HandleNativeMessage(std::uint32_t message, std::uintptr_t first,
@@ -250,11 +248,8 @@ HWND CFaderView::GetNativeHandle() const
 void CFaderView::EnabledChanged(bool)
 {
     HWND handle = GetNativeHandle();
-    const bool nativeEnabled = GetWindowTable().IsWindowEnabled(handle) != FALSE;
-    if (nativeEnabled == IsEnabled())
-        return;
-    GetWindowTable().EnableWindow(handle, IsEnabled() ? TRUE : FALSE);
-    Invalidate();
+    if (NSWinControlUtils::SyncNativeEnabled(handle, IsEnabled()))
+        Invalidate();
 }
 
 void CFaderView::FrameChanged(const CRect& oldFrame, const CRect& newFrame)

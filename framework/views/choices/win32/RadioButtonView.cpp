@@ -80,11 +80,8 @@ void CRadioButtonView::ShowChecked(bool checked)
 
 void CRadioButtonView::EnabledChanged(bool)
 {
-    const bool nativeEnabled = GetWindowTable().IsWindowEnabled(mHandle) != FALSE;
-    if (nativeEnabled == IsEnabled())
-        return;
-    GetWindowTable().EnableWindow(mHandle, IsEnabled() ? TRUE : FALSE);
-    Invalidate();
+    if (NSWinControlUtils::SyncNativeEnabled(mHandle, IsEnabled()))
+        Invalidate();
 }
 
 void CRadioButtonView::FrameChanged(const CRect& oldFrame, const CRect& newFrame)
@@ -101,9 +98,7 @@ void CRadioButtonView::MoveBy(std::int32_t dx, std::int32_t dy)
 
 void CRadioButtonView::PlaceControl()
 {
-    NSWinControlUtils::SetNativeRedraw(mHandle, false);
-    MoveNativeControl(mHandle, *GetFrame());
-    NSWinControlUtils::SetNativeRedraw(mHandle, true);
+    NSWinControlUtils::PlaceNativeControl(mHandle, *GetFrame());
 }
 
 std::intptr_t CRadioButtonView::HandleNativeMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second)

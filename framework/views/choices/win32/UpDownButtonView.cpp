@@ -59,11 +59,8 @@ CUpDownButtonView::~CUpDownButtonView()
 
 void CUpDownButtonView::EnabledChanged(bool)
 {
-    const bool nativeEnabled = GetWindowTable().IsWindowEnabled(mHandle) != FALSE;
-    if (nativeEnabled == IsEnabled())
-        return;
-    GetWindowTable().EnableWindow(mHandle, IsEnabled() ? TRUE : FALSE);
-    Invalidate();
+    if (NSWinControlUtils::SyncNativeEnabled(mHandle, IsEnabled()))
+        Invalidate();
 }
 
 void CUpDownButtonView::FrameChanged(const CRect& oldFrame, const CRect& newFrame)
@@ -80,9 +77,7 @@ void CUpDownButtonView::MoveBy(std::int32_t dx, std::int32_t dy)
 
 void CUpDownButtonView::PlaceControl()
 {
-    NSWinControlUtils::SetNativeRedraw(mHandle, false);
-    MoveNativeControl(mHandle, *GetFrame());
-    NSWinControlUtils::SetNativeRedraw(mHandle, true);
+    NSWinControlUtils::PlaceNativeControl(mHandle, *GetFrame());
 }
 
 std::intptr_t CUpDownButtonView::HandleNativeMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second)

@@ -160,6 +160,21 @@ void SetNativeRedraw(HWND handle, bool on)
     GetWindowTable().SendMessageA(handle, WM_SETREDRAW, on ? TRUE : FALSE, 0);
 }
 
+void PlaceNativeControl(HWND handle, const NSTramvell::CRect& rect)
+{
+    SetNativeRedraw(handle, false);
+    NSTramvell::MoveNativeControl(handle, rect);
+    SetNativeRedraw(handle, true);
+}
+
+bool SyncNativeEnabled(HWND handle, bool enabled)
+{
+    if ((GetWindowTable().IsWindowEnabled(handle) != FALSE) == enabled)
+        return false;
+    GetWindowTable().EnableWindow(handle, enabled ? TRUE : FALSE);
+    return true;
+}
+
 bool IsVisibleInWindow(const NSTramvell::CView& view)
 {
     NSTramvell::CRect visible = *view.GetFrame();

@@ -26,11 +26,8 @@ CProgressBarView::~CProgressBarView()
 
 void CProgressBarView::EnabledChanged(bool)
 {
-    const bool nativeEnabled = GetWindowTable().IsWindowEnabled(mHandle) != FALSE;
-    if (nativeEnabled == IsEnabled())
-        return;
-    GetWindowTable().EnableWindow(mHandle, IsEnabled() ? TRUE : FALSE);
-    Invalidate();
+    if (NSWinControlUtils::SyncNativeEnabled(mHandle, IsEnabled()))
+        Invalidate();
 }
 
 void CProgressBarView::Draw(CABCViewDrawSpec& drawSpec)
@@ -73,9 +70,7 @@ void CProgressBarView::SetValue(std::uint16_t value)
 
 void CProgressBarView::PlaceControl()
 {
-    NSWinControlUtils::SetNativeRedraw(mHandle, false);
-    MoveNativeControl(mHandle, GetControlRect(*GetFrame()));
-    NSWinControlUtils::SetNativeRedraw(mHandle, true);
+    NSWinControlUtils::PlaceNativeControl(mHandle, GetControlRect(*GetFrame()));
 }
 
 } // namespace NSTramvell

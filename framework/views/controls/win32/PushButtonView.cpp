@@ -129,11 +129,8 @@ CPushButtonView::~CPushButtonView()
 void CPushButtonView::EnabledChanged(bool)
 {
     HWND handle = GetNativeHandle();
-    const bool nativeEnabled = GetWindowTable().IsWindowEnabled(handle) != FALSE;
-    if (nativeEnabled == IsEnabled())
-        return;
-    GetWindowTable().EnableWindow(handle, IsEnabled() ? TRUE : FALSE);
-    Invalidate();
+    if (NSWinControlUtils::SyncNativeEnabled(handle, IsEnabled()))
+        Invalidate();
 }
 
 CRegion CPushButtonView::GetDrawRegion() const
@@ -205,9 +202,7 @@ std::string CPushButtonView::GetTitle() const
 void CPushButtonView::PlaceControl()
 {
     HWND handle = GetNativeHandle();
-    NSWinControlUtils::SetNativeRedraw(handle, false);
-    MoveNativeControl(handle, GetControlRect(*GetFrame()));
-    NSWinControlUtils::SetNativeRedraw(handle, true);
+    NSWinControlUtils::PlaceNativeControl(handle, GetControlRect(*GetFrame()));
 }
 
 } // namespace NSTramvell

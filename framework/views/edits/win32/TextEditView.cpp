@@ -59,11 +59,8 @@ void CABCTextEditView::AttachNativeControl(HWND handle)
 
 void CABCTextEditView::EnabledChanged(bool)
 {
-    const bool nativeEnabled = GetWindowTable().IsWindowEnabled(mHandle) != FALSE;
-    if (nativeEnabled == IsEnabled())
-        return;
-    GetWindowTable().EnableWindow(mHandle, IsEnabled() ? TRUE : FALSE);
-    Invalidate();
+    if (NSWinControlUtils::SyncNativeEnabled(mHandle, IsEnabled()))
+        Invalidate();
 }
 
 void CABCTextEditView::FrameChanged(const CRect& oldFrame, const CRect& newFrame)
@@ -80,9 +77,7 @@ void CABCTextEditView::MoveBy(std::int32_t dx, std::int32_t dy)
 
 void CABCTextEditView::PlaceControl()
 {
-    NSWinControlUtils::SetNativeRedraw(mHandle, false);
-    MoveNativeControl(mHandle, GetControlRect(*GetFrame()));
-    NSWinControlUtils::SetNativeRedraw(mHandle, true);
+    NSWinControlUtils::PlaceNativeControl(mHandle, GetControlRect(*GetFrame()));
 }
 
 std::intptr_t CABCTextEditView::HandleNativeMessage(std::uint32_t message, std::uintptr_t first,

@@ -91,11 +91,8 @@ void CScrollBarView::MirrorRange()
 
 void CScrollBarView::EnabledChanged(bool)
 {
-    const bool nativeEnabled = GetWindowTable().IsWindowEnabled(mHandle) != FALSE;
-    if (nativeEnabled == IsEnabled())
-        return;
-    GetWindowTable().EnableWindow(mHandle, IsEnabled() ? TRUE : FALSE);
-    Invalidate();
+    if (NSWinControlUtils::SyncNativeEnabled(mHandle, IsEnabled()))
+        Invalidate();
 }
 
 void CScrollBarView::FrameChanged(const CRect& oldFrame, const CRect& newFrame)
@@ -112,9 +109,7 @@ void CScrollBarView::MoveBy(std::int32_t dx, std::int32_t dy)
 
 void CScrollBarView::PlaceControl()
 {
-    NSWinControlUtils::SetNativeRedraw(mHandle, false);
-    MoveNativeControl(mHandle, *GetFrame());
-    NSWinControlUtils::SetNativeRedraw(mHandle, true);
+    NSWinControlUtils::PlaceNativeControl(mHandle, *GetFrame());
 }
 
 std::intptr_t CScrollBarView::HandleNativeMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
