@@ -1,5 +1,7 @@
 #include "framework/foundation/core/Exceptions.h"
 
+#include "framework/foundation/core/OutOfMemory.h"
+
 namespace {
 // libstdc++'s std::exception::what() gives "std::exception"; the framework's classes report this text.
 constexpr const char kUnknownException[] = "Unknown exception";
@@ -19,6 +21,9 @@ XPosition::~XPosition() = default;
 XAlertAlreadyShown::~XAlertAlreadyShown() = default;
 XNotFound::~XNotFound() = default;
 XUnrecoverableCommandError::~XUnrecoverableCommandError() = default;
+
+XOutOfMemory::~XOutOfMemory() = default;
+const char* XOutOfMemory::what() const noexcept { return "bad allocation"; }
 
 } // namespace NSTramvell
 

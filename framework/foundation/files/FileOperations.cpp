@@ -7,13 +7,6 @@
 
 namespace NSTramvell {
 
-XOutOfMemory::~XOutOfMemory() = default;
-
-const char* XOutOfMemory::what() const noexcept
-{
-    return "bad allocation";
-}
-
 void ThrowFileErrorFromCode(std::uint32_t code)
 {
     switch (code) {
