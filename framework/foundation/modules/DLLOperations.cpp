@@ -1,8 +1,7 @@
 #include "framework/foundation/modules/DLLOperations.h"
 
+#include "framework/foundation/core/OutOfMemory.h"
 #include "framework/foundation/strings/StringUtilities.h"
-
-#include <new>
 
 namespace NSTramvell {
 
@@ -44,7 +43,7 @@ void ThrowLibraryLoadError(std::uint32_t code)
     case 4:   // too many open files
     case 8:   // not enough memory
     case 14:  // out of memory
-        throw std::bad_alloc();
+        throw XOutOfMemory();
     case 11:   // bad format
     case 30:   // read fault
     case 31:   // general failure

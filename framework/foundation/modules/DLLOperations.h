@@ -71,7 +71,7 @@ public:
     CDLLFile& operator=(const CDLLFile& other);
     ~CDLLFile();
 
-    // Throws std::bad_alloc (too many open files, no memory), XBadFormat (not a valid library),
+    // Throws XOutOfMemory (too many open files, no memory), XBadFormat (not a valid library),
     // XFailedLoadingDLLDependants (a library it needs is missing) or XFailedLoadingDLL.
     std::unique_ptr<NSTramvellInternal::IOpenDLL> Open() const;
     // Read through the framework's module references (the platform tables must be bound).

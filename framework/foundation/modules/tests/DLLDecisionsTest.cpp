@@ -42,7 +42,7 @@ TEST(DLLVersionTests, LibraryLoadErrorsMapToExceptions)
         try {
             ThrowLibraryLoadError(code);
         } catch (const std::bad_alloc& e) {
-            EXPECT_STREQ(e.what(), "std::bad_alloc");
+            EXPECT_STREQ(e.what(), "bad allocation");
             return EThrown::kBadAlloc;
         } catch (const XBadFormat&) {
             return EThrown::kBadFormat;
