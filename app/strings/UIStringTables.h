@@ -19,8 +19,8 @@ constexpr std::uint32_t UIStringReference(std::uint32_t entry)
     return 401280000 + entry;
 }
 
-// A missing entry throws XNotFound (from the string fetch); so does an empty one, which can only be a
-// slip in the table and would otherwise surface as a blank text in the middle of a conversion.
+// A missing or empty entry throws XNotFound: either can only be a slip in the table and would otherwise
+// surface as a blank text in the middle of a conversion.
 CUIStringTable BuildFileSystemStrings();
 CUIStringTable BuildParserStrings();
 CUIStringTable BuildConverterStrings();

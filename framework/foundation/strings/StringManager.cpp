@@ -65,11 +65,7 @@ std::string GetEntryOfType(std::string_view type, std::int32_t referenceNumber)
     std::uint16_t entryId = 0;
     SplitReferenceNumber(referenceNumber, kind, resourceNumber, entryId);
     const CResourceKey key(CRulingString<CResourceTypeRule>(std::string(type)), resourceNumber);
-    const std::string* text = gStringManager->FindEntry(key, entryId);
-    // A text the program asks for by number must be there; an empty one would show as a blank.
-    if (text == nullptr)
-        throw XNotFound();
-    return *text;
+    return gStringManager->GetEntry(key, entryId);
 }
 
 } // namespace

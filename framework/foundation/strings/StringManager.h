@@ -130,8 +130,8 @@ void DestroyStringManager();
 // Null before CreateStringManager and after DestroyStringManager.
 CStringManager* GetStringManager();
 
-// The texts of one reference number. They throw XNotFound when the resource has no entry with that
-// id, XBase when the resource itself is missing or there is no manager; an entry "{}" gives "".
+// The texts of one reference number; "" when the resource has no entry with that id, so callers that
+// must have a text test for emptiness. XBase when the resource itself is missing or there is no manager.
 std::string GetString(std::int32_t referenceNumber);
 std::string GetAlertScript(std::int32_t referenceNumber);
 std::string GetMenuScript(std::int32_t referenceNumber);

@@ -182,13 +182,29 @@ TEST_F(StringManagerTest, MissingResourceThrowsAndIsTriedAgain)
     EXPECT_EQ(mResources.ReadCount("SSTR", 42), 3);
 }
 
-TEST_F(StringManagerTest, MissingEntryThrowsNotFoundButAnEmptyEntryIsEmpty)
+TEST_F(StringManagerTest, AMissingEntryIsEmptyAndTheResourceIsNotReadAgain)
 {
+    const struct
+    {
+        const char* type;
+        std::uint16_t resource;
+        std::string (*get)(std::int32_t);
+        std::int32_t reference;
+    } kCases[] = {
+        {"SSTR", 128, &GetString, 401280008},
+        {"SALR", 1000, &GetAlertScript, 510000012},
+        {"SMNU", 5, &GetMenuScript, 400050002},
+        {"SHLP", 5, &GetHelpString, 400050002},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.type);
+        std::string text = "not asked";
+        EXPECT_NO_THROW(text = c.get(c.reference));
+        EXPECT_EQ(text, "");
+        c.get(c.reference);
+        EXPECT_EQ(mResources.ReadCount(c.type, c.resource), 1);
+    }
     EXPECT_EQ(GetString(401280007), "");
-    EXPECT_THROW(GetString(401280008), XNotFound);
-    EXPECT_THROW(GetAlertScript(510000012), XNotFound);
-    EXPECT_THROW(GetMenuScript(400050002), XNotFound);
-    EXPECT_THROW(GetHelpString(400050002), XNotFound);
 }
 
 TEST_F(StringManagerTest, GetEntryGivesEmptyForAMissingEntryOrAnUnknownType)
