@@ -28,4 +28,9 @@ std::int32_t HighByteOf(std::int32_t value)
     return value >> 8;
 }
 
+bool IsCentredValueStorable(std::int32_t)
+{
+    return true;
+}
+
 } // namespace NSAkaiParser

@@ -15,4 +15,7 @@ std::int32_t JoinHighLow(std::uint8_t high, std::uint8_t low);
 // value >> 8, arithmetic.
 std::int32_t HighByteOf(std::int32_t value);
 
+// The group's test of a value; it passes every value, as the split and the join check none.
+bool IsCentredValueStorable(std::int32_t value);
+
 } // namespace NSAkaiParser

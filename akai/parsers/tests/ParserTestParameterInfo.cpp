@@ -53,6 +53,14 @@ TEST(CentredValue, SplitsIntoSevenBitBytesAndJoinsBack)
     EXPECT_EQ(HighByteOf(-256), -1);
 }
 
+TEST(CentredValue, EveryValueIsStorable)
+{
+    for (const std::int32_t value : {0, -8192, 8191, -8193, 8192, INT32_MIN, INT32_MAX}) {
+        SCOPED_TRACE(value);
+        EXPECT_TRUE(IsCentredValueStorable(value));
+    }
+}
+
 TEST(CParameterInfo, ValueNamesStopAtTheCountAndAtTheListsEnd)
 {
     CParameterInfo info(5, 1000, 2, 2000);
