@@ -16,7 +16,7 @@ class CKeyEvent;
 class CDocumentWindow : public CABCWindow
 {
 public:
-    // Creates the native window; XBase when the platform refuses it.
+    // Creates the native window; XOutOfMemory when the platform refuses it.
     CDocumentWindow(std::int32_t borderStyle, const std::string& title, const CRect& bounds);
     ~CDocumentWindow() override;
 

@@ -18,7 +18,7 @@ class CMenu;
 class CModalDialog : public CABCWindow
 {
 public:
-    // Creates the native window (styles 0 to 4; XBase when the platform refuses) and enters the modal
+    // Creates the native window (styles 0 to 4; XOutOfMemory when the platform refuses) and enters the modal
     // state for it. The bounds are applied when the dialog is shown.
     CModalDialog(std::int32_t dialogStyle, const std::string& title, const CRect& outerBounds);
     ~CModalDialog() override;
@@ -65,7 +65,7 @@ private:
 class CModelessDialog : public CABCWindow
 {
 public:
-    // Styles 0 to 2 have a frame; others none. XBase when the platform refuses the native window.
+    // Styles 0 to 2 have a frame; others none. XOutOfMemory when the platform refuses the native window.
     CModelessDialog(std::int32_t dialogStyle, const std::string& title, const CRect& outerBounds);
     ~CModelessDialog() override;
 

@@ -20,7 +20,8 @@ public:
     static std::uint32_t GetStyleForVariant(std::uint32_t variant);
 
     // Made at (0, 0, 100, 100), not shown, owned by the frame window or else the newest document window.
-    // A child style throws XBase: a floater has no parent to live in.
+    // A child style throws XBase: a floater has no parent to live in. XOutOfMemory when the platform
+    // refuses the window.
     explicit CFloaterWindow(std::uint32_t variant);
     ~CFloaterWindow() override;
 

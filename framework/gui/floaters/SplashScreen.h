@@ -23,7 +23,7 @@ public:
     static constexpr std::uint32_t kExtendedStyle = 0x80;   // no task-bar button
 
     // Shows the picture at once; the duration counts from here. The text frames are in the picture's
-    // coordinates. XBase without an application or when the platform refuses the window.
+    // coordinates. XBase without an application, XOutOfMemory when the platform refuses the window.
     CSplashScreen(const CBitmapKey& picture, std::int32_t durationMs, const CRect& firstTextFrame,
                   const CRect& secondTextFrame);
     ~CSplashScreen() override;

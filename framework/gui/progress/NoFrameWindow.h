@@ -12,7 +12,8 @@ class CNoFrameWindow : public CABCWindow
 public:
     static constexpr std::uint32_t kStyle = 0x40000000;   // a child, hidden until shown
 
-    // A null parent throws XBase: a child window cannot be made without one.
+    // A null parent throws XBase: a child window cannot be made without one. XOutOfMemory when the
+    // platform refuses the window.
     CNoFrameWindow(HWND parent, const CRect& bounds);
     ~CNoFrameWindow() override;
 

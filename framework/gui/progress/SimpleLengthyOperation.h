@@ -27,7 +27,7 @@ public:
     static constexpr std::uint16_t kCounterItem = 4;
 
     // Made and shown centred, owned as a modal dialog is: by the given window, else by the active framework
-    // window or the frame window. XBase when the platform refuses the window.
+    // window or the frame window. XOutOfMemory when the platform refuses the window.
     CSimpleLengthyOperationWindow(const std::string& title, HWND owner);
     ~CSimpleLengthyOperationWindow() override;
 

@@ -11,7 +11,7 @@ namespace NSTramvell {
 class CToolTipWindow : public CABCWindow
 {
 public:
-    // Throws std::bad_alloc when the platform cannot make the native window.
+    // Throws XOutOfMemory ("bad allocation") when the platform cannot make the native window.
     CToolTipWindow();
     ~CToolTipWindow() override;
 

@@ -2,6 +2,7 @@
 // messages a driver thread posts, their sizes, keys and menus, and the framework's templates.
 
 #include "framework/foundation/core/Exceptions.h"
+#include "framework/foundation/core/OutOfMemory.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/application/WindowLayer.h"
 #include "framework/gui/dialogs/DialogTemplate.h"
@@ -269,13 +270,13 @@ TEST_F(DialogWindows, CloseMarksCloseOnlyTheMarkedDocuments)
     EXPECT_EQ(GetNewestDocumentWindow(), nullptr);
 }
 
-TEST_F(DialogWindows, ADocumentWindowWithoutANativeWindowIsRefused)
+TEST_F(DialogWindows, AWindowThePlatformRefusesIsOutOfMemory)
 {
     CScopedTableEntry noWindow(GetWindowTable().CreateWindowExA,
                                [](DWORD, LPCSTR, LPCSTR, DWORD, int, int, int, int, HWND, HMENU, HINSTANCE,
                                   LPVOID) -> HWND { return nullptr; });
-    EXPECT_THROW(CDocumentWindow(0, "None", CRect()), XBase);
-    EXPECT_THROW(CTestDialog(0, "None"), XBase);
+    EXPECT_THROW(CDocumentWindow(0, "None", CRect()), XOutOfMemory);
+    EXPECT_THROW(CTestDialog(0, "None"), XOutOfMemory);
 }
 
 TEST_F(DialogWindows, FrameworkTemplatesLoadFromTheResources)

@@ -1,6 +1,7 @@
 #include "framework/gui/dialogs/DocumentWindow.h"
 
 #include "framework/foundation/core/Exceptions.h"
+#include "framework/foundation/core/OutOfMemory.h"
 #include "framework/foundation/modules/CodeModule.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/application/Application.h"
@@ -90,7 +91,7 @@ CDocumentWindow::CDocumentWindow(std::int32_t borderStyle, const std::string& ti
         style.extendedStyle, GetWindowClassName(kKindDocument), title.c_str(), style.style, 0, 0, 0, 0, nullptr,
         nullptr, module != nullptr ? module->GetInstanceHandle() : nullptr, nullptr);
     if (handle == nullptr)
-        throw XBase();
+        throw XOutOfMemory();
     SetWindowHandle(handle);
     // The bar is attached to the windows that exist when its menus are added; a later window takes it here.
     if (CApplication* application = CApplication::GetApplication()) {

@@ -1,6 +1,7 @@
 #include "framework/gui/dialogs/ModalDialog.h"
 
 #include "framework/foundation/core/Exceptions.h"
+#include "framework/foundation/core/OutOfMemory.h"
 #include "framework/foundation/modules/CodeModule.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/application/Application.h"
@@ -64,7 +65,7 @@ HWND CreateDialogWindow(const CNativeStyle& style, const std::string& title, HWN
                                                          title.c_str(), style.style, 0, 0, 0, 0, owner, nullptr,
                                                          GetModuleInstance(), nullptr);
     if (handle == nullptr)
-        throw XBase();
+        throw XOutOfMemory();
     return handle;
 }
 

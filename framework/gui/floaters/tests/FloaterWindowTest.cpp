@@ -1,6 +1,7 @@
 #include "framework/gui/floaters/FloaterWindow.h"
 
 #include "framework/foundation/core/Exceptions.h"
+#include "framework/foundation/core/OutOfMemory.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/application/WindowLayer.h"
 #include "framework/gui/tests/support/Driver.h"
@@ -71,4 +72,12 @@ TEST_F(FloaterWindowTest, AChildStyleIsRefused)
     EXPECT_THROW(CFloaterWindow(0x40000000), XBase);
     EXPECT_THROW(CFloaterWindow(0x50C00000), XBase);
     EXPECT_EQ(NSGuiTest::CTestWindow::sLiving, 0);
+}
+
+TEST_F(FloaterWindowTest, AWindowThePlatformRefusesIsOutOfMemory)
+{
+    CScopedTableEntry noWindow(GetWindowTable().CreateWindowExA,
+                               [](DWORD, LPCSTR, LPCSTR, DWORD, int, int, int, int, HWND, HMENU, HINSTANCE,
+                                  LPVOID) -> HWND { return nullptr; });
+    EXPECT_THROW(CFloaterWindow(0), XOutOfMemory);
 }

@@ -1,5 +1,6 @@
 #include "framework/gui/floaters/SplashScreen.h"
 
+#include "framework/foundation/core/OutOfMemory.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/application/WindowLayer.h"
 #include "framework/gui/tests/support/Driver.h"
@@ -52,6 +53,14 @@ TEST_F(SplashScreenTest, ABarePopUpTheSizeOfItsPictureInTheMiddleOfTheScreen)
     EXPECT_EQ(splash.GetFirstText(), "Starting");
     EXPECT_EQ(splash.GetSecondText(), "Please wait");
     EXPECT_FALSE(NSGuiTest::SaveScreenshot("SplashScreen").empty());
+}
+
+TEST_F(SplashScreenTest, AWindowThePlatformRefusesIsOutOfMemory)
+{
+    CScopedTableEntry noWindow(GetWindowTable().CreateWindowExA,
+                               [](DWORD, LPCSTR, LPCSTR, DWORD, int, int, int, int, HWND, HMENU, HINSTANCE,
+                                  LPVOID) -> HWND { return nullptr; });
+    EXPECT_THROW(CSplashScreen(CBitmapKey(kRed60x50), 300, kFirstLine, kSecondLine), XOutOfMemory);
 }
 
 TEST_F(SplashScreenTest, ATimedSplashMayCloseOnceItsDurationHasPassed)

@@ -1,6 +1,7 @@
 #include "framework/gui/floaters/FloaterWindow.h"
 
 #include "framework/foundation/core/Exceptions.h"
+#include "framework/foundation/core/OutOfMemory.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/application/Application.h"
 #include "framework/gui/application/WindowRegistry.h"
@@ -37,7 +38,7 @@ CFloaterWindow::CFloaterWindow(std::uint32_t variant)
                                                          0, 0, 100, 100, GetApplicationWindowOwner(), nullptr,
                                                          application->GetInstanceHandle(), nullptr);
     if (handle == nullptr)
-        throw XBase();
+        throw XOutOfMemory();
     SetWindowHandle(handle);
 }
 

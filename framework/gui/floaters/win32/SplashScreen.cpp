@@ -1,6 +1,7 @@
 #include "framework/gui/floaters/SplashScreen.h"
 
 #include "framework/foundation/core/Exceptions.h"
+#include "framework/foundation/core/OutOfMemory.h"
 #include "framework/foundation/platform/TimeBase.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/application/Application.h"
@@ -38,7 +39,7 @@ CSplashScreen::CSplashScreen(const CBitmapKey& picture, std::int32_t durationMs,
         kExtendedStyle, GetWindowClassName(kKindSplash), "", kStyle, bounds.GetLeft(), bounds.GetTop(),
         bounds.GetWidth(), bounds.GetHeight(), nullptr, nullptr, application->GetInstanceHandle(), nullptr);
     if (handle == nullptr)
-        throw XBase();
+        throw XOutOfMemory();
     SetWindowHandle(handle);
     mPicture = std::make_unique<CStaticBitmapView>(GetRootView(), picture);
     mPicture->SetFrame(CRect(0, 0, bounds.GetWidth(), bounds.GetHeight()));

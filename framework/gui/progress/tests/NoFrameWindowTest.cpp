@@ -1,6 +1,7 @@
 #include "framework/gui/progress/NoFrameWindow.h"
 
 #include "framework/foundation/core/Exceptions.h"
+#include "framework/foundation/core/OutOfMemory.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/application/WindowLayer.h"
 #include "framework/gui/tests/support/Driver.h"
@@ -27,4 +28,8 @@ TEST(NoFrameWindow, IsAChildOfItsParentAndNeedsOne)
         EXPECT_FALSE(child.IsDocumentWindow());
     }
     EXPECT_THROW(CNoFrameWindow(nullptr, CRect(0, 0, 10, 10)), XBase);
+    CScopedTableEntry noWindow(GetWindowTable().CreateWindowExA,
+                               [](DWORD, LPCSTR, LPCSTR, DWORD, int, int, int, int, HWND, HMENU, HINSTANCE,
+                                  LPVOID) -> HWND { return nullptr; });
+    EXPECT_THROW(CNoFrameWindow(parent.GetWindowHandle(), CRect(0, 0, 10, 10)), XOutOfMemory);
 }

@@ -4,6 +4,7 @@
 #include "framework/gui/progress/OldLengthyOperation.h"
 #include "framework/gui/progress/SimpleLengthyOperation.h"
 
+#include "framework/foundation/core/OutOfMemory.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/application/WindowLayer.h"
 #include "framework/gui/tests/support/Driver.h"
@@ -85,6 +86,14 @@ TEST_F(ProgressWindowsTest, TheSimpleWindowShowsTheMessageCounterBarAndStopTitle
     }
     EXPECT_TRUE(::IsWindowEnabled(document->GetWindowHandle()));
     EXPECT_EQ(GetBusyCount(), busyBefore);
+}
+
+TEST_F(ProgressWindowsTest, AWindowThePlatformRefusesIsOutOfMemory)
+{
+    CScopedTableEntry noWindow(GetWindowTable().CreateWindowExA,
+                               [](DWORD, LPCSTR, LPCSTR, DWORD, int, int, int, int, HWND, HMENU, HINSTANCE,
+                                  LPVOID) -> HWND { return nullptr; });
+    EXPECT_THROW(CSimpleLengthyOperationWindow("Copying", nullptr), XOutOfMemory);
 }
 
 TEST_F(ProgressWindowsTest, StopOrEscapeTakenInTheUpdatesPumpStepAsksTheWorkToStop)

@@ -1,6 +1,7 @@
 #include "framework/gui/progress/NoFrameWindow.h"
 
 #include "framework/foundation/core/Exceptions.h"
+#include "framework/foundation/core/OutOfMemory.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/application/Application.h"
 #include "framework/gui/windows/WindowClasses.h"
@@ -17,7 +18,7 @@ CNoFrameWindow::CNoFrameWindow(HWND parent, const CRect& bounds)
         0, GetWindowClassName(kKindDocument), "", kStyle, bounds.GetLeft(), bounds.GetTop(), bounds.GetWidth(),
         bounds.GetHeight(), parent, nullptr, application->GetInstanceHandle(), nullptr);
     if (handle == nullptr)
-        throw XBase();
+        throw XOutOfMemory();
     SetWindowHandle(handle);
 }
 

@@ -1,6 +1,7 @@
 #include "framework/gui/progress/SimpleLengthyOperation.h"
 
 #include "framework/foundation/core/Exceptions.h"
+#include "framework/foundation/core/OutOfMemory.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/foundation/strings/StringUtilities.h"
 #include "framework/gui/application/Application.h"
@@ -48,7 +49,7 @@ void CSimpleLengthyOperationWindow::Build(const std::string& title, HWND owner, 
         0, GetWindowClassName(kKindModalDialog), title.c_str(), kStyle, 0, 0, 0, 0, GetProgressWindowOwner(owner),
         nullptr, application != nullptr ? application->GetInstanceHandle() : nullptr, nullptr);
     if (handle == nullptr)
-        throw XBase();
+        throw XOutOfMemory();
     SetWindowHandle(handle);
 
     mStopButton = std::make_unique<CPushButtonView>(

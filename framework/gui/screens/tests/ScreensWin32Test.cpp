@@ -1,3 +1,4 @@
+#include "framework/foundation/core/OutOfMemory.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/screens/ScreenLayout.h"
 
@@ -107,6 +108,14 @@ TEST_F(ScreensWithFakeMonitors, FailedEnumerationFallsBackToOneScreenNeverZeroSi
         EXPECT_EQ(layout.GetMonitor(0).mWorkArea, c.workArea);
         EXPECT_EQ(FitRectOnScreen(CRect(100, 100, 900, 700)), CRect(100, 100, 900, 700));
     }
+}
+
+TEST_F(ScreensWithFakeMonitors, OneScreenWithoutAScreenContextIsOutOfMemory)
+{
+    gEnumerationResult = FALSE;
+    CScopedTableEntry<decltype(CWindowTable::GetDC)> noScreenContext{GetWindowTable().GetDC,
+                                                                      [](HWND) -> HDC { return nullptr; }};
+    EXPECT_THROW(GetScreenLayout(), XOutOfMemory);
 }
 
 TEST(Screens, SystemMonitorsGiveAVisibleScreen)

@@ -1,10 +1,10 @@
 #include "framework/gui/screens/ScreenLayout.h"
 
+#include "framework/foundation/core/OutOfMemory.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/geometry/win32/NativeGeometry.h"
 
 #include <exception>
-#include <new>
 
 namespace NSTramvell {
 namespace {
@@ -76,7 +76,7 @@ CMonitorRecord ReadOneScreen()
     const CWindowTable& table = GetWindowTable();
     const HDC screen = table.GetDC(nullptr);
     if (screen == nullptr)
-        throw std::bad_alloc();
+        throw XOutOfMemory();
     CMonitorRecord record;
     record.mDepthInBits = GetDepthInBits(screen);
     table.ReleaseDC(nullptr, screen);

@@ -1,10 +1,9 @@
 #include "framework/gui/windows/ToolTipWindow.h"
 
+#include "framework/foundation/core/OutOfMemory.h"
 #include "framework/foundation/modules/CodeModule.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/windows/WindowClasses.h"
-
-#include <new>
 
 namespace NSTramvell {
 namespace {
@@ -24,7 +23,7 @@ CToolTipWindow::CToolTipWindow() : CABCWindow(kKindToolTip, 0, 0, 0, 0)
         front != nullptr ? front->GetWindowHandle() : nullptr, nullptr,
         module != nullptr ? module->GetInstanceHandle() : nullptr, nullptr);
     if (handle == nullptr)
-        throw std::bad_alloc();
+        throw XOutOfMemory();
     SetWindowHandle(handle);
 }
 

@@ -1,11 +1,10 @@
 #include "framework/views/toolbars/win32/StripNativeWindow.h"
 
+#include "framework/foundation/core/OutOfMemory.h"
 #include "framework/foundation/platform/win32/PlatformCallsWin32.h"
 #include "framework/foundation/modules/CodeModule.h"
 #include "framework/gui/windows/Window.h"
 #include "framework/gui/windows/WindowClasses.h"
-
-#include <new>
 
 namespace NSTramvell {
 
@@ -22,7 +21,7 @@ HWND CreateStripNativeWindow(HWND parent, const CRect& frame)
                                             frame.GetLeft(), frame.GetTop(), frame.GetWidth(), frame.GetHeight(),
                                             parent, nullptr, instance, nullptr);
     if (handle == nullptr)
-        throw std::bad_alloc();
+        throw XOutOfMemory();
     return handle;
 }
 

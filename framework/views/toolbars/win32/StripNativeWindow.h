@@ -8,7 +8,7 @@ typedef struct HWND__* HWND;
 namespace NSTramvell {
 
 // A visible child window of the document class at frame in the parent's client area; throws
-// std::bad_alloc when the platform makes none.
+// XOutOfMemory when the platform makes none.
 HWND CreateStripNativeWindow(HWND parent, const CRect& frame);
 
 } // namespace NSTramvell
