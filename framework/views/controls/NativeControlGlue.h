@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <string>
 
+struct HRGN__;
+typedef struct HRGN__* HRGN;
 struct HWND__;
 typedef struct HWND__* HWND;
 
@@ -106,6 +108,9 @@ std::string GetNativeText(HWND handle);
 // Sends the text only when the control shows another one.
 void SetNativeText(HWND handle, const std::string& text);
 void SetNativeRedraw(HWND handle, bool on);
+// The platform's redraw of part of a control: area and region in the control's client coordinates, either
+// null; flags are the platform's redraw flags. False when the platform refuses.
+bool RedrawNativeArea(HWND handle, const NSTramvell::CRect* area, HRGN region, std::uint32_t flags);
 // Moves the control to rect with its drawing held until it is there.
 void PlaceNativeControl(HWND handle, const NSTramvell::CRect& rect);
 // Enables or disables the control to match its view; true when that changed anything (the view then redraws).

@@ -3,6 +3,7 @@
 #include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/core/OutOfMemory.h"
 #include "framework/gui/drawing/ScreenResources.h"
+#include "framework/gui/geometry/win32/NativeGeometry.h"
 #include "framework/gui/views/RootView.h"
 #include "framework/gui/windows/tests/TestWindow.h"
 #include "framework/views/controls/NativeControlGlue.h"
@@ -159,6 +160,49 @@ TEST_F(NativeControlGlue, SetNativeTextSendsOnlyAChange)
     SetNativeText(button, longText);
     EXPECT_EQ(counted.Get().mSetText, 3);
     EXPECT_EQ(GetNativeText(button), std::string(63, 'x'));
+    DestroyNativeControl(button);
+}
+
+namespace {
+
+struct CRedrawCall
+{
+    HWND handle;
+    bool hasArea;
+    RECT area;
+    HRGN region;
+    UINT flags;
+};
+std::vector<CRedrawCall> gRedraws;
+BOOL gRedrawAnswer = TRUE;
+
+} // namespace
+
+TEST_F(NativeControlGlue, RedrawNativeAreaHandsItsFourArgumentsOn)
+{
+    HWND button = MakeButton();
+    gRedraws.clear();
+    CScopedTableEntry recorded(GetWindowTable().RedrawWindow,
+                               [](HWND handle, const RECT* area, HRGN region, UINT flags) {
+                                   gRedraws.push_back({handle, area != nullptr, area != nullptr ? *area : RECT{},
+                                                       region, flags});
+                                   return gRedrawAnswer;
+                               });
+    const CRect area(3, 4, 30, 20);
+    const HRGN region = reinterpret_cast<HRGN>(0x1234);
+    gRedrawAnswer = TRUE;
+    EXPECT_TRUE(RedrawNativeArea(button, &area, nullptr, RDW_INVALIDATE | RDW_UPDATENOW));
+    gRedrawAnswer = FALSE;
+    EXPECT_FALSE(RedrawNativeArea(button, nullptr, region, RDW_ERASE));
+    ASSERT_EQ(gRedraws.size(), 2u);
+    EXPECT_EQ(gRedraws[0].handle, button);
+    ASSERT_TRUE(gRedraws[0].hasArea);
+    EXPECT_EQ(NSTramvell::ToRect(gRedraws[0].area), area);
+    EXPECT_EQ(gRedraws[0].region, nullptr);
+    EXPECT_EQ(gRedraws[0].flags, UINT{RDW_INVALIDATE | RDW_UPDATENOW});
+    EXPECT_FALSE(gRedraws[1].hasArea);
+    EXPECT_EQ(gRedraws[1].region, region);
+    EXPECT_EQ(gRedraws[1].flags, UINT{RDW_ERASE});
     DestroyNativeControl(button);
 }
 

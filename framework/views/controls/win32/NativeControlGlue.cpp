@@ -11,6 +11,7 @@
 #include "framework/foundation/trace/Trace.h"
 #include "framework/gui/application/Application.h"
 #include "framework/gui/drawing/ScreenResources.h"
+#include "framework/gui/geometry/win32/NativeGeometry.h"
 #include "framework/gui/views/View.h"
 #include "framework/gui/windows/FocusHandling.h"
 #include "framework/gui/windows/InputSeams.h"
@@ -158,6 +159,12 @@ void SetNativeText(HWND handle, const std::string& text)
 void SetNativeRedraw(HWND handle, bool on)
 {
     GetWindowTable().SendMessageA(handle, WM_SETREDRAW, on ? TRUE : FALSE, 0);
+}
+
+bool RedrawNativeArea(HWND handle, const NSTramvell::CRect* area, HRGN region, std::uint32_t flags)
+{
+    const RECT native = area != nullptr ? NSTramvell::ToNative(*area) : RECT{};
+    return GetWindowTable().RedrawWindow(handle, area != nullptr ? &native : nullptr, region, flags) != FALSE;
 }
 
 void PlaceNativeControl(HWND handle, const NSTramvell::CRect& rect)

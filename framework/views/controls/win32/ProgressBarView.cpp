@@ -37,8 +37,7 @@ void CProgressBarView::Draw(CABCViewDrawSpec& drawSpec)
     CRect visible = *GetFrame();
     if (GetVisibleRect(this, visible) && !visible.IsEmpty()) {
         visible.Offset(-GetFrame()->GetLeft(), -GetFrame()->GetTop());
-        const RECT area{visible.GetLeft(), visible.GetTop(), visible.GetRight(), visible.GetBottom()};
-        GetWindowTable().RedrawWindow(mHandle, &area, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        NSWinControlUtils::RedrawNativeArea(mHandle, &visible, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     }
     CView::Draw(drawSpec);
 }
