@@ -13,6 +13,7 @@
 
 namespace NSTramvell {
 
+class CDialogItem;
 class CDialogTemplate;
 class CPushButtonImplementation;
 
@@ -34,6 +35,8 @@ public:
 
     CPushButtonView(CABCGroupView* parent, const CDescription& description);
     CPushButtonView(CABCGroupView* parent, const std::string& title, std::int32_t kind, const CRect& frame);
+    // The item's text, and its rectangle made a view frame as FrameFromItemRect does.
+    CPushButtonView(CABCGroupView* parent, const CDialogItem& item, std::int32_t kind);
     ~CPushButtonView() override;
 
     // The view's frame for a dialog item's rectangle: 2 pixels taller at the top and at the bottom, so that

@@ -1,5 +1,6 @@
 // Push buttons in a shown framework window, pushed by posted messages, keys and a real click.
 
+#include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/gui/tests/support/Driver.h"
 #include "framework/gui/views/RootView.h"
 #include "framework/views/controls/NativeControlGlue.h"
@@ -76,6 +77,17 @@ TEST_F(PushButtonView, TheNativeButtonSitsOnTheItemAndTheDefaultOneHasItsStyleBi
     EXPECT_EQ(NSControlTest::GetControlRectInClient(mOk->GetNativeHandle()), CRect(27, 27, 103, 47));
     mOk->SetFrame(CRect(0, 100, 60, 130));
     EXPECT_EQ(NSControlTest::GetControlRectInClient(mOk->GetNativeHandle()), CRect(2, 102, 58, 128));
+}
+
+TEST_F(PushButtonView, ADialogItemGivesTheTitleAndAFrameAroundItsRectangle)
+{
+    const NSTramvell::CDialogItem item(7, NSTramvell::kDialogItemButton, CRect(30, 60, 110, 80), "Apply");
+    CPushButtonView apply(mGroup.get(), item, CPushButtonView::kOrdinaryButton);
+    EXPECT_EQ(*apply.GetFrame(), CRect(30, 58, 110, 82));
+    EXPECT_EQ(NSControlTest::GetControlRectInClient(apply.GetNativeHandle()), CRect(32, 60, 108, 80));
+    EXPECT_EQ(apply.GetTitle(), "Apply");
+    EXPECT_EQ(static_cast<std::uint32_t>(GetWindowTable().GetWindowLongPtrA(apply.GetNativeHandle(), GWL_STYLE)),
+              0x50000000u);
 }
 
 TEST_F(PushButtonView, AClickAnswersTrueOnceInsideTheNotificationOnly)

@@ -1,6 +1,7 @@
 #include "framework/views/controls/PushButtonView.h"
 
 #include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/gui/windows/InputSeams.h"
 #include "framework/gui/windows/Window.h"
 #include "framework/views/controls/NativeControlGlue.h"
@@ -29,6 +30,8 @@ public:
     CView* GetFocusView() const override { return mView; }
     std::intptr_t HandleNativeMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
     std::intptr_t HandleParentNotification(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
+    // The view's frame around a rectangle that the native button is to take.
+    static CRect FrameAroundControlRect(const CRect& rect) { return CPushButtonView::FrameFromItemRect(rect); }
 
     bool mPushed = false;
 
@@ -109,6 +112,11 @@ std::intptr_t CPushButtonImplementation::HandleParentNotification(std::uint32_t 
 
 CPushButtonView::CPushButtonView(CABCGroupView* parent, const CDescription& description)
     : CPushButtonView(parent, description.mTitle, description.mKind, description.mFrame)
+{
+}
+
+CPushButtonView::CPushButtonView(CABCGroupView* parent, const CDialogItem& item, std::int32_t kind)
+    : CPushButtonView(parent, item.GetText(), kind, CPushButtonImplementation::FrameAroundControlRect(item.GetRect()))
 {
 }
 
