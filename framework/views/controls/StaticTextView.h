@@ -12,6 +12,7 @@
 
 namespace NSTramvell {
 
+class CDialogItem;
 class CDialogTemplate;
 class CStaticTextView;
 
@@ -35,6 +36,8 @@ public:
 
     CStaticTextView(CABCGroupView* parent, const std::string& text, const CRect& frame);
     CStaticTextView(CABCGroupView* parent, const CDescription& description);
+    // The item's text and rectangle unchanged.
+    CStaticTextView(CABCGroupView* parent, const CDialogItem& item);
     ~CStaticTextView() override;
 
     // The item's text and rectangle unchanged; XNotFound for a missing item.

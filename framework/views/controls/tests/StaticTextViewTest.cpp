@@ -1,5 +1,6 @@
 // Static texts in a shown framework window: what they paint and when they ask to be painted.
 
+#include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/gui/drawing/SystemColors.h"
 #include "framework/gui/tests/support/Driver.h"
 #include "framework/gui/views/RootView.h"
@@ -90,4 +91,13 @@ TEST_F(StaticTextView, TextAndFontInvalidateOnlyWhenTheyChange)
 
     mText->SetEnabled(false);
     EXPECT_EQ(counted.Get().mWindowInvalidations, 3);
+}
+
+TEST_F(StaticTextView, ADialogItemGivesItsTextAndRectangleUnchanged)
+{
+    const CStaticTextView fromItem(mPanel.get(), NSTramvell::CDialogItem(4, NSTramvell::kDialogItemStatic,
+                                                                       CRect(12, 50, 180, 66), "From the item"));
+    EXPECT_EQ(fromItem.GetText(), "From the item");
+    EXPECT_EQ(*fromItem.GetFrame(), CRect(12, 50, 180, 66));
+    EXPECT_EQ(fromItem.GetFont(), mText->GetFont());
 }

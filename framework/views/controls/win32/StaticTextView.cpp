@@ -28,6 +28,11 @@ CStaticTextView::CStaticTextView(CABCGroupView* parent, const CDescription& desc
 {
 }
 
+CStaticTextView::CStaticTextView(CABCGroupView* parent, const CDialogItem& item)
+    : CStaticTextView(parent, item.GetText(), item.GetRect())
+{
+}
+
 CStaticTextView::~CStaticTextView() = default;
 
 CStaticTextView::CDescription CStaticTextView::MakeDescription(const CDialogTemplate& dialogTemplate,
