@@ -16,6 +16,7 @@
 
 namespace NSTramvell {
 
+class CDialogItem;
 class CDialogTemplate;
 class CRadioButtonGroupView;
 
@@ -32,6 +33,8 @@ public:
 
     CRadioButtonView(CABCGroupView* parent, const std::string& title, const CRect& frame);
     CRadioButtonView(CABCGroupView* parent, const CDescription& description);
+    // The item's text and rectangle.
+    CRadioButtonView(CABCGroupView* parent, const CDialogItem& item);
     ~CRadioButtonView() override;
 
     void EnabledChanged(bool enabled) override;

@@ -12,6 +12,7 @@
 
 namespace NSTramvell {
 
+class CDialogItem;
 class CDialogTemplate;
 
 class CUpDownButtonView : public CView, public INativeView, public NSWinControlUtils::IWinControlCallback
@@ -31,6 +32,8 @@ public:
     // XOutOfMemory when the control cannot be made.
     CUpDownButtonView(CABCGroupView* parent, const CRect& frame);
     CUpDownButtonView(CABCGroupView* parent, const CDescription& description);
+    // The item's rectangle.
+    CUpDownButtonView(CABCGroupView* parent, const CDialogItem& item);
     ~CUpDownButtonView() override;
 
     // Disabled with the view, so that it steps no more.

@@ -16,6 +16,7 @@
 
 namespace NSTramvell {
 
+class CDialogItem;
 class CDialogTemplate;
 
 class CScrollBarView : public CView,
@@ -43,6 +44,9 @@ public:
     // handler null: the view handles its own actions. A handler is borrowed and must outlive the view.
     CScrollBarView(CABCGroupView* parent, bool horizontal, const CRect& frame, IScrollBarHandler* handler = nullptr);
     CScrollBarView(CABCGroupView* parent, const CDescription& description, IScrollBarHandler* handler = nullptr);
+    // The item's rectangle made 16 pixels thick across the orientation, as MakeDescription does.
+    CScrollBarView(CABCGroupView* parent, const CDialogItem& item, std::int32_t orientation,
+                   IScrollBarHandler* handler = nullptr);
     ~CScrollBarView() override;
 
     void EnabledChanged(bool enabled) override;

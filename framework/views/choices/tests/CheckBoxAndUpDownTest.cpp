@@ -2,6 +2,7 @@
 
 #include "framework/foundation/core/OutOfMemory.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/gui/views/RootView.h"
 #include "framework/gui/windows/Window.h"
 #include "framework/views/choices/CheckBoxView.h"
@@ -161,6 +162,18 @@ TEST_F(ChoiceControls, ADisabledUpDownButtonIsADisabledControlAndStepsNoMore)
     EXPECT_TRUE(mGroup->mSteps.empty());
     mGroup->SetEnabled(true);
     EXPECT_TRUE(::IsWindowEnabled(mUpDown->GetNativeHandle()));
+}
+
+TEST_F(ChoiceControls, AnUpDownButtonFromADialogItemTakesItsRectangle)
+{
+    const NSTramvell::CDialogItem item(5, NSTramvell::kDialogItemCustom, CRect(240, 30, 258, 70), "ignored");
+    const CUpDownButtonView fromItem(mGroup.get(), item);
+    EXPECT_EQ(*fromItem.GetFrame(), CRect(240, 30, 258, 70));
+    // The control keeps a width of its own; it stands at the item's top-left, as tall as the item.
+    const CRect control = NSControlTest::GetControlRectInClient(fromItem.GetNativeHandle());
+    EXPECT_EQ(control.GetLeft(), 240);
+    EXPECT_EQ(control.GetTop(), 30);
+    EXPECT_EQ(control.GetBottom(), 70);
 }
 
 TEST_F(ChoiceControls, AnUpDownButtonThePlatformCannotMakeIsOutOfMemory)

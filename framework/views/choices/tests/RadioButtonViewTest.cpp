@@ -1,5 +1,6 @@
 // Radio buttons in a radio group in a shown framework window, driven by posted messages.
 
+#include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/gui/tests/support/Driver.h"
 #include "framework/gui/views/RootView.h"
 #include "framework/views/choices/RadioButtonView.h"
@@ -94,6 +95,16 @@ TEST_F(RadioButtonView, ButtonsAreNativeRadioButtonsAndTheGroupSpansThem)
     EXPECT_EQ(mGroup->GetSelectedIndex(), 65535);
     mButtons[1]->MoveBy(5, 0);
     EXPECT_EQ(NSControlTest::GetControlRectInClient(Button(1)), CRect(25, 50, 185, 70));
+}
+
+TEST_F(RadioButtonView, ADialogItemGivesTheButtonItsTitleAndPlace)
+{
+    const NSTramvell::CDialogItem item(9, NSTramvell::kDialogItemRadioButton, CRect(20, 110, 180, 130), "Fourth");
+    CRadioButtonView fourth(mGroup.get(), item);
+    EXPECT_EQ(NSControlTest::GetControlRectInClient(fourth.GetNativeHandle()), CRect(20, 110, 180, 130));
+    EXPECT_EQ(NSWinControlUtils::GetNativeText(fourth.GetNativeHandle()), "Fourth");
+    EXPECT_EQ(static_cast<std::uint32_t>(::GetWindowLongA(fourth.GetNativeHandle(), GWL_STYLE)), 0x50000004u);
+    EXPECT_EQ(mGroup->IndexOf(&fourth), 3);
 }
 
 TEST_F(RadioButtonView, AClickOffersItsIndexOnceInsideTheNotification)

@@ -43,6 +43,11 @@ CRadioButtonView::CRadioButtonView(CABCGroupView* parent, const CDescription& de
 {
 }
 
+CRadioButtonView::CRadioButtonView(CABCGroupView* parent, const CDialogItem& item)
+    : CRadioButtonView(parent, item.GetText(), item.GetRect())
+{
+}
+
 CRadioButtonView::CRadioButtonView(CABCGroupView* parent, const std::string& title, const CRect& frame)
     : CView(parent, frame)
 {

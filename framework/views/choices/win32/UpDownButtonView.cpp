@@ -27,6 +27,11 @@ CUpDownButtonView::CUpDownButtonView(CABCGroupView* parent, const CDescription& 
 {
 }
 
+CUpDownButtonView::CUpDownButtonView(CABCGroupView* parent, const CDialogItem& item)
+    : CUpDownButtonView(parent, item.GetRect())
+{
+}
+
 CUpDownButtonView::CUpDownButtonView(CABCGroupView* parent, const CRect& frame) : CView(parent, frame)
 {
     CWindowTable& table = GetWindowTable();

@@ -1,6 +1,7 @@
 // A native scroll bar in a shown framework window: the range it shows, its codes and its own handler.
 
 #include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/gui/input/KeyEvent.h"
 #include "framework/gui/input/MouseWheel.h"
 #include "framework/gui/tests/support/Driver.h"
@@ -113,6 +114,27 @@ TEST_F(ScrollBarView, TheControlMirrorsTheRangeRecord)
     EXPECT_EQ(info.nMax, 199);
     EXPECT_EQ(info.nPage, 40u);
     EXPECT_EQ(info.nPos, 70);
+}
+
+TEST_F(ScrollBarView, ADialogItemIsMadeSixteenPixelsThickAcrossTheOrientation)
+{
+    const NSTramvell::CDialogItem item(3, NSTramvell::kDialogItemScrollBar, CRect(20, 20, 220, 30), "");
+    const struct
+    {
+        std::int32_t orientation;
+        CRect frame;
+        std::uint32_t style;
+    } kCases[] = {
+        {NSTramvell::kScrollBarVertical, CRect(20, 20, 36, 30), 0x50000001u},
+        {NSTramvell::kScrollBarHorizontal, CRect(20, 20, 220, 36), 0x50000000u},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.orientation);
+        const CScrollBarView bar(mGroup.get(), item, c.orientation, &mHandler);
+        EXPECT_EQ(*bar.GetFrame(), c.frame);
+        EXPECT_EQ(NSControlTest::GetControlRectInClient(bar.GetNativeHandle()), c.frame);
+        EXPECT_EQ(static_cast<std::uint32_t>(::GetWindowLongA(bar.GetNativeHandle(), GWL_STYLE)), c.style);
+    }
 }
 
 TEST_F(ScrollBarView, AClickOnTheDownArrowTracksOneLineForward)

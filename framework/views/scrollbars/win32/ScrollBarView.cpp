@@ -45,6 +45,12 @@ CScrollBarView::CScrollBarView(CABCGroupView* parent, const CDescription& descri
 {
 }
 
+CScrollBarView::CScrollBarView(CABCGroupView* parent, const CDialogItem& item, std::int32_t orientation,
+                               IScrollBarHandler* handler)
+    : CScrollBarView(parent, CDescription{MakeScrollBarFrame(item.GetRect(), orientation), orientation}, handler)
+{
+}
+
 CScrollBarView::CScrollBarView(CABCGroupView* parent, bool horizontal, const CRect& frame,
                                IScrollBarHandler* handler)
     : CView(parent, frame), mHorizontal(horizontal), mRange(0, kInitialMaximum), mHandler(handler)
