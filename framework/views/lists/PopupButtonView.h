@@ -13,6 +13,7 @@
 
 namespace NSTramvell {
 
+class CDialogTemplate;
 class IStringList;
 
 class CPopupButtonView : public CView,
@@ -54,6 +55,10 @@ public:
 
     // The control's rectangle for a frame of the view.
     static CRect GetControlRect(const CRect& frame);
+    // A view frame for a layout rectangle: one pixel higher, then kClosedHeight tall.
+    static CRect FrameFromRect(const CRect& rect);
+    // The same for the template's item; XNotFound when it has none.
+    static CRect FrameFromTemplate(const CDialogTemplate& layout, std::uint16_t itemId);
 
 private:
     void Fill();

@@ -16,7 +16,7 @@ if(DRAVIM_WINDOWS)
         ${CMAKE_SOURCE_DIR}/framework/gui/windows/tests/ClassWindow.cpp
         ${CMAKE_SOURCE_DIR}/framework/gui/drawing/tests/TestCanvas.cpp)
     list(APPEND DRAVIM_VIEWS_LISTS_LIBS tramvell_windows tramvell_view_base tramvell_drawing tramvell_platform
-        tramvell_native_controls)
+        tramvell_native_controls tramvell_page_values tramvell_dialog_forms)
     set(DRAVIM_VIEWS_LISTS_TEST_LIBS gui_window_test_support dravim_test_program_resources gui_test_program_resources
         gdi32)
 endif()

@@ -1,5 +1,7 @@
 // The pop-up button over a real drop-down list in a shown framework window.
 
+#include "framework/foundation/core/Exceptions.h"
+#include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/gui/views/RootView.h"
 #include "framework/views/controls/tests/ControlTestSupport.h"
 #include "framework/views/lists/PopupButtonView.h"
@@ -99,6 +101,18 @@ protected:
 };
 
 } // namespace
+
+TEST(PopupButtonViewFrames, ATemplateItemRisesOnePixelAndTakesTheClosedHeight)
+{
+    const NSTramvell::CDialogTemplate layout(
+        NSTramvell::CPoint(300, 200), "Layout",
+        {NSTramvell::CDialogItem(6, NSTramvell::kDialogItemComboBox, CRect(10, 40, 110, 52), ""),
+         NSTramvell::CDialogItem(7, NSTramvell::kDialogItemComboBox, CRect(0, 0, 50, 30), "")});
+    EXPECT_EQ(CPopupButtonView::FrameFromTemplate(layout, 6), CRect(10, 39, 110, 60));
+    EXPECT_EQ(CPopupButtonView::FrameFromTemplate(layout, 7), CRect(0, -1, 50, 20));
+    EXPECT_EQ(CPopupButtonView::FrameFromRect(CRect(5, 5, 25, 100)), CRect(5, 4, 25, 25));
+    EXPECT_THROW(CPopupButtonView::FrameFromTemplate(layout, 8), NSTramvell::XNotFound);
+}
 
 TEST_F(PopupButtonView, ListsEveryStringAndShowsTheSelection)
 {

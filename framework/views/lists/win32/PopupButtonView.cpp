@@ -1,8 +1,10 @@
 #include "framework/views/lists/PopupButtonView.h"
 
 #include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/gui/windows/Window.h"
 #include "framework/views/lists/StringList.h"
+#include "framework/views/pages/ControlFrames.h"
 
 namespace NSTramvell {
 
@@ -11,6 +13,7 @@ constexpr auto kComboBoxKind = static_cast<std::int32_t>(NSWinControlUtils::ENat
 constexpr std::uint32_t kPopupStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST;
 static_assert(kPopupStyle == 0x50200003);
 constexpr std::uint16_t kNoPending = 666;
+static_assert(kPopupButtonHeight == CPopupButtonView::kClosedHeight);
 
 LRESULT Send(HWND handle, UINT message, WPARAM first, LPARAM second)
 {
@@ -60,6 +63,16 @@ CRect CPopupButtonView::GetControlRect(const CRect& frame)
     control.SetTop(frame.GetTop() - 1);
     control.SetHeight(kClosedHeight);
     return control;
+}
+
+CRect CPopupButtonView::FrameFromRect(const CRect& rect)
+{
+    return PopupButtonFrameFromRect(rect);
+}
+
+CRect CPopupButtonView::FrameFromTemplate(const CDialogTemplate& layout, std::uint16_t itemId)
+{
+    return FrameFromRect(layout.GetItemRect(itemId));
 }
 
 void CPopupButtonView::EnabledChanged(bool)
