@@ -3,6 +3,7 @@
 #include "framework/views/toolbars/StripWindows.h"
 #include "framework/views/toolbars/ToolbarAppearance.h"
 #include "framework/views/toolbars/ToolbarView.h"
+#include "framework/views/toolbars/win32/StripNativeWindow.h"
 
 #include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
@@ -162,6 +163,33 @@ TEST(StripWindows, BordersAreTheFixedFrameMetrics)
         EXPECT_EQ(strip->GetFrameBorderWidth(), 1007);
         EXPECT_EQ(strip->GetFrameBorderHeight(), 1008);
     }
+}
+
+TEST(StripWindows, GraphicsForwardersReachThePlatform)
+{
+    const HDC source = ::CreateCompatibleDC(nullptr);
+    const HDC target = ::CreateCompatibleDC(nullptr);
+    const HBITMAP sourceBits = ::CreateBitmap(4, 4, 1, 32, nullptr);
+    const HBITMAP targetBits = ::CreateBitmap(4, 4, 1, 32, nullptr);
+    const HGDIOBJ sourceDefault = SelectGraphicsObject(source, sourceBits);
+    const HGDIOBJ targetDefault = SelectGraphicsObject(target, targetBits);
+    ASSERT_NE(sourceDefault, nullptr);
+    ::SetPixel(source, 2, 1, RGB(200, 10, 30));
+    EXPECT_TRUE(CopyGraphicsBits(target, 1, 1, 3, 3, source, 1, 0, SRCCOPY));
+    EXPECT_TRUE(FlushGraphics());
+    EXPECT_EQ(::GetPixel(target, 2, 2), RGB(200, 10, 30));
+    EXPECT_NE(::GetPixel(target, 2, 1), RGB(200, 10, 30));
+
+    const auto stock = static_cast<HPALETTE>(::GetStockObject(DEFAULT_PALETTE));
+    SelectGraphicsPalette(target, stock, false);
+    EXPECT_EQ(SelectGraphicsPalette(target, stock, true), stock);
+
+    EXPECT_EQ(SelectGraphicsObject(source, sourceDefault), sourceBits);
+    EXPECT_EQ(SelectGraphicsObject(target, targetDefault), targetBits);
+    ::DeleteDC(source);
+    ::DeleteDC(target);
+    ::DeleteObject(sourceBits);
+    ::DeleteObject(targetBits);
 }
 
 TEST(StripWindows, AbsoluteValueOfTheMostNegativeIsTheMostPositive)

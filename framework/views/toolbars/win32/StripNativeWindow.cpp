@@ -2,6 +2,7 @@
 
 #include "framework/foundation/core/OutOfMemory.h"
 #include "framework/foundation/platform/win32/PlatformCallsWin32.h"
+#include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/foundation/modules/CodeModule.h"
 #include "framework/gui/windows/Window.h"
 #include "framework/gui/windows/WindowClasses.h"
@@ -23,6 +24,27 @@ HWND CreateStripNativeWindow(HWND parent, const CRect& frame)
     if (handle == nullptr)
         throw XOutOfMemory();
     return handle;
+}
+
+HGDIOBJ SelectGraphicsObject(HDC context, HGDIOBJ object)
+{
+    return GetWindowTable().SelectObject(context, object);
+}
+
+bool CopyGraphicsBits(HDC target, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
+                      std::uint32_t operation)
+{
+    return GetWindowTable().BitBlt(target, x, y, width, height, source, sourceX, sourceY, operation) != FALSE;
+}
+
+HPALETTE SelectGraphicsPalette(HDC context, HPALETTE palette, bool background)
+{
+    return GetWindowTable().SelectPalette(context, palette, background ? TRUE : FALSE);
+}
+
+bool FlushGraphics()
+{
+    return GetWindowTable().GdiFlush() != FALSE;
 }
 
 } // namespace NSTramvell
