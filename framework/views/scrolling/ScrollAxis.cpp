@@ -87,6 +87,13 @@ bool CScrollAxis::GetVisibleItems(const CRect& view, const CRect& clip, std::int
     return true;
 }
 
+CScrollBarRange CScrollAxis::GetRanges(std::int32_t visible) const noexcept
+{
+    CScrollBarRange range(0, GetExtent());
+    range.SetVisible(mPosition, mPosition + std::max(visible, 0));
+    return range;
+}
+
 CScrollTriple CScrollAxis::GetScrollTriple(std::int32_t visible) const noexcept
 {
     return CScrollTriple(GetExtent(), mPosition, visible);

@@ -5,6 +5,7 @@
 // index is 0 and no item is visible, instead of a division by zero.
 
 #include "framework/gui/geometry/Rect.h"
+#include "framework/views/scrollbars/ScrollBarRange.h"
 #include "framework/views/scrolling/ScrollPositions.h"
 
 #include <cstdint>
@@ -46,6 +47,8 @@ public:
     // The items that the part of the view inside the clip shows; false when that part is empty or there
     // are no items to show.
     bool GetVisibleItems(const CRect& view, const CRect& clip, std::int32_t& first, std::int32_t& last) const noexcept;
+    // The range 0 to the extent, the part from the position on visible (none for a negative size).
+    CScrollBarRange GetRanges(std::int32_t visible) const noexcept;
     CScrollTriple GetScrollTriple(std::int32_t visible) const noexcept;
 
     friend bool operator==(const CScrollAxis& a, const CScrollAxis& b) noexcept

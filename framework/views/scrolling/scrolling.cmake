@@ -8,7 +8,7 @@ set(DRAVIM_VIEWS_SCROLLING_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/SingleLineKeys.cpp)
 set(DRAVIM_VIEWS_SCROLLING_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/tests/ScrollArithmeticTest.cpp)
-set(DRAVIM_VIEWS_SCROLLING_LIBS tramvell_geometry tramvell_input tramvell_core)
+set(DRAVIM_VIEWS_SCROLLING_LIBS tramvell_views_scrollbars tramvell_geometry tramvell_input tramvell_core)
 if(DRAVIM_WINDOWS)
     list(APPEND DRAVIM_VIEWS_SCROLLING_SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/ScrollView.cpp

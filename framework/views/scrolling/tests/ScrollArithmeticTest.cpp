@@ -87,6 +87,23 @@ TEST(CScrollAxis, WithoutAUnitNamesNoItem)
     }
 }
 
+TEST(CScrollAxis, RangesRunFromZeroToTheExtentWithThePositionVisible)
+{
+    const struct
+    {
+        std::int32_t visible;
+        std::int32_t visibleEnd;
+    } kCases[] = {{40, 70}, {0, 30}, {-5, 30}};
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.visible);
+        const CScrollBarRange range = CScrollAxis(12, 30, 7).GetRanges(c.visible);
+        EXPECT_EQ(range.GetMinimum(), 0);
+        EXPECT_EQ(range.GetMaximum(), 84);
+        EXPECT_EQ(range.GetVisibleStart(), 30);
+        EXPECT_EQ(range.GetVisibleEnd(), c.visibleEnd);
+    }
+}
+
 TEST(CScrollAxis, TripleIsExtentPositionAndVisible)
 {
     EXPECT_EQ(CScrollAxis(12, 30, 7).GetScrollTriple(40), CScrollTriple(84, 30, 40));
