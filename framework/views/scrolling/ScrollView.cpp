@@ -3,6 +3,7 @@
 #include "framework/gui/windows/DrawSpecs.h"
 #include "framework/views/groups/ClippedGroupDrawing.h"
 #include "framework/gui/windows/Window.h"
+#include "framework/views/scrollbars/ScrollBarRange.h"
 #include "framework/views/scrolling/ScrollWindowContents.h"
 
 namespace NSTramvell {
@@ -61,9 +62,10 @@ void CScrollView::SetScrollState(const CScrollState& state)
     mState = state;
 }
 
-void CScrollView::ScrollHorizontallyTo(std::int32_t x)
+void CScrollView::ScrollHorizontallyTo(const CScrollBarRange& range)
 {
-    SetScrollState(CScrollState(*GetFrame(), x, mState.GetY(), mState.GetWidth(), mState.GetHeight()));
+    SetScrollState(
+        CScrollState(*GetFrame(), range.GetVisibleStart(), mState.GetY(), mState.GetWidth(), mState.GetHeight()));
 }
 
 } // namespace NSTramvell

@@ -9,6 +9,8 @@
 
 namespace NSTramvell {
 
+class CScrollBarRange;
+
 class CScrollView : public CStandardGroupView
 {
 public:
@@ -29,7 +31,8 @@ public:
     // The content's whole extent, in window coordinates.
     CRect GetContentFrame() const;
     void SetScrollState(const CScrollState& state);
-    void ScrollHorizontallyTo(std::int32_t x);
+    // Scrolls x to the range's visible start, keeping y and the content size.
+    void ScrollHorizontallyTo(const CScrollBarRange& range);
 
 private:
     void MoveChildren(std::int32_t dx, std::int32_t dy);

@@ -15,6 +15,7 @@
 #include "framework/gui/views/RootView.h"
 #include "framework/gui/windows/tests/ClassWindow.h"
 #include "framework/gui/windows/tests/TestWindow.h"
+#include "framework/views/scrollbars/ScrollBarRange.h"
 
 #include <gtest/gtest.h>
 
@@ -170,7 +171,9 @@ TEST_F(ScrollViewTest, AChangedFrameOrSlowScrollRepaintsTheWholeView)
         EXPECT_EQ(*mBand.GetFrame(), CRect(10, 60, 210, 70));
     }
     const CRecordedScrolling recorded;
-    mView.ScrollHorizontallyTo(15);
+    CScrollBarRange range(5, 405);
+    range.SetVisible(15, 215);
+    mView.ScrollHorizontallyTo(range);
     EXPECT_EQ(gScrolls, 1);
     EXPECT_EQ(mView.GetScrollState(), CScrollState(CRect(10, 10, 210, 170), 15, 40, 200, 400));
     EXPECT_EQ(*mBand.GetFrame(), CRect(-5, 60, 195, 70));
