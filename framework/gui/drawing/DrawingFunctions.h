@@ -31,6 +31,10 @@ void DrawBevel(CABCCanvas& canvas, const CRect& rect, const CColor& topLeft, con
 // Light above and left, grey below and right: raised. The pressed twin swaps them.
 void DrawHighlightBevel(CABCCanvas& canvas, const CRect& rect);
 void DrawPressedHighlightBevel(CABCCanvas& canvas, const CRect& rect);
+// DrawBevel's two colours with a third between them on the two corners where light meets shade (top
+// right, bottom left).
+void DrawHighlightBevel(CABCCanvas& canvas, const CRect& rect, const CColor& light, const CColor& middle,
+                        const CColor& shade);
 
 // The platform's three-dimensional edge about a rectangle, in any of its styles and on any of its sides.
 inline constexpr std::uint32_t kEdgeSideLeft = 1;

@@ -49,7 +49,7 @@ void CMagnifyView::Draw(CABCViewDrawSpec& drawSpec)
     const CColor face = mPressed ? GetSystemShadowColor() : GetSystemFaceColor();
     const CColor dark = mPressed ? kColorBlack : GetSystemShadowColor();
     const CRect& frame = *GetFrame();
-    DrawBevel(*canvas, frame, light, dark);
+    DrawHighlightBevel(*canvas, frame, light, face, dark);
     CRect inside = frame;
     inside.Inset(1);
     canvas->FillRect(inside, GetSystemFaceColor());

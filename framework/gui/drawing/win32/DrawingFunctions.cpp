@@ -79,6 +79,16 @@ void DrawPressedHighlightBevel(CABCCanvas& canvas, const CRect& rect)
     DrawBevel(canvas, rect, kColorGray119, GetSystemHighlightColor());
 }
 
+void DrawHighlightBevel(CABCCanvas& canvas, const CRect& rect, const CColor& light, const CColor& middle,
+                        const CColor& shade)
+{
+    DrawBevel(canvas, rect, light, shade);
+    const std::int32_t right = rect.GetRight() - 1;
+    const std::int32_t bottom = rect.GetBottom() - 1;
+    canvas.DrawLine(right, rect.GetTop(), right, rect.GetTop(), middle);
+    canvas.DrawLine(rect.GetLeft(), bottom, rect.GetLeft(), bottom, middle);
+}
+
 void DrawSunkenEdge(CABCCanvas& canvas, const CRect& rect) { DrawPlatformEdge(canvas, rect, EDGE_SUNKEN, BF_RECT); }
 
 void DrawRaisedEdge(CABCCanvas& canvas, const CRect& rect) { DrawPlatformEdge(canvas, rect, EDGE_RAISED, BF_RECT); }

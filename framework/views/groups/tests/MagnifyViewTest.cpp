@@ -81,6 +81,38 @@ TEST_F(MagnifyViewTest, PointerSitsAtTheTrackEnds)
     }
 }
 
+TEST_F(MagnifyViewTest, TheBevelHasThreeColoursThatDeepenWhilePressed)
+{
+    mOwner.mView = &mView;
+    mView.SetFrame(CRect(10, 10, 222, 40));
+    const struct
+    {
+        bool pressed;
+        CColor light;
+        CColor middle;
+        CColor shade;
+    } kCases[] = {
+        {false, GetSystemHighlightColor(), GetSystemFaceColor(), GetSystemShadowColor()},
+        {true, GetSystemFaceColor(), GetSystemShadowColor(), kColorBlack},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.pressed);
+        if (c.pressed)
+            mView.HandleMouseDown(CMouseEvent(CMouseEvent::kPress, CPoint(100, 20), 0, CModifierKeys(), false));
+        CBitmapTestCanvas canvas(240, 50);
+        CPrimitiveOffscreenDrawSpec spec(&canvas);
+        mView.Draw(spec);
+        EXPECT_EQ(canvas.PixelAt(10, 10), c.light);
+        EXPECT_EQ(canvas.PixelAt(10, 25), c.light);
+        EXPECT_EQ(canvas.PixelAt(221, 10), c.middle);
+        EXPECT_EQ(canvas.PixelAt(10, 39), c.middle);
+        EXPECT_EQ(canvas.PixelAt(221, 25), c.shade);
+        EXPECT_EQ(canvas.PixelAt(100, 39), c.shade);
+        EXPECT_EQ(canvas.PixelAt(221, 39), c.shade);
+    }
+    mView.HandleMouseUp(CView::kMouseUpReleased);
+}
+
 TEST_F(MagnifyViewTest, ClicksOfferTheValueUnderTheMouseOnce)
 {
     mOwner.mView = &mView;
