@@ -76,7 +76,8 @@ public:
     void SetRange(const CScrollBarRange& range);
 
     bool IsHorizontal() const { return mHorizontal; }
-    // Between the control's first scroll code of a press and its end code.
+    // Between the control's first scroll code of a press and its end code; the framework's tracking view
+    // for as long.
     bool IsTracking() const { return mTracking; }
     std::int32_t GetPendingKind() const { return mPendingKind; }
     std::int32_t GetPendingAmount() const { return mPendingAmount; }

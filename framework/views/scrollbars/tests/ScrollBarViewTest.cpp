@@ -147,7 +147,21 @@ TEST_F(ScrollBarView, AClickOnTheDownArrowTracksOneLineForward)
     ::SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, onRightArrow);
     ASSERT_TRUE(PumpUntil([&] { return !mHandled->IsTracking() && mHandler.mCalls.size() >= 3; }));
     EXPECT_EQ(mHandler.mCalls, (std::vector<std::string>{"begin", "step 3 1", "end"}));
+    EXPECT_EQ(NSTramvell::GetTrackingView(), nullptr);
     EXPECT_FALSE(NSGuiTest::SaveScreenshot("ScrollBarView").empty());
+}
+
+TEST_F(ScrollBarView, TheFrameworkSeesTheBarTrackFromItsFirstCodeToItsEndCode)
+{
+    SendCode(*mHandled, SB_LINEDOWN);
+    EXPECT_TRUE(mHandled->IsTracking());
+    EXPECT_EQ(NSTramvell::GetTrackingView(), mHandled.get());
+    SendCode(*mHandled, SB_PAGEDOWN);
+    EXPECT_EQ(NSTramvell::GetTrackingView(), mHandled.get());
+    SendCode(*mHandled, SB_ENDSCROLL);
+    EXPECT_FALSE(mHandled->IsTracking());
+    EXPECT_EQ(NSTramvell::GetTrackingView(), nullptr);
+    EXPECT_EQ(mHandler.mCalls, (std::vector<std::string>{"begin", "step 3 1", "step 1 1", "end"}));
 }
 
 TEST_F(ScrollBarView, TheOwnHandlerShowsTheSignedActionOnlyInsideItsNotice)

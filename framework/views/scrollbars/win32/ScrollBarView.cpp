@@ -151,7 +151,13 @@ std::intptr_t CScrollBarView::HandleParentNotification(std::uint32_t message, st
         GetWindowTable().GetScrollInfo(mHandle, SB_CTL, &info);
         trackPosition = info.nTrackPos + mRange.GetMinimum();
     }
+    const bool wasTracking = mTracking;
     DispatchScrollCode(GetHandler(), this, mTracking, code, trackPosition, mRange);
+    // The framework learns of the tracking too, so that it treats the bar as the view that has the mouse.
+    if (mTracking && !wasTracking)
+        NSTramvell::BeginTracking(this);
+    else if (!mTracking && wasTracking)
+        NSTramvell::EndTracking(this);
     return 0;
 }
 
