@@ -99,6 +99,10 @@ public:
     // choosing, with the coordinator while converting, nowhere while waiting.
     bool IsConsistent() const;
 
+    // Whether start-up tells of a missing packer: the state is not "installed" and it was told at fewer
+    // than kPackerAlertLimit start-ups.
+    bool ShouldAnnounceMissingPacker(std::uint32_t packerState) const;
+
     const CWindowPositionRecord& GetWindowPositions() const { return mWindowPositions; }
     bool HasVolume() const { return mVolume != nullptr; }
     bool IsPollEnabled() const { return mPollEnabled; }

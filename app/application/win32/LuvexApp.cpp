@@ -98,14 +98,20 @@ void CLuvexApp::RunStartUpSteps()
     }
     mPreferencesRead = true;
 
-    const bool packerInstalled = mServices->GetPackerInstallState() == kPackerInstalled;
+    const std::uint32_t packerState = mServices->GetPackerInstallState();
+    const bool packerInstalled = packerState == kPackerInstalled;
     mMainWindow = mServices->CreateMainWindow(*this, mWindowPositions.mainWindowLocation, packerInstalled);
     mServices->InstallUIStringTables();
-    if (!packerInstalled && mWindowPositions.packerAlertCount < kPackerAlertLimit) {
+    if (ShouldAnnounceMissingPacker(packerState)) {
         mServices->ShowAlert(kNoPackerAlert, "");
         ++mWindowPositions.packerAlertCount;
     }
     mPollEnabled = true;
+}
+
+bool CLuvexApp::ShouldAnnounceMissingPacker(std::uint32_t packerState) const
+{
+    return packerState != kPackerInstalled && mWindowPositions.packerAlertCount < kPackerAlertLimit;
 }
 
 void CLuvexApp::CleanUpFailedStartUp()

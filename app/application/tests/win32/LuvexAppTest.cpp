@@ -341,6 +341,27 @@ TEST_F(LuvexApp, TheMissingPackerIsAnnouncedAtThreeStartUpsOnly)
     }
 }
 
+TEST_F(LuvexApp, TheMissingPackerTestTakesThePackerStateAndTheCount)
+{
+    const struct
+    {
+        std::uint32_t count;
+        std::uint32_t state;
+        bool announce;
+    } kCases[] = {
+        {0, 752, true},  {2, 752, true},  {3, 752, false}, {7, 752, false},
+        {0, 0, true},    {0, kPackerInstalled, false},     {2, kPackerInstalled, false},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(std::to_string(c.count) + " " + std::to_string(c.state));
+        mStored = CWindowPositionRecord{};
+        mStored->packerAlertCount = c.count;
+        Start();
+        EXPECT_EQ(mApp->ShouldAnnounceMissingPacker(c.state), c.announce);
+        mApp.reset();
+    }
+}
+
 TEST_F(LuvexApp, AFailingStartUpStepClosesTheWindowAndPassesTheErrorOnOnce)
 {
     MakeApplication();
