@@ -216,8 +216,10 @@ void CLuvexApp::ScanDrives(std::uint32_t now)
     }
 
     std::unique_ptr<NSBrakvel::CVolumeHolder> found;
-    int akaiDiscs = 0;
+    bool tookDisc = false;
+    // The poll never shows an error: whatever fails, the discs in hand go, and the next scan tries again.
     try {
+        int akaiDiscs = 0;
         while (std::unique_ptr<NSBrakvel::CVolumeHolder> volume = iterator.NextVolume()) {
             bool counts = false;
             try {
@@ -229,21 +231,31 @@ void CLuvexApp::ScanDrives(std::uint32_t now)
             if (counts && ++akaiDiscs == 1)
                 found = std::move(volume);
         }
-    } catch (...) {
         mLastPollTick = now;
-        return;
-    }
-    mLastPollTick = now;
 
-    if (akaiDiscs == 1) {
-        mVolume = std::move(found);
-        SetState(kStateChoosing);
-    } else if (akaiDiscs > 1) {
-        mPollEnabled = false;
+        if (akaiDiscs == 1) {
+            mVolume = std::move(found);
+            tookDisc = true;
+            SetState(kStateChoosing);
+        } else if (akaiDiscs > 1) {
+            mPollEnabled = false;
+            found.reset();
+            try {
+                mServices->UpdateWindowsNow();
+                mServices->ShowAlert(kMultipleDisksAlert, "");
+            } catch (...) {
+                // The user could not be told; the program ends all the same rather than wait unpolled.
+            }
+            CApplication::TryQuit();
+        }
+    } catch (...) {
         found.reset();
-        mServices->UpdateWindowsNow();
-        mServices->ShowAlert(kMultipleDisksAlert, "");
-        CApplication::TryQuit();
+        if (tookDisc) {
+            // A window that could not show the choice offers no action; the disc is found again.
+            mVolume.reset();
+            mState = kStateWaiting;
+        }
+        mLastPollTick = now;
     }
 }
 

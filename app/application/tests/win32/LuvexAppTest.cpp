@@ -7,6 +7,7 @@
 #include "akai/filesystem/tests/support/DiscImageBuilder.h"
 #include "app/strings/UIStringTables.h"
 #include "framework/foundation/core/Exceptions.h"
+#include "framework/foundation/core/OutOfMemory.h"
 #include "framework/foundation/files/FileSpec.h"
 #include "framework/gui/application/Alerts.h"
 #include "framework/gui/menus/Menu.h"
@@ -58,6 +59,7 @@ struct CWindowLog
     NSTramvell::CLocation contentTopLeft{-32768, -32768};
     std::optional<NSTramvell::CLocation> createdAt;
     std::optional<bool> archiveAvailable;
+    bool showStateFails = false;
 };
 
 class CFakeWindow final : public IApplicationWindow
@@ -65,7 +67,12 @@ class CFakeWindow final : public IApplicationWindow
 public:
     explicit CFakeWindow(CWindowLog& log) : mLog(log) {}
 
-    void ShowState(std::int32_t state) override { mLog.states.push_back(state); }
+    void ShowState(std::int32_t state) override
+    {
+        mLog.states.push_back(state);
+        if (mLog.showStateFails)
+            throw NSTramvell::XOutOfMemory();
+    }
     void SetProgress(std::int32_t done, std::int32_t total) override { mLog.progress.emplace_back(done, total); }
     void SetProgressTexts(const std::string&, const std::string&) override {}
     void DisableStopButton() override {}
@@ -86,6 +93,8 @@ public:
     std::uint32_t ShowAlert(std::uint32_t alert, const std::string& parameter) override
     {
         alerts.push_back({alert, parameter});
+        if (alertFails)
+            throw NSTramvell::XOutOfMemory();
         if (alertAnswers.empty())
             return kFirstButton;
         const std::uint32_t answer = alertAnswers.front();
@@ -160,6 +169,7 @@ public:
     bool installFails = false;
     bool webPageOpens = true;
     bool webPageThrows = false;
+    bool alertFails = false;
     std::deque<TChoice> folderChoices;
     std::deque<TChoice> fileChoices;
     std::deque<std::uint32_t> alertAnswers;
@@ -437,6 +447,39 @@ TEST_F(LuvexApp, TwoAkaiDiscsGiveAlert6AndQuitWithoutFurtherScans)
     const std::size_t afterScan = Scans();
     Poll(1000 + 6000);
     EXPECT_EQ(Scans(), afterScan);
+}
+
+TEST_F(LuvexApp, APollWhoseWindowCannotShowTheDiscLetsNothingOutAndFindsTheDiscAgain)
+{
+    mDrives.AddDrive('D', NSBrakvelTest::MakeCDROM(MakeAkaiDisc()));
+    Start();
+    Poll(1000);
+    mServices->window.showStateFails = true;
+    EXPECT_NO_THROW(Poll(1000));
+    EXPECT_EQ(mApp->GetState(), kStateWaiting);
+    EXPECT_FALSE(mApp->HasVolume());
+    EXPECT_EQ(mDrives.GetOpenHandleCount(), 0);
+    EXPECT_TRUE(mApp->IsConsistent());
+
+    mServices->window.showStateFails = false;
+    Poll(1000 + 240);
+    EXPECT_EQ(mApp->GetState(), kStateChoosing);
+    EXPECT_TRUE(mApp->HasVolume());
+    EXPECT_EQ(mServices->window.states, (std::vector<std::int32_t>{kStateChoosing, kStateChoosing}));
+}
+
+TEST_F(LuvexApp, TwoAkaiDiscsQuitEvenWhenAlert6CannotBeShown)
+{
+    mDrives.AddDrive('D', NSBrakvelTest::MakeCDROM(MakeAkaiDisc()));
+    mDrives.AddDrive('E', NSBrakvelTest::MakeCDROM(MakeAkaiDisc()));
+    Start();
+    Poll(1000);
+    mServices->alertFails = true;
+    EXPECT_NO_THROW(Poll(1000));
+    EXPECT_EQ(mServices->alerts, (std::vector<CAlertShown>{{kMultipleDisksAlert, ""}}));
+    EXPECT_EQ(mDrives.GetOpenHandleCount(), 0);
+    EXPECT_FALSE(mApp->IsPollEnabled());
+    EXPECT_TRUE(QuitRequested());
 }
 
 TEST_F(LuvexApp, EachActionActsOnlyInTheStateThatOffersIt)
