@@ -4,13 +4,16 @@
 
 namespace NSTramvell {
 
-// A stored format of the program (its preference chunks derive from it); the work is the derived class's.
+class CMedia;
+
+// A stored record of the program (its preference chunks derive from it): it writes itself to a media, and
+// each derived record is read back by a constructor from a media.
 class CABCFormat
 {
 public:
     CABCFormat() = default;
     virtual ~CABCFormat();
-    virtual void Process() = 0;
+    virtual void Write(CMedia& media) const = 0;
 
 protected:
     CABCFormat(const CABCFormat&) = default;
