@@ -25,6 +25,13 @@ NSTramvell::CVersion GeneralDataVersion()
     return NSTramvell::CVersion(1, 0, 0);
 }
 
+const NSTramvell::CFileTypeDescription& FileTypeDescription()
+{
+    static const NSTramvell::CFileTypeDescription description("Dravim Preferences File", ".prf",
+                                                              NSTramvell::CMacFileTypeCode(kFileType));
+    return description;
+}
+
 } // namespace NSPreferenceFile
 
 namespace {

@@ -5,8 +5,10 @@
 // "PREF" holding "VERS" (a version stamp), "WPos" and "Gnrl", read once at start-up and written once at
 // quit.
 
-#include "framework/gui/dialogs/DialogStates.h"
+#include "framework/foundation/files/FileTypeDescription.h"
 #include "framework/foundation/modules/Version.h"
+#include "framework/gui/dialogs/DialogStates.h"
+#include "framework/gui/drawing/Format.h"
 #include "framework/gui/geometry/Point.h"
 
 #include <cstdint>
@@ -34,18 +36,20 @@ inline constexpr char kCopyright[] = "Copyright (C) 2026 Quenholt. All rights re
 NSTramvell::CVersion FileVersion();
 NSTramvell::CVersion WindowPositionsDataVersion();
 NSTramvell::CVersion GeneralDataVersion();
+// Type "pref", extension ".prf", "Dravim Preferences File".
+const NSTramvell::CFileTypeDescription& FileTypeDescription();
 } // namespace NSPreferenceFile
 
 // The "WPos" data: location and the two dialog states.
-class CWindowPositions
+class CWindowPositions : public NSTramvell::CABCFormat
 {
 public:
     CWindowPositions() = default;
     // Reads the chunk's data; an unknown data version, a wrong key or short data throws.
     explicit CWindowPositions(NSTramvell::CMedia& media);
-    virtual ~CWindowPositions();
+    ~CWindowPositions() override;
 
-    virtual void Write(NSTramvell::CMedia& media) const;
+    void Write(NSTramvell::CMedia& media) const override;
 
     NSTramvell::CLocation location{-32768, -32768};
     NSTramvell::CFolderDialogState folderDialogState{"Conv"};
@@ -53,20 +57,20 @@ public:
 };
 
 // The "Gnrl" data: the packer alert count.
-class CGeneralPrefs
+class CGeneralPrefs : public NSTramvell::CABCFormat
 {
 public:
     CGeneralPrefs() = default;
     explicit CGeneralPrefs(NSTramvell::CMedia& media);
-    virtual ~CGeneralPrefs();
+    ~CGeneralPrefs() override;
 
-    virtual void Write(NSTramvell::CMedia& media) const;
+    void Write(NSTramvell::CMedia& media) const override;
 
     std::uint32_t packerAlertCount = 0;
 };
 
 // The whole file.
-class CLuvexPreferenceFile
+class CLuvexPreferenceFile : public NSTramvell::CABCFormat
 {
 public:
     CLuvexPreferenceFile() = default;
@@ -75,9 +79,9 @@ public:
     // Every chunk is read through a window of its own size, so a damaged length inside one cannot
     // reach beyond it.
     explicit CLuvexPreferenceFile(NSTramvell::CMedia& media);
-    virtual ~CLuvexPreferenceFile();
+    ~CLuvexPreferenceFile() override;
 
-    virtual void Write(NSTramvell::CMedia& media) const;
+    void Write(NSTramvell::CMedia& media) const override;
 
     const CWindowPositionRecord& GetRecord() const { return mRecord; }
 

@@ -2,7 +2,8 @@
 # writing in a folder. tools/prefs.py reads and writes the same files.
 set(DRAVIM_APP_PREFERENCES_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/PreferenceFile.cpp)
-set(DRAVIM_APP_PREFERENCES_LIBS tramvell_dialog_forms tramvell_chunks tramvell_versions tramvell_paths tramvell_geometry tramvell_core)
+set(DRAVIM_APP_PREFERENCES_LIBS tramvell_dialog_forms tramvell_drawing tramvell_chunks tramvell_versions tramvell_paths
+    tramvell_geometry tramvell_core)
 if(DRAVIM_WINDOWS)
     list(APPEND DRAVIM_APP_PREFERENCES_SOURCES ${CMAKE_CURRENT_LIST_DIR}/win32/PreferenceFileStorage.cpp)
     list(APPEND DRAVIM_APP_PREFERENCES_LIBS tramvell_modules tramvell_files tramvell_application)

@@ -3,6 +3,7 @@
 #include "framework/foundation/chunks/IFFWriter2.h"
 #include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/core/Media.h"
+#include "framework/foundation/files/FileSpec.h"
 
 #include <gtest/gtest.h>
 
@@ -116,6 +117,43 @@ TEST(CLuvexPreferenceFile, DefaultFileHasItsExactBytes)
                            "KPCo" "\x00" "\x00\x00\x00\x03" "Win" "\x00" "\x00\x00\x00\x00\x00\x00\x00\x00", 62);
     EXPECT_EQ(bytes.substr(276, 62), wpos);
     EXPECT_EQ(bytes.substr(338), std::string("Gnrl\x00\x00\x00\x09\xBC\x01\x00\x00\x00\x00\x00\x00\x00\x00", 18));
+}
+
+TEST(CLuvexPreferenceFile, EachRecordWritesItselfThroughTheFormatBase)
+{
+    CGeneralPrefs general;
+    general.packerAlertCount = 0x01020304;
+    const CWindowPositions positions;
+    const CLuvexPreferenceFile file;
+    const struct
+    {
+        const char* name;
+        const NSTramvell::CABCFormat& format;
+        std::size_t size;
+        std::string start;
+    } kCases[] = {
+        {"Gnrl", general, 9, std::string("\xBC\x01\x00\x00\x00\x01\x02\x03\x04", 9)},
+        {"WPos", positions, 54, std::string("\xBC\x01\x00\x00\x00\xFF\xFF\x80\x00\xFF\xFF\x80\x00" "Conv", 17)},
+        {"file", file, 356, std::string("CAT \x00\x00\x01\x5CPREF", 12)},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.name);
+        NSTramvell::COwnedMemoryMedia media;
+        c.format.Write(media);
+        const std::string bytes(reinterpret_cast<const char*>(media.GetBuffer()), media.GetSize());
+        EXPECT_EQ(bytes.size(), c.size);
+        EXPECT_EQ(bytes.substr(0, c.start.size()), c.start);
+    }
+}
+
+TEST(CLuvexPreferenceFile, TheFileTypeIsTheDravimPreferencesFile)
+{
+    const CFileTypeDescription& type = NSPreferenceFile::FileTypeDescription();
+    EXPECT_EQ(type.GetDescription(), "Dravim Preferences File");
+    EXPECT_EQ(type.GetMacFileType(), NSTramvell::CMacFileTypeCode("pref"));
+    EXPECT_EQ(type.GetExtensions(), std::vector<std::string>{".prf"});
+    EXPECT_TRUE(type.Matches(NSTramvell::CFileSpec("C:\\Data\\Dravim Preferences.prf")));
+    EXPECT_FALSE(type.Matches(NSTramvell::CFileSpec("C:\\Data\\Dravim Preferences.kpl")));
 }
 
 TEST(CLuvexPreferenceFile, FilledRecordRoundTripsAndAnOddFolderPads)

@@ -38,7 +38,7 @@ void SavePreferenceFile(const CLuvexPreferenceFile& preferences, const NSTramvel
                         const std::string& name)
 {
     NSTramvell::CSafeFileWriter writer(NSTramvell::CFileSpec(folder.GetPath() + name),
-                                       NSPreferenceFile::kCreator, NSTramvell::CMacFileTypeCode(NSPreferenceFile::kFileType));
+                                       NSPreferenceFile::kCreator, NSPreferenceFile::FileTypeDescription());
     preferences.Write(writer.GetMedia());
     writer.Commit();
 }
