@@ -3,7 +3,10 @@
 
 #include "app/about/AboutWindow.h"
 
+#include "app/about/ApplicationStatics.h"
+#include "app/preferences/PreferenceFile.h"
 #include "framework/foundation/core/Exceptions.h"
+#include "framework/foundation/files/FileSpec.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/application/WindowLayer.h"
 #include "framework/gui/application/WindowRegistry.h"
@@ -78,6 +81,16 @@ protected:
 };
 
 } // namespace
+
+TEST(ApplicationStatics, TheCreatorIsThePreferenceFilesAndTheTextTypeTakesTextFiles)
+{
+    EXPECT_EQ(NSDravimStatics::kCreatorCode, NSPreferenceFile::kCreator);
+    const CFileTypeDescription& text = NSDravimStatics::kTextFileType;
+    EXPECT_EQ(text.GetDescription(), "Text");
+    EXPECT_EQ(text.GetMacFileType(), CMacFileTypeCode("TXT "));
+    EXPECT_TRUE(text.Matches(CFileSpec("C:\\Discs\\INFO.TXT")));
+    EXPECT_FALSE(text.Matches(CFileSpec("C:\\Discs\\Dravim Preferences.prf")));
+}
 
 TEST_F(AboutWindowTest, ShowsTheArtworkWithThisBuildsVersion)
 {
