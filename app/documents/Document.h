@@ -39,3 +39,13 @@ private:
     std::int32_t mCounter = 0;
     std::int32_t mValue = 0;
 };
+
+// The two constant answers that belong with the document record.
+constexpr bool AlwaysTrue() noexcept
+{
+    return true;
+}
+constexpr bool AlwaysFalse() noexcept
+{
+    return false;
+}

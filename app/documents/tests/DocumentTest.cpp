@@ -39,3 +39,9 @@ TEST(CDocument, CounterAndValue)
     document.ClearValue();
     EXPECT_EQ(document.GetValue(), 0);
 }
+
+TEST(CDocument, TheTwoConstantAnswers)
+{
+    EXPECT_TRUE(AlwaysTrue());
+    EXPECT_FALSE(AlwaysFalse());
+}
