@@ -67,6 +67,8 @@ public:
 
     // The image list the button shows while enabled, or while disabled.
     HIMAGELIST GetImageList(bool enabled) const;
+    // The frame shrunk by 2 pixels on every side.
+    NSTramvell::CRegion GetInnerRegion() const;
 
 private:
     std::unique_ptr<CPictureButtonViewImplementation> mImplementation;

@@ -143,6 +143,14 @@ TEST_F(PictureButtonView, SetEnabledSwitchesThePictureWithOneNativeCall)
     EXPECT_EQ(mPushes.mPushes, 1);
 }
 
+TEST_F(PictureButtonView, TheInnerRegionIsTheFrameTwoPixelsIn)
+{
+    CPictureButtonView button(mWindow->GetRootView(), kFrame, CBitmapKey(130), nullptr);
+    EXPECT_EQ(button.GetInnerRegion().GetBounds(), CRect(10, 10, 60, 58));
+    button.SetFrame(CRect(20, 30, 25, 33));
+    EXPECT_TRUE(button.GetInnerRegion().IsEmpty());
+}
+
 TEST_F(PictureButtonView, AButtonWithoutAListenerIsPushedWithoutEffect)
 {
     CPictureButtonView button(mWindow->GetRootView(), kFrame, CBitmapKey(131), nullptr);

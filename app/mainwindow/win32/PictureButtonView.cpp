@@ -10,6 +10,7 @@
 
 using NSTramvell::CBitmapKey;
 using NSTramvell::CRect;
+using NSTramvell::CRegion;
 using NSTramvell::GetWindowTable;
 using NSWinControlUtils::CNativeControlLink;
 
@@ -243,6 +244,13 @@ CPictureButtonView::~CPictureButtonView()
 void CPictureButtonView::EnabledChanged(bool)
 {
     mImplementation->EnabledChanged();
+}
+
+CRegion CPictureButtonView::GetInnerRegion() const
+{
+    CRect inner = *GetFrame();
+    inner.Inset(2);
+    return CRegion(inner);
 }
 
 void CPictureButtonView::FrameChanged(const CRect& oldFrame, const CRect& newFrame)
