@@ -15,7 +15,7 @@ dravim_add_library(tramvell_app_core
         ${CMAKE_CURRENT_LIST_DIR}/Alerts.cpp
         ${CMAKE_CURRENT_LIST_DIR}/PriorityLevels.cpp
         ${CMAKE_CURRENT_LIST_DIR}/RecentFiles.cpp
-    PUBLIC_LIBS tramvell_system tramvell_paths tramvell_strings tramvell_runtime tramvell_core)
+    PUBLIC_LIBS tramvell_system tramvell_paths tramvell_versions tramvell_strings tramvell_runtime tramvell_core)
 # Alerts are shown by the alert box (dialogs/), which the Windows build links back.
 if(NOT DRAVIM_WINDOWS)
     target_sources(tramvell_app_core PRIVATE ${CMAKE_CURRENT_LIST_DIR}/HostAlerts.cpp)
