@@ -192,6 +192,9 @@ public:
 
     void AddSizeBox();
     void RemoveSizeBox();
+    // A resizable window shows the size box in its bottom right corner.
+    void SetResizable(bool resizable);
+    bool IsResizable() const { return mResizable; }
     // The tracking view, if any, learns that the button was released.
     void EndTrackingOnMouseUp();
 
@@ -251,6 +254,7 @@ private:
     HWND mToolTipControl = nullptr;
     std::uint16_t mModalDisableCount = 0;
     bool mDisposing = false;
+    bool mResizable = false;
     IWinFocusHandler* mFocusHandler;   // borrowed: a shared handler
 };
 

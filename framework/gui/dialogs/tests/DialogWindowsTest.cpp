@@ -222,6 +222,13 @@ TEST_F(DialogWindows, DocumentWindowsSizeTheirClientAndLeaveControlF4ToTheBaseUn
         EXPECT_EQ(window->GetClientBounds(), CRect(0, 0, 300, 200));
         const bool resizable = (::GetWindowLongA(window->GetWindowHandle(), GWL_STYLE) & WS_THICKFRAME) != 0;
         EXPECT_EQ(resizable, style >= 2);
+        // A resizable window carries the size box in its client's bottom right corner.
+        EXPECT_EQ(window->IsResizable(), style >= 2);
+        const CWindowSizeBoxView* sizeBox = window->GetRootView()->GetSizeBox();
+        ASSERT_EQ(sizeBox != nullptr, style >= 2);
+        if (sizeBox != nullptr) {
+            EXPECT_EQ(*sizeBox->GetFrame(), CRect(284, 184, 300, 200));
+        }
         window->CloseNow();
     }
     EXPECT_EQ(CDocumentWindow::GetFrameInsets(7), CFrameInsets(0, ::GetSystemMetrics(SM_CYCAPTION), 0, 0));

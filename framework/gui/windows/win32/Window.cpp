@@ -623,6 +623,15 @@ void CABCWindow::RemoveSizeBox()
     mRootView->RemoveSizeBox();
 }
 
+void CABCWindow::SetResizable(bool resizable)
+{
+    mResizable = resizable;
+    if (resizable)
+        AddSizeBox();
+    else
+        RemoveSizeBox();
+}
+
 void CABCWindow::EndTrackingOnMouseUp()
 {
     if (CView* tracking = GetTrackingView())
