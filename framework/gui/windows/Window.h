@@ -97,6 +97,8 @@ public:
     virtual bool HandleOtherMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second,
                                     std::intptr_t& result);
     bool IsDocumentWindow() const override { return mKind == kKindDocument; }
+    // Windows that take part in cycling and are not auxiliary are listed in the window menu.
+    bool WantsWindowMenuItem() const override { return IsCycleTarget() && !mAuxiliary; }
     // Tab and Shift+Tab along the focus order, Ctrl+F4 closes a window with a system menu.
     virtual bool HandleBuiltInKey(const CKeyEvent& event);
     // The application's close command, for a window that has one.
@@ -115,7 +117,7 @@ public:
     void SetWindowHandle(HWND handle) { mHandle = handle; }
     CWindowRootGroupView* GetRootView() const { return mRootView; }
     std::int32_t GetKind() const { return mKind; }
-    bool IsActive() const { return mActive; }
+    bool IsActive() const override { return mActive; }
     CView* GetFocusView() const { return mFocusView; }
     CView* GetRequestedFocusView() const { return mRequestedFocusView; }
     // Requests the focus for a focus target, or for none; any other view is ignored. The view holds the
@@ -179,12 +181,12 @@ public:
     void ShowStaggered(const CPoint& size);
     void ShowStaggeredForClientSize(const CPoint& size);
 
-    std::string GetTitle() const;
+    std::string GetTitle() const override;
     void SetTitle(const std::string& title);
 
-    bool Activate();
+    bool Activate() override;
     // Whether the native window is visible; false without one.
-    bool IsNativeStateSet() const;
+    bool IsNativeStateSet() const override;
     // Marks the region's part of the client area for repainting, without erasing.
     void InvalidateRegion(const CRegion& region);
     void HandleActivated();
