@@ -188,6 +188,14 @@ public:
     // The user's folder of this program: the maker's folder with the module name below it.
     CDirSpec GetUserDataFolder() const;
 
+    // The tool bar and status bar windows of the frame, borrowed; none at first. Setting one shows it
+    // again at its own bounds and reserves its height at the top (tool bar) or the bottom (status bar) of
+    // the frame's client area; none reserves nothing. A failure on the way is traced and dropped.
+    CABCWindow* GetToolbarWindow() const { return mToolbarWindow; }
+    void SetToolbarWindow(CABCWindow* window);
+    CABCWindow* GetStatusBarWindow() const { return mStatusBarWindow; }
+    void SetStatusBarWindow(CABCWindow* window);
+
     // Frame mode is not built: there is no frame window, no document client, nothing to keep on top.
     HWND GetFrameWindowHandle() const { return nullptr; }
     HWND GetMDIClientHandle() const { return nullptr; }
@@ -272,6 +280,8 @@ private:
     std::uint32_t mCloseCommand = 0;
     std::deque<CMenuCommand> mPostedCommands;
     std::new_handler mPreviousNewHandler = nullptr;
+    CABCWindow* mToolbarWindow = nullptr;     // borrowed
+    CABCWindow* mStatusBarWindow = nullptr;   // borrowed
 };
 
 } // namespace NSTramvell

@@ -41,6 +41,7 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/win32/ProgramEntry.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/FrameSettings.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/Routing.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/FrameBars.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/RecentFiles.cpp
         PUBLIC_LIBS tramvell_menus tramvell_app_core tramvell_bitmaps tramvell_system tramvell_modules tramvell_files
                     tramvell_platform)

@@ -104,6 +104,13 @@ void CABCWindow::Dispose()
     if (mDisposing)
         return;
     mDisposing = true;
+    // The application borrows its bars: a bar going away takes its room with it.
+    if (CApplication* application = CApplication::GetApplication()) {
+        if (application->GetToolbarWindow() == this)
+            application->SetToolbarWindow(nullptr);
+        if (application->GetStatusBarWindow() == this)
+            application->SetStatusBarWindow(nullptr);
+    }
     DestroyToolTipControl();
     if (mRootView != nullptr)
         mRootView->DeleteAllChildren();
