@@ -17,6 +17,7 @@
 #include "framework/gui/views/View.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,7 @@ typedef struct HWND__* HWND;
 namespace NSTramvell {
 
 class CABCWindow;
+class CNativePalette;
 class CWindowRootGroupView;
 class IWinFocusHandler;
 
@@ -170,6 +172,8 @@ public:
 
     CFrameInsets GetFrameInsets() const;
     CRect GetFrameBoundsForClient(const CRect& client) const;
+    // The client rectangle of a window whose outer rectangle is frame: the insets taken off.
+    CRect GetClientBoundsForFrame(const CRect& frame) const;
     CPoint GetFrameSizeForClientSize(const CPoint& size) const;
     // A rectangle of the size centred in the screen's work area and kept inside it.
     CRect GetCenteredBounds(const CPoint& size) const;
@@ -191,6 +195,17 @@ public:
     void InvalidateRegion(const CRegion& region);
     void HandleActivated();
     void HandleDeactivated();
+    // A minimised window is restored: a document of the frame's client by that client, any other
+    // window by the platform.
+    void RestoreIfMinimised();
+
+    // The window's own colours on a 256-colour screen: an empty list drops the palette. XOutOfMemory
+    // when the platform makes none; the old palette then stays.
+    void SetPalette(const std::vector<CColor>& colors);
+    bool HasPalette() const { return mPalette != nullptr; }
+    // Selects the palette into the window's drawing context (as a background palette unless the window
+    // is the one the user works in) and realises it; false without a palette.
+    bool RealizePalette();
 
     void AddSizeBox();
     void RemoveSizeBox();
@@ -258,6 +273,7 @@ private:
     bool mDisposing = false;
     bool mResizable = false;
     IWinFocusHandler* mFocusHandler;   // borrowed: a shared handler
+    std::unique_ptr<CNativePalette> mPalette;
 };
 
 // The frame insets of a border kind: the caption on top; kind 0 the fixed frame, kinds 1 to 3 the sizing
@@ -265,6 +281,9 @@ private:
 CFrameInsets GetFrameInsets(std::int32_t borderKind);
 
 bool IsActiveWindow(const CABCWindow* window);
+// The frontmost framework window that is not auxiliary, from the platform's order of top-level
+// windows; null when there is none.
+CABCWindow* FindFrontWindow();
 // The framework window the user works in, when the application is in front; null otherwise.
 CABCWindow* GetActiveFrameworkWindow();
 bool IsModalWindowInFront();

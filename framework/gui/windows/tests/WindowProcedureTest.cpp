@@ -284,3 +284,25 @@ TEST(UpdateCursor, HoversTheViewUnderTheMouseAndNothingOutsideOurWindows)
     NSTramvell::UpdateCursor();
     EXPECT_EQ(NSTramvell::GetHoverView(), nullptr);
 }
+
+namespace {
+
+int gRealized = 0;
+
+} // namespace
+
+TEST(WindowProcedure, AQueryForANewPaletteRealisesTheWindowsOwn)
+{
+    CClassWindow window;
+    window.ShowWithBounds(kBounds);
+    CScopedTableEntry realize(GetWindowTable().RealizePalette, [](HDC) -> UINT {
+        ++gRealized;
+        return 0;
+    });
+    gRealized = 0;
+    EXPECT_EQ(::SendMessageA(window.GetWindowHandle(), WM_QUERYNEWPALETTE, 0, 0), 1);
+    EXPECT_EQ(gRealized, 0);
+    window.SetPalette({NSTramvell::CColor(10, 20, 30)});
+    EXPECT_EQ(::SendMessageA(window.GetWindowHandle(), WM_QUERYNEWPALETTE, 0, 0), 1);
+    EXPECT_EQ(gRealized, 1);
+}

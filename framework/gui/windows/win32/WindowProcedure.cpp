@@ -368,6 +368,7 @@ std::intptr_t OnQueryNewPalette(const CMessage& m)
         window = GetActiveFrameworkWindow();
     if (window == nullptr)
         return 0;
+    window->RealizePalette();
     // The paint canvas selects the screen's palette; repainting realises it.
     if (GetScreenPalette().GetDepth() == 8)
         GetWindowTable().InvalidateRect(window->GetWindowHandle(), nullptr, FALSE);
