@@ -210,6 +210,38 @@ TEST_F(DialogWindows, ModelessDialogsHaveTheRequestedClientSize)
     }
 }
 
+namespace {
+
+BOOL CALLBACK FindModelessDialog(HWND window, LPARAM found)
+{
+    return FindModelessDialogCallback(window, reinterpret_cast<HWND*>(found)) != 0 ? TRUE : FALSE;
+}
+
+HWND EnumerateForModelessDialog()
+{
+    HWND found = nullptr;
+    ::EnumWindows(&FindModelessDialog, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+} // namespace
+
+TEST_F(DialogWindows, TheEnumerationFindsAShownModelessDialogOnly)
+{
+    NSGuiTest::CTestWindow plain;
+    plain.ShowWithBounds(CRect(10, 10, 200, 150));
+    EXPECT_EQ(EnumerateForModelessDialog(), nullptr);
+    HWND out = nullptr;
+    EXPECT_EQ(FindModelessDialogCallback(plain.GetWindowHandle(), &out), 1);
+    EXPECT_EQ(out, nullptr);
+    {
+        CModelessDialog dialog(0, "Modeless", CRect(0, 0, 200, 100));
+        dialog.ShowWithBounds(CRect(220, 10, 420, 110));
+        EXPECT_EQ(EnumerateForModelessDialog(), dialog.GetWindowHandle());
+    }
+    EXPECT_EQ(EnumerateForModelessDialog(), nullptr);
+}
+
 // A document window's border and client size, its placement queries and Control+F4.
 TEST_F(DialogWindows, DocumentWindowsSizeTheirClientAndLeaveControlF4ToTheBaseUnlessMaximised)
 {

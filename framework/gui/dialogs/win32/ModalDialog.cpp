@@ -11,6 +11,8 @@
 #include "framework/gui/windows/WindowClasses.h"
 #include "framework/gui/windows/WindowProcedure.h"
 
+#include <exception>
+
 namespace NSTramvell {
 
 namespace {
@@ -252,6 +254,18 @@ std::int32_t CModelessDialog::GetFrameBorderWidth() const
 std::int32_t CModelessDialog::GetFrameBorderHeight() const
 {
     return GetModelessFrameMetric(mDialogStyle, SM_CYFIXEDFRAME, SM_CYSIZEFRAME);
+}
+
+std::int32_t FindModelessDialogCallback(HWND window, HWND* out)
+{
+    try {
+        if (dynamic_cast<CModelessDialog*>(FindWindowByHandle(window)) == nullptr)
+            return 1;
+        *out = window;
+        return 0;
+    } catch (const std::exception&) {
+        return 1;
+    }
 }
 
 } // namespace NSTramvell

@@ -1,5 +1,6 @@
 // A native control that holds the platform's mouse capture tracks the mouse as a view does: the tracking
-// role names its view, so the pump does not block and menu shortcuts wait. And the modal-owner role.
+// role names its view, so the pump does not block and menu shortcuts wait. The glue's forwarding of what a
+// control sends its parent, and the modal-owner role.
 
 #include "framework/gui/views/View.h"
 
@@ -8,6 +9,7 @@
 #include "framework/gui/tests/support/Driver.h"
 #include "framework/gui/tests/support/TestApplication.h"
 #include "framework/gui/views/RootView.h"
+#include "framework/gui/windows/WindowHelpers.h"
 #include "framework/gui/windows/tests/TestWindow.h"
 #include "framework/views/controls/NativeControlGlue.h"
 
@@ -163,6 +165,18 @@ TEST_F(NativeCaptureTest, MenuShortcutsWaitWhileAControlTracks)
     gCapture = nullptr;
     application.DispatchOneMessage(press);
     EXPECT_EQ(application.mCommands, std::vector<std::uint32_t>{102});
+}
+
+TEST_F(NativeCaptureTest, WhatAControlSendsItsParentReachesItsCallback)
+{
+    auto* control = new CControlView(Root(), CRect(10, 10, 90, 40), 0);
+    EXPECT_EQ(ForwardToNativeControl(control->GetNativeHandle(), WM_COMMAND, 7, 9), 42);
+    ASSERT_EQ(control->mNotifications.size(), 1u);
+    EXPECT_EQ(control->mNotifications[0].message, std::uint32_t{WM_COMMAND});
+    EXPECT_EQ(control->mNotifications[0].first, 7u);
+    EXPECT_EQ(control->mNotifications[0].second, 9);
+    EXPECT_EQ(ForwardToNativeControl(mWindow->GetWindowHandle(), WM_COMMAND, 7, 9), 0);
+    EXPECT_EQ(control->mNotifications.size(), 1u);
 }
 
 TEST(ModalOwnerWindow, IsTheWindowLastSet)

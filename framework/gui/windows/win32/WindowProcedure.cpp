@@ -250,9 +250,7 @@ std::intptr_t OnNotify(const CMessage& m)
     const auto* header = reinterpret_cast<const NMHDR*>(m.second);
     if (header == nullptr || header->hwndFrom == nullptr)
         return Default(m);
-    std::intptr_t result = 0;
-    CallControlCallback(header->hwndFrom, m.message, m.first, m.second, result);
-    return result;
+    return ForwardToNativeControl(header->hwndFrom, m.message, m.first, m.second);
 }
 
 std::intptr_t OnHelp(const CMessage& m)
@@ -293,9 +291,8 @@ std::intptr_t OnCommand(const CMessage& m)
     if ((LOWORD(m.first) & 0xF000) == 0xF000)
         return Default(m);
     DispatchCommandMessage(m.handle, m.first, m.second);
-    std::intptr_t ignored = 0;
     if (m.second != 0)
-        CallControlCallback(reinterpret_cast<HWND>(m.second), m.message, m.first, m.second, ignored);
+        ForwardToNativeControl(reinterpret_cast<HWND>(m.second), m.message, m.first, m.second);
     return 0;
 }
 
@@ -303,9 +300,7 @@ std::intptr_t AnswerZero(const CMessage&) { return 0; }
 
 std::intptr_t OnScroll(const CMessage& m)
 {
-    std::intptr_t result = 0;
-    CallControlCallback(reinterpret_cast<HWND>(m.second), m.message, m.first, m.second, result);
-    return result;
+    return ForwardToNativeControl(reinterpret_cast<HWND>(m.second), m.message, m.first, m.second);
 }
 
 std::intptr_t OnInitMenu(const CMessage& m)
