@@ -260,6 +260,31 @@ namespace {
 POINT gMouse{};
 HWND gUnderMouse = nullptr;
 
+// The mouse over a client point of the window, which the platform names as the window under it; no
+// window holds the capture.
+class CFakeMouse
+{
+public:
+    CFakeMouse(const CABCWindow& window, int x, int y)
+        : mCursor(GetWindowTable().GetCursorPos, [](LPPOINT out) -> BOOL {
+            *out = gMouse;
+            return TRUE;
+        })
+        , mUnder(GetWindowTable().WindowFromPoint, [](POINT) { return gUnderMouse; })
+        , mNoCapture(GetWindowTable().GetCapture, [] { return HWND{}; })
+    {
+        POINT inside{x, y};
+        ::ClientToScreen(window.GetWindowHandle(), &inside);
+        gMouse = inside;
+        gUnderMouse = window.GetWindowHandle();
+    }
+
+private:
+    CScopedTableEntry<decltype(NSTramvell::CWindowTable::GetCursorPos)> mCursor;
+    CScopedTableEntry<decltype(NSTramvell::CWindowTable::WindowFromPoint)> mUnder;
+    CScopedTableEntry<decltype(NSTramvell::CWindowTable::GetCapture)> mNoCapture;
+};
+
 } // namespace
 
 TEST(UpdateCursor, HoversTheViewUnderTheMouseAndNothingOutsideOurWindows)
@@ -267,16 +292,7 @@ TEST(UpdateCursor, HoversTheViewUnderTheMouseAndNothingOutsideOurWindows)
     CClassWindow window;
     window.ShowWithBounds(kBounds);
     NSGuiTest::CTestView view(window.GetRootView(), CRect(10, 10, 40, 40), "under");
-    CScopedTableEntry cursor(GetWindowTable().GetCursorPos, [](LPPOINT out) -> BOOL {
-        *out = gMouse;
-        return TRUE;
-    });
-    CScopedTableEntry under(GetWindowTable().WindowFromPoint, [](POINT) { return gUnderMouse; });
-    CScopedTableEntry noCapture(GetWindowTable().GetCapture, [] { return HWND{}; });
-    POINT inside{20, 20};
-    ::ClientToScreen(window.GetWindowHandle(), &inside);
-    gMouse = inside;
-    gUnderMouse = window.GetWindowHandle();
+    const CFakeMouse mouse(window, 20, 20);
     NSTramvell::UpdateCursor();
     EXPECT_EQ(NSTramvell::GetHoverView(), &view);
 
@@ -303,16 +319,7 @@ TEST(SetCursor, UpdatesOverTheClientOfOurWindowAndItsChildren)
                                          window.GetWindowHandle(), nullptr, ::GetModuleHandleA(nullptr), nullptr);
     CClassWindow other;
     other.ShowWithBounds(CRect(400, 40, 600, 200));
-    CScopedTableEntry cursor(GetWindowTable().GetCursorPos, [](LPPOINT out) -> BOOL {
-        *out = gMouse;
-        return TRUE;
-    });
-    CScopedTableEntry under(GetWindowTable().WindowFromPoint, [](POINT) { return gUnderMouse; });
-    CScopedTableEntry noCapture(GetWindowTable().GetCapture, [] { return HWND{}; });
-    POINT inside{20, 20};
-    ::ClientToScreen(window.GetWindowHandle(), &inside);
-    gMouse = inside;
-    gUnderMouse = window.GetWindowHandle();
+    const CFakeMouse mouse(window, 20, 20);
     CRecordedDefault recorded;
     const struct
     {
