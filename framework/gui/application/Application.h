@@ -22,6 +22,7 @@
 #include <memory>
 #include <new>
 #include <string>
+#include <vector>
 
 struct HWND__;
 typedef struct HWND__* HWND;
@@ -143,6 +144,11 @@ public:
     // Queues a folder or file request for an existing path; false for an empty path or any failure.
     bool OpenPath(const std::string& path);
 
+    // The edit commands the text views obey; 0 until the program gives them. The three further ones are
+    // numbered 0 to 2; another index throws std::out_of_range.
+    static constexpr std::size_t kFurtherEditCommandCount = 3;
+    void SetFurtherEditCommand(std::size_t index, std::uint32_t command) { mFurtherEditCommands.at(index) = command; }
+    std::uint32_t GetFurtherEditCommand(std::size_t index) const { return mFurtherEditCommands.at(index); }
     void SetCutCommand(std::uint32_t command) { mCutCommand = command; }
     void SetCopyCommand(std::uint32_t command) { mCopyCommand = command; }
     void SetPasteCommand(std::uint32_t command) { mPasteCommand = command; }
@@ -176,8 +182,19 @@ public:
     void PostMenuCommand(const CMenuCommand& command);
     void DispatchPostedCommand();
 
+    // A copy of the recent-file list, newest first.
+    std::vector<CFileSpec> GetRecentFiles() const;
+
     // The user's folder of this program: the maker's folder with the module name below it.
     CDirSpec GetUserDataFolder() const;
+
+    // The tool bar and status bar windows of the frame, borrowed; none at first. Setting one shows it
+    // again at its own bounds and reserves its height at the top (tool bar) or the bottom (status bar) of
+    // the frame's client area; none reserves nothing. A failure on the way is traced and dropped.
+    CABCWindow* GetToolbarWindow() const { return mToolbarWindow; }
+    void SetToolbarWindow(CABCWindow* window);
+    CABCWindow* GetStatusBarWindow() const { return mStatusBarWindow; }
+    void SetStatusBarWindow(CABCWindow* window);
 
     // Frame mode is not built: there is no frame window, no document client, nothing to keep on top.
     HWND GetFrameWindowHandle() const { return nullptr; }
@@ -254,6 +271,7 @@ private:
     std::unique_ptr<NSApplicationInternal::CIdlePulse> mIdlePulse;
     bool mCancelAutoPlay = false;
     std::uint32_t mQueryCancelAutoPlayMessage = 0;
+    std::array<std::uint32_t, kFurtherEditCommandCount> mFurtherEditCommands{};
     std::uint32_t mCutCommand = 0;
     std::uint32_t mCopyCommand = 0;
     std::uint32_t mPasteCommand = 0;
@@ -262,6 +280,8 @@ private:
     std::uint32_t mCloseCommand = 0;
     std::deque<CMenuCommand> mPostedCommands;
     std::new_handler mPreviousNewHandler = nullptr;
+    CABCWindow* mToolbarWindow = nullptr;     // borrowed
+    CABCWindow* mStatusBarWindow = nullptr;   // borrowed
 };
 
 } // namespace NSTramvell

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 struct HWND__;
@@ -30,6 +31,13 @@ public:
     virtual void UpdateNow() = 0;
     // Document windows carry the application's menu bar.
     virtual bool IsDocumentWindow() const { return false; }
+    // What the window menu shows of the window: whether it is on screen and wants an item there, its
+    // title, whether it is the window the user works in; and the activation its item asks for.
+    virtual bool IsNativeStateSet() const { return false; }
+    virtual bool WantsWindowMenuItem() const { return false; }
+    virtual std::string GetTitle() const { return std::string(); }
+    virtual bool IsActive() const { return false; }
+    virtual bool Activate() { return false; }
 
 protected:
     ~IRegisteredWindow() = default;   // windows are deleted as themselves, never through this interface

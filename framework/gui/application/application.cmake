@@ -15,7 +15,7 @@ dravim_add_library(tramvell_app_core
         ${CMAKE_CURRENT_LIST_DIR}/Alerts.cpp
         ${CMAKE_CURRENT_LIST_DIR}/PriorityLevels.cpp
         ${CMAKE_CURRENT_LIST_DIR}/RecentFiles.cpp
-    PUBLIC_LIBS tramvell_system tramvell_paths tramvell_strings tramvell_runtime tramvell_core)
+    PUBLIC_LIBS tramvell_system tramvell_paths tramvell_versions tramvell_strings tramvell_runtime tramvell_core)
 # Alerts are shown by the alert box (dialogs/), which the Windows build links back.
 if(NOT DRAVIM_WINDOWS)
     target_sources(tramvell_app_core PRIVATE ${CMAKE_CURRENT_LIST_DIR}/HostAlerts.cpp)
@@ -41,6 +41,7 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/win32/ProgramEntry.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/FrameSettings.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/Routing.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/FrameBars.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/RecentFiles.cpp
         PUBLIC_LIBS tramvell_menus tramvell_app_core tramvell_bitmaps tramvell_system tramvell_modules tramvell_files
                     tramvell_platform)

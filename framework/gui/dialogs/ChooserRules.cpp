@@ -3,6 +3,7 @@
 #include "framework/foundation/files/FileTypeDescription.h"
 #include "framework/gui/dialogs/FileTypeList.h"
 #include "framework/gui/screens/ScreenLayout.h"
+#include "framework/gui/windows/Staggering.h"
 
 #include <stdexcept>
 
@@ -82,6 +83,23 @@ CLocationRect ExpandByMargins(const CLocationRect& margins, const CLocationRect&
 {
     return CLocationRect(inner.GetLeft() - margins.GetLeft(), inner.GetTop() - margins.GetTop(),
                          inner.GetRight() + margins.GetRight(), inner.GetBottom() + margins.GetBottom());
+}
+
+CLocationRect ShrinkByMargins(const CLocationRect& margins, const CLocationRect& outer)
+{
+    return CLocationRect(outer.GetLeft() + margins.GetLeft(), outer.GetTop() + margins.GetTop(),
+                         outer.GetRight() - margins.GetRight(), outer.GetBottom() - margins.GetBottom());
+}
+
+CLocationRect CascadeInArea(const CLocationRect& outer, const CRect& area, std::int32_t step,
+                            const std::vector<CPoint>& otherTopLefts)
+{
+    const CPoint corner =
+        GetStaggerCorner(area.GetTopLeft(), step, ChooseStaggerSlot(area.GetTopLeft(), step, otherTopLefts));
+    CLocationRect placed = outer;
+    placed.MoveTo(corner.GetX(), corner.GetY());
+    placed.PullInsideFromBottomRight(ToLocationRect(area));
+    return placed;
 }
 
 CLocationRect CenterOverFrame(const CLocationRect& outer, const std::optional<CRect>& frame, bool frameMinimized,

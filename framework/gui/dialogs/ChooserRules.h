@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace NSTramvell {
 
@@ -38,6 +39,12 @@ CFileSpec FileSpecFromChooserResult(const std::string& path, std::uint16_t nameO
 
 // inner grown by the margins (positive distances on each side).
 CLocationRect ExpandByMargins(const CLocationRect& margins, const CLocationRect& inner);
+// outer with the margins taken off: the inverse of ExpandByMargins.
+CLocationRect ShrinkByMargins(const CLocationRect& margins, const CLocationRect& outer);
+// outer moved, keeping its size, to the corner of the stagger slot of the area with the fewest other
+// windows' top-left corners on it (steps of step down the diagonal), then kept inside the area.
+CLocationRect CascadeInArea(const CLocationRect& outer, const CRect& area, std::int32_t step,
+                            const std::vector<CPoint>& otherTopLefts);
 // outer centred over the frame window's rectangle, or in the work area of the screen holding most of
 // it when the frame is minimised, or on the main screen when there is no frame; then kept inside that
 // area, a larger window at its left-top corner.

@@ -4,8 +4,8 @@
 // and an open-file chooser, each remembering in a state owned by the caller the folder, the file type
 // and where the chooser stood; and the rule that centres a new window over the application's frame
 // window (in document mode the newest document window). While a chooser runs every framework window is
-// disabled, and the focus view is given back afterwards. Cancel answers false and changes nothing; a
-// chooser the platform could not run throws XBase.
+// disabled, and the focus view is given back afterwards. Cancel, and a chooser the platform could not
+// run, answer false and change nothing.
 
 #include "framework/gui/geometry/Rect.h"
 
@@ -48,5 +48,9 @@ CFileSpec FileSpecFromChooserResult(const tagOFNA& record);
 CLocationRect GetCenteredWindowRect(const CPoint& size, const CLocationRect& margins);
 CLocationRect GetCenteredWindowRect(std::int32_t width, std::int32_t height, const CLocationRect& margins);
 CLocationRect CenterRectOverFrame(const CLocationRect& rect);
+// The outer rectangle of a window with the client size and frame margins at the stagger slot of the main
+// screen (in frame mode of the frame's client area) where the fewest framework windows stand.
+CLocationRect GetCascadedWindowRect(const CPoint& size, const CLocationRect& margins);
+CLocationRect GetCascadedWindowRect(std::int32_t width, std::int32_t height, const CLocationRect& margins);
 
 } // namespace NSTramvell

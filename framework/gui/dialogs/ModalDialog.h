@@ -82,4 +82,8 @@ private:
     std::int32_t mDialogStyle;
 };
 
+// Enumeration callback over top-level windows: the first that is a modeless dialog of the framework goes
+// to the out value and ends the enumeration (0); every other window, and a failing look-up, goes on (1).
+std::int32_t FindModelessDialogCallback(HWND window, HWND* out);
+
 } // namespace NSTramvell

@@ -9,7 +9,7 @@ dravim_add_library(tramvell_dialog_forms
         ${CMAKE_CURRENT_LIST_DIR}/DialogStates.cpp
         ${CMAKE_CURRENT_LIST_DIR}/FileTypeList.cpp
         ${CMAKE_CURRENT_LIST_DIR}/ChooserRules.cpp
-    PUBLIC_LIBS tramvell_screens tramvell_geometry tramvell_paths tramvell_strings tramvell_core)
+    PUBLIC_LIBS tramvell_screens tramvell_window_layout tramvell_geometry tramvell_paths tramvell_strings tramvell_core)
 
 dravim_add_test(gui_dialog_forms_tests PLATFORM_MAIN
     SOURCES

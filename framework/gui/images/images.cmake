@@ -27,6 +27,7 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/ApplicationBitmaps.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/OffscreenCanvas.cpp
             ${CMAKE_CURRENT_LIST_DIR}/BitmapDrawing.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/BufferedDrawing.cpp
             ${CMAKE_CURRENT_LIST_DIR}/BitmapSequenceDrawing.cpp
         PUBLIC_LIBS tramvell_images tramvell_drawing tramvell_modules tramvell_platform)
     # The icon of the program's data folder asks the application for the folder; the application keeps
@@ -38,6 +39,7 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/tests/BitmapReadingTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/IconCacheTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/OffscreenCanvasTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/BufferedDrawingTest.cpp
         LIBS tramvell_bitmaps)
 endif()
 

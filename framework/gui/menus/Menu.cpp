@@ -2,9 +2,25 @@
 
 #include "framework/foundation/core/Exceptions.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace NSTramvell {
+
+namespace {
+
+std::vector<CMenu*>& GetMenuList()
+{
+    static std::vector<CMenu*> menus;
+    return menus;
+}
+
+} // namespace
+
+const std::vector<CMenu*>& GetAllMenus()
+{
+    return GetMenuList();
+}
 
 CMenuItem CMenuItem::Separator()
 {
@@ -80,7 +96,10 @@ CMenu::CMenu(const CMenuString& title, std::uint32_t id, bool flag, std::int32_t
 {
     if (mNativeMenu == nullptr)
         throw XBase();
+    GetMenuList().push_back(this);
 }
+
+CMenu::CMenu() : CMenu(CMenuString("Untitled"), kUntitledMenuId, false) {}
 
 CMenu::~CMenu()
 {
@@ -92,6 +111,10 @@ CMenu::~CMenu()
             SetItem(i, detached);
         }
     }
+    std::vector<CMenu*>& menus = GetMenuList();
+    const auto listed = std::find(menus.begin(), menus.end(), this);
+    if (listed != menus.end())
+        menus.erase(listed);
     mItems.clear();
     NSMenuPlatform::DestroyMenu(mNativeMenu);
 }
@@ -154,6 +177,81 @@ void CMenu::SetItemChecked(std::uint16_t index, bool checked)
         return;
     item.mIsChecked = checked ? 1 : 0;
     NSMenuPlatform::CheckItem(mNativeMenu, index, checked);
+}
+
+void CMenu::SetItemTag(std::uint16_t index, std::uint32_t tag)
+{
+    mItems.at(index)->mTag = tag;
+}
+
+void CMenu::SetItemText(std::uint16_t index, const CMenuString& text)
+{
+    CMenuItem item = GetItem(index);
+    item.mText = text;
+    SetItem(index, item);
+}
+
+void CMenu::SetItemSubMenu(std::uint16_t index, CMenu* subMenu)
+{
+    CMenuItem item = GetItem(index);
+    item.mKind = kSubMenuItem;
+    item.mSubMenu = subMenu;
+    SetItem(index, item);
+}
+
+void CMenu::CopyItemsFrom(const CMenu& other)
+{
+    if (&other == this)
+        return;
+    RemoveAllItems();
+    for (std::uint16_t i = 0; i < other.GetItemCount(); ++i)
+        AppendItem(other.GetItem(i));
+    mTitle = other.mTitle;
+    mHelpReference = other.mHelpReference;
+    mMnemonic = other.mMnemonic;
+}
+
+void CMenu::SetAllItemsEnabled(bool enabled)
+{
+    for (std::uint16_t i = 0; i < GetItemCount(); ++i) {
+        if (mItems[i]->mKind != kSeparatorItem)
+            SetItemEnabled(i, enabled);
+    }
+}
+
+void CMenu::UncheckAllItems()
+{
+    for (std::uint16_t i = 0; i < GetItemCount(); ++i)
+        SetItemChecked(i, false);
+}
+
+void CMenu::RemoveAllItems()
+{
+    for (std::uint16_t i = GetItemCount(); i-- > 0;)
+        RemoveItemAt(i);
+}
+
+void CMenu::RemoveItemsWithKeyEquivalents(std::uint32_t first, std::uint32_t last)
+{
+    for (std::uint16_t i = GetItemCount(); i-- > 0;) {
+        const std::uint32_t key = mItems[i]->mKeyEquivalent;
+        if (key >= first && key <= last)
+            RemoveItemAt(i);
+    }
+}
+
+void CMenu::RemoveSubMenus()
+{
+    for (std::uint16_t i = 0; i < GetItemCount(); ++i) {
+        if (mItems[i]->mKind != kSubMenuItem)
+            continue;
+        CMenuItem replacement = *mItems[i];
+        replacement.mKind = kCommandItem;
+        replacement.mSubMenu = nullptr;
+        replacement.mCommandId = 0;
+        replacement.mText = CMenuString(kDeletedSubMenuText);
+        SetItem(i, replacement);
+    }
 }
 
 template <typename TVisit>

@@ -68,12 +68,20 @@ std::string MarkMnemonic(const std::string& text, char mnemonic);
 // The native form of an item: marked text, then a tab and the shortcut ("Ctrl+C", "Del").
 NSMenuPlatform::CNativeMenuItem BuildNativeItem(const CMenuItem& item);
 
+// The id of a menu made without a script entry.
+inline constexpr std::uint32_t kUntitledMenuId = 0xFFFFFFFF;
+// The text a sub-menu item gets when the menu lets go of its sub menus.
+inline constexpr const char* kDeletedSubMenuText = "Deleted sub menu";
+
 class CMenu
 {
 public:
-    // Throws XBase when the platform cannot make the native menu.
+    // Throws XBase when the platform cannot make the native menu. Every menu made is in the list of all
+    // menus until it is deleted.
     CMenu(const CMenuString& title, std::uint32_t id, bool flag, std::int32_t helpReference = kNoHelpReference,
           char mnemonic = 0);
+    // "Untitled", id kUntitledMenuId, flag false.
+    CMenu();
     CMenu(const CMenu&) = delete;
     CMenu& operator=(const CMenu&) = delete;
     virtual ~CMenu();
@@ -98,6 +106,23 @@ public:
     void SetItemEnabled(std::uint16_t index, bool enabled);
     // Only command items carry a check mark.
     void SetItemChecked(std::uint16_t index, bool checked);
+    void SetItemTag(std::uint16_t index, std::uint32_t tag);
+    void SetItemText(std::uint16_t index, const CMenuString& text);
+    // Makes the item a sub-menu item that shows the menu, which stays its owner's.
+    void SetItemSubMenu(std::uint16_t index, CMenu* subMenu);
+
+    // The items become copies of the other menu's, and the title, its help reference and mnemonic
+    // become the other's; the sub menus are shared, not copied.
+    void CopyItemsFrom(const CMenu& other);
+    // Every item but the separators.
+    void SetAllItemsEnabled(bool enabled);
+    void UncheckAllItems();
+    void RemoveAllItems();
+    // The items whose key equivalent lies between first and last, both included.
+    void RemoveItemsWithKeyEquivalents(std::uint32_t first, std::uint32_t last);
+    // Each sub-menu item becomes a command item "Deleted sub menu" without command; the sub menus
+    // themselves stay with their owners.
+    void RemoveSubMenus();
 
     // Every item with the command, here and in the sub menus.
     void EnableCommand(std::uint32_t commandId, bool enabled);
@@ -126,6 +151,9 @@ private:
     char mMnemonic;
     HMENU mNativeMenu;  // owned
 };
+
+// Every living menu, in the order they were made.
+const std::vector<CMenu*>& GetAllMenus();
 
 // A menu built from a menu script: "Title?a,b~M;Item#K=id?a,b~M;-;...".
 std::unique_ptr<CMenu> ParseMenuScript(const std::string& script, std::uint32_t id);

@@ -16,10 +16,12 @@ dravim_add_library(tramvell_menus
         ${CMAKE_CURRENT_LIST_DIR}/MenuScript.cpp
         ${CMAKE_CURRENT_LIST_DIR}/MenuBar.cpp
         ${CMAKE_CURRENT_LIST_DIR}/MenuCommand.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/MenuSections.cpp
         ${DRAVIM_MENU_CALLS}
     PUBLIC_LIBS tramvell_input tramvell_app_core tramvell_strings tramvell_core ${DRAVIM_MENU_PLATFORM})
 
-set(DRAVIM_MENU_TESTS ${CMAKE_CURRENT_LIST_DIR}/tests/MenuTest.cpp ${CMAKE_CURRENT_LIST_DIR}/tests/MenuBarTest.cpp)
+set(DRAVIM_MENU_TESTS ${CMAKE_CURRENT_LIST_DIR}/tests/MenuTest.cpp ${CMAKE_CURRENT_LIST_DIR}/tests/MenuBarTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/MenuSectionsTest.cpp)
 if(DRAVIM_WINDOWS)
     list(APPEND DRAVIM_MENU_TESTS ${CMAKE_CURRENT_LIST_DIR}/tests/PopupMenuTest.cpp)
 endif()

@@ -12,6 +12,7 @@ CView* gTrackingView = nullptr;
 CView* gCaptureView = nullptr;
 CView* gHeldView = nullptr;
 CView* gHoverView = nullptr;
+CABCWindow* gModalOwnerWindow = nullptr;
 
 CRect GetAncestorArea(const CABCGroupView* ancestor)
 {
@@ -381,9 +382,9 @@ bool CView::GetVisibleRegion(const CView* view, CRegion& region)
 
 CView* GetTrackingView()
 {
-    // A native control that holds the capture would name its view through the control registry, which
-    // comes with the native controls; until then only views track.
-    return gTrackingView;
+    if (gTrackingView != nullptr)
+        return gTrackingView;
+    return NSViewInternal::FindNativeCaptureView();
 }
 
 bool IsTrackingView(const CView* view)
@@ -471,7 +472,7 @@ CView* GetHoverView()
 
 bool IsMouseBusy()
 {
-    return gTrackingView != nullptr || gCaptureView != nullptr || gHeldView != nullptr;
+    return GetTrackingView() != nullptr || gCaptureView != nullptr || gHeldView != nullptr;
 }
 
 void TickTrackedViews()
@@ -482,6 +483,16 @@ void TickTrackedViews()
         gCaptureView->TrackCapture();
     if (gHeldView != nullptr)
         gHeldView->TrackCapture();
+}
+
+void SetModalOwnerWindow(CABCWindow* window)
+{
+    gModalOwnerWindow = window;
+}
+
+bool IsModalOwnerWindow(const CABCWindow* window)
+{
+    return window == gModalOwnerWindow;
 }
 
 namespace NSViewInternal {

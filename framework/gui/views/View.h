@@ -230,7 +230,8 @@ private:
     std::uint32_t mToolTipId = 0;
 };
 
-// The mouse roles.
+// The mouse roles. The tracking view is the view that called BeginTracking, or else the view of a
+// native control that holds the platform's mouse capture (a control tracks the mouse itself).
 CView* GetTrackingView();
 bool IsTrackingView(const CView* view);
 bool BeginTracking(CView* view);
@@ -246,10 +247,16 @@ void SetHoverView(CView* view);
 CView* GetHoverView();
 bool IsMouseBusy();
 void TickTrackedViews();
+// The window that modal dialog code names as the owner of what it shows; none at first.
+void SetModalOwnerWindow(CABCWindow* window);
+bool IsModalOwnerWindow(const CABCWindow* window);
 
 namespace NSViewInternal {
 // The tracking role without the platform's capture, for the window's context-click routing.
 void ClearTrackingView();
+// The view of the native control that holds the platform's mouse capture; null when the capture is
+// with no native control of a framework window.
+CView* FindNativeCaptureView();
 } // namespace NSViewInternal
 
 } // namespace NSTramvell

@@ -27,7 +27,7 @@ std::int32_t GetFrameStatusBarHeight();
 void SetFrameToolbarHeight(std::int32_t height);
 void SetFrameStatusBarHeight(std::int32_t height);
 
-// The application's parts (its MDI client; it keeps no bar windows) in a client of the given size.
+// The application's parts (its MDI client and its bar windows) in a client of the given size.
 void LayOutFrameClient(std::int32_t width, std::int32_t height);
 // Each bar then fits its root view to its new client area.
 void LayOutFrameClient(const CFrameClientParts& parts, std::int32_t width, std::int32_t height);

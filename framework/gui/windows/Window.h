@@ -17,6 +17,7 @@
 #include "framework/gui/views/View.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,7 @@ typedef struct HWND__* HWND;
 namespace NSTramvell {
 
 class CABCWindow;
+class CNativePalette;
 class CWindowRootGroupView;
 class IWinFocusHandler;
 
@@ -97,6 +99,8 @@ public:
     virtual bool HandleOtherMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second,
                                     std::intptr_t& result);
     bool IsDocumentWindow() const override { return mKind == kKindDocument; }
+    // Windows that take part in cycling and are not auxiliary are listed in the window menu.
+    bool WantsWindowMenuItem() const override { return IsCycleTarget() && !mAuxiliary; }
     // Tab and Shift+Tab along the focus order, Ctrl+F4 closes a window with a system menu.
     virtual bool HandleBuiltInKey(const CKeyEvent& event);
     // The application's close command, for a window that has one.
@@ -115,7 +119,7 @@ public:
     void SetWindowHandle(HWND handle) { mHandle = handle; }
     CWindowRootGroupView* GetRootView() const { return mRootView; }
     std::int32_t GetKind() const { return mKind; }
-    bool IsActive() const { return mActive; }
+    bool IsActive() const override { return mActive; }
     CView* GetFocusView() const { return mFocusView; }
     CView* GetRequestedFocusView() const { return mRequestedFocusView; }
     // Requests the focus for a focus target, or for none; any other view is ignored. The view holds the
@@ -168,6 +172,8 @@ public:
 
     CFrameInsets GetFrameInsets() const;
     CRect GetFrameBoundsForClient(const CRect& client) const;
+    // The client rectangle of a window whose outer rectangle is frame: the insets taken off.
+    CRect GetClientBoundsForFrame(const CRect& frame) const;
     CPoint GetFrameSizeForClientSize(const CPoint& size) const;
     // A rectangle of the size centred in the screen's work area and kept inside it.
     CRect GetCenteredBounds(const CPoint& size) const;
@@ -179,19 +185,33 @@ public:
     void ShowStaggered(const CPoint& size);
     void ShowStaggeredForClientSize(const CPoint& size);
 
-    std::string GetTitle() const;
+    std::string GetTitle() const override;
     void SetTitle(const std::string& title);
 
-    bool Activate();
+    bool Activate() override;
     // Whether the native window is visible; false without one.
-    bool IsNativeStateSet() const;
+    bool IsNativeStateSet() const override;
     // Marks the region's part of the client area for repainting, without erasing.
     void InvalidateRegion(const CRegion& region);
     void HandleActivated();
     void HandleDeactivated();
+    // A minimised window is restored: a document of the frame's client by that client, any other
+    // window by the platform.
+    void RestoreIfMinimised();
+
+    // The window's own colours on a 256-colour screen: an empty list drops the palette. XOutOfMemory
+    // when the platform makes none; the old palette then stays.
+    void SetPalette(const std::vector<CColor>& colors);
+    bool HasPalette() const { return mPalette != nullptr; }
+    // Selects the palette into the window's drawing context (as a background palette unless the window
+    // is the one the user works in) and realises it; false without a palette.
+    bool RealizePalette();
 
     void AddSizeBox();
     void RemoveSizeBox();
+    // A resizable window shows the size box in its bottom right corner.
+    void SetResizable(bool resizable);
+    bool IsResizable() const { return mResizable; }
     // The tracking view, if any, learns that the button was released.
     void EndTrackingOnMouseUp();
 
@@ -251,7 +271,9 @@ private:
     HWND mToolTipControl = nullptr;
     std::uint16_t mModalDisableCount = 0;
     bool mDisposing = false;
+    bool mResizable = false;
     IWinFocusHandler* mFocusHandler;   // borrowed: a shared handler
+    std::unique_ptr<CNativePalette> mPalette;
 };
 
 // The frame insets of a border kind: the caption on top; kind 0 the fixed frame, kinds 1 to 3 the sizing
@@ -259,6 +281,9 @@ private:
 CFrameInsets GetFrameInsets(std::int32_t borderKind);
 
 bool IsActiveWindow(const CABCWindow* window);
+// The frontmost framework window that is not auxiliary, from the platform's order of top-level
+// windows; null when there is none.
+CABCWindow* FindFrontWindow();
 // The framework window the user works in, when the application is in front; null otherwise.
 CABCWindow* GetActiveFrameworkWindow();
 bool IsModalWindowInFront();

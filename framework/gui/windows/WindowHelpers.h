@@ -20,9 +20,8 @@ class CView;
 // Walks from the platform's active window up its parents to the first that is a framework window, so
 // that focus on a child control, or on nothing, still finds the window; null when none is.
 CABCWindow* FindFocusFrameworkWindow();
-// Enumeration callbacks over top-level windows: the first framework window that is a modeless dialog,
-// or that is not auxiliary, goes to the out value and ends the enumeration (0); otherwise 1.
-std::int32_t FindModelessDialogCallback(HWND window, HWND* out);
+// Enumeration callback over top-level windows: the first framework window that is not auxiliary goes to
+// the out value and ends the enumeration (0); otherwise 1. Its twin for modeless dialogs comes with them.
 std::int32_t FindNonAuxiliaryWindowCallback(HWND window, HWND* out);
 // Fits the root view to the client area and tells the window the old and new frames.
 void FitRootViewToClient(CABCWindow& window);
@@ -34,6 +33,10 @@ CMouseEventRecord MakeMouseWheelEvent(std::uintptr_t first, std::intptr_t second
 // application.
 bool IsApplicationQueryMessage(std::uint32_t message);
 bool GetApplicationQueryAnswer();
+// Hands what a native control sent its parent to the control's registered callback and answers its
+// result; 0 for a window without one.
+std::intptr_t ForwardToNativeControl(HWND control, std::uint32_t message, std::uintptr_t first,
+                                     std::intptr_t second);
 // The native handle of a view backed by a native control; null for other views.
 HWND GetNativeViewHandle(const CView* view);
 

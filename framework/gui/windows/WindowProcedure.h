@@ -62,6 +62,11 @@ void UnregisterHandleForDisposal(void* handle);
 // The registered window whose native window (or one of its children) is at the screen point.
 CABCWindow* FindWindowUnderPoint(const CPoint& screenPoint);
 
+// The next (or previous) shown window after the active one that is no auxiliary and takes part in
+// cycling is activated, wrapping round to the first (last) one.
+void ActivateNextWindow();
+void ActivatePreviousWindow();
+
 // Disables every registered window but the one named (null: all), counted per window, so nested modal
 // states enable a window only when the last one ends.
 void EnterModalState(HWND keptEnabled);

@@ -302,6 +302,7 @@ struct IUnknown;
     ENTRY(void, DragFinish, (HDROP))                                                                        \
     ENTRY(HWND, WindowFromPoint, (POINT))                                                                   \
     ENTRY(BOOL, IsChild, (HWND, HWND))                                                                      \
+    ENTRY(BOOL, EnumWindows, (WNDENUMPROC, LPARAM))                                                         \
     ENTRY(LONG, GetDialogBaseUnits, ())                                                                     \
     ENTRY(BOOL, GetSaveFileNameA, (tagOFNA*))                                                               \
     ENTRY(BOOL, GetOpenFileNameA, (tagOFNA*))                                                               \

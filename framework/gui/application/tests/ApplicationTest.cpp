@@ -6,6 +6,7 @@
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/foundation/strings/StringManager.h"
 #include "framework/gui/application/GuiExceptions.h"
+#include "framework/gui/application/RecentFiles.h"
 #include "framework/gui/application/WindowRegistry.h"
 #include "framework/gui/images/IconCache.h"
 #include "framework/gui/tests/support/Driver.h"
@@ -14,7 +15,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 using namespace NSTramvell;
 using NSGuiTest::CAlertLog;
@@ -301,4 +305,44 @@ TEST(CApplicationIcons, TheDataFolderKindShowsTheApplicationsDataFolder)
     ASSERT_EQ(gShellPaths.size(), 8u);
     for (const std::string& path : gShellPaths)
         EXPECT_EQ(path, application.GetUserDataFolder().GetPath());
+}
+
+TEST(CApplicationEditCommands, EachNumberIsZeroUntilItsOwnSetterGivesIt)
+{
+    CTestApplication application;
+    using TGet = std::function<std::uint32_t()>;
+    using TSet = std::function<void(std::uint32_t)>;
+    const std::vector<std::pair<TGet, TSet>> kNumbers = {
+        {[&] { return application.GetFurtherEditCommand(0); }, [&](std::uint32_t c) { application.SetFurtherEditCommand(0, c); }},
+        {[&] { return application.GetFurtherEditCommand(1); }, [&](std::uint32_t c) { application.SetFurtherEditCommand(1, c); }},
+        {[&] { return application.GetFurtherEditCommand(2); }, [&](std::uint32_t c) { application.SetFurtherEditCommand(2, c); }},
+        {[&] { return application.GetCutCommand(); }, [&](std::uint32_t c) { application.SetCutCommand(c); }},
+        {[&] { return application.GetCopyCommand(); }, [&](std::uint32_t c) { application.SetCopyCommand(c); }},
+        {[&] { return application.GetPasteCommand(); }, [&](std::uint32_t c) { application.SetPasteCommand(c); }},
+        {[&] { return application.GetClearCommand(); }, [&](std::uint32_t c) { application.SetClearCommand(c); }},
+        {[&] { return application.GetExtraEditCommand(); }, [&](std::uint32_t c) { application.SetExtraEditCommand(c); }},
+    };
+    for (const auto& number : kNumbers)
+        EXPECT_EQ(number.first(), 0u);
+    for (std::size_t i = 0; i < kNumbers.size(); ++i)
+        kNumbers[i].second(static_cast<std::uint32_t>(200 + i));
+    for (std::size_t i = 0; i < kNumbers.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(kNumbers[i].first(), 200 + i);
+    }
+    EXPECT_THROW(application.SetFurtherEditCommand(3, 1), std::out_of_range);
+    EXPECT_THROW(application.GetFurtherEditCommand(3), std::out_of_range);
+}
+
+TEST(CApplicationRecentFiles, GivesACopyOfTheListNewestFirst)
+{
+    CTestApplication application;
+    GetRecentFileList().clear();
+    AddRecentFile(CFileSpec("C:\\Docs\\old.mqp"));
+    AddRecentFile(CFileSpec("C:\\Docs\\new.mqp"));
+    std::vector<CFileSpec> copy = application.GetRecentFiles();
+    EXPECT_EQ(copy, (std::vector<CFileSpec>{CFileSpec("C:\\Docs\\new.mqp"), CFileSpec("C:\\Docs\\old.mqp")}));
+    copy.clear();
+    EXPECT_EQ(GetRecentFileList().size(), 2u);
+    GetRecentFileList().clear();
 }

@@ -1,7 +1,12 @@
 #include "framework/gui/application/RecentFiles.h"
 
+#include "framework/foundation/core/Exceptions.h"
+#include "framework/foundation/core/Media.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -69,4 +74,60 @@ TEST_F(RecentFilesTest, RemovingMissingFilesKeepsTheOrderOfTheRest)
     EXPECT_EQ(Names(), (std::vector<std::string>{"a", "b", "c", "d", "e"}));
     EXPECT_TRUE(RemoveRecentFilesWhere([](const CFileSpec& file) { return file.GetName() == "b" || file.GetName() == "e"; }));
     EXPECT_EQ(Names(), (std::vector<std::string>{"a", "c", "d"}));
+}
+
+TEST(FileSpecList, StoredFormIsVersionCountAndSpecsAndReadsBackAppended)
+{
+    const std::vector<CFileSpec> stored = {Doc("a.mqp"), CFileSpec("D:\\Banks\\Piano.kpl")};
+    COwnedMemoryMedia media;
+    WriteFileSpecList(media, stored);
+    std::uint8_t head[6] = {};
+    media.ReadAt(0, sizeof head, head);
+    const std::uint8_t kHead[] = {0xBC, 1, 0, 0, 0, 2};
+    EXPECT_TRUE(std::equal(std::begin(head), std::end(head), std::begin(kHead)));
+
+    std::vector<CFileSpec> read = {Doc("kept.mqp")};
+    media.SetPosition(0);
+    ReadFileSpecList(media, read);
+    EXPECT_EQ(read, (std::vector<CFileSpec>{Doc("kept.mqp"), stored[0], stored[1]}));
+    EXPECT_EQ(media.GetPosition(), media.GetSize());
+}
+
+TEST(FileSpecList, ListOfANewerVersionIsRefusedBeforeAnySpecIsRead)
+{
+    const struct
+    {
+        std::uint8_t major, minor, bugfix;
+        bool accepted;
+    } kCases[] = {{1, 0, 0, true}, {0, 9, 0, true}, {1, 0, 1, false}, {1, 1, 0, false}, {2, 0, 0, false}};
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(testing::Message() << int(c.major) << "." << int(c.minor) << "." << int(c.bugfix));
+        COwnedMemoryMedia media;
+        CVersion(c.major, c.minor, c.bugfix).Write(media);
+        media.WriteByte(1);
+        Doc("a.mqp").Write(media);
+        media.SetPosition(0);
+        std::vector<CFileSpec> read;
+        if (c.accepted) {
+            ReadFileSpecList(media, read);
+            EXPECT_EQ(read, std::vector<CFileSpec>{Doc("a.mqp")});
+        } else {
+            EXPECT_THROW(ReadFileSpecList(media, read), XUnsupportedFormat);
+            EXPECT_TRUE(read.empty());
+            EXPECT_EQ(media.GetPosition(), CVersion::kStoredSizeInBytes);
+        }
+    }
+}
+
+TEST(FileSpecList, MoreSpecsThanOneByteCountsWriteNothing)
+{
+    const std::vector<CFileSpec> specs(256, Doc("a.mqp"));
+    COwnedMemoryMedia media;
+    EXPECT_THROW(WriteFileSpecList(media, specs), std::length_error);
+    EXPECT_EQ(media.GetSize(), 0);
+    WriteFileSpecList(media, std::vector<CFileSpec>(255, Doc("a.mqp")));
+    std::vector<CFileSpec> read;
+    media.SetPosition(0);
+    ReadFileSpecList(media, read);
+    EXPECT_EQ(read.size(), 255u);
 }

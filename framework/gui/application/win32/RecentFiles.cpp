@@ -1,6 +1,7 @@
 #include "framework/gui/application/RecentFiles.h"
 
 #include "framework/foundation/files/FileOperations.h"
+#include "framework/gui/application/Application.h"
 
 namespace NSTramvell {
 
@@ -12,6 +13,11 @@ bool RecentFileExists(std::uint16_t index)
 bool RemoveMissingRecentFiles()
 {
     return RemoveRecentFilesWhere([](const CFileSpec& file) { return !FileExists(file); });
+}
+
+std::vector<CFileSpec> CApplication::GetRecentFiles() const
+{
+    return GetRecentFileList();
 }
 
 } // namespace NSTramvell

@@ -7,11 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
 using NSTramvell::CFileTypeDescription;
 using NSTramvell::CLocationRect;
+using NSTramvell::CPoint;
 using NSTramvell::CRect;
 
 TEST(AcceptChosenFolderPath, TakesDriveAndNetworkPathsOnly)
@@ -124,6 +126,46 @@ TEST(CenterOverFrame, CentresOverTheFrameAndKeepsToItsScreen)
     const CLocationRect huge(0, 0, 3000, 2000);
     EXPECT_EQ(NSTramvell::CenterOverFrame(huge, CRect(1100, 100, 1500, 500), false, screens, mainScreen),
               CLocationRect(1000, 0, 4000, 2000));
+}
+
+
+TEST(ShrinkByMargins, UndoesExpandByMargins)
+{
+    const CLocationRect margins(3, 25, 4, 5);
+    const CLocationRect inner(10, 20, 210, 120);
+    const CLocationRect outer = NSTramvell::ExpandByMargins(margins, inner);
+    EXPECT_EQ(outer, CLocationRect(7, -5, 214, 125));
+    EXPECT_EQ(NSTramvell::ShrinkByMargins(margins, outer), inner);
+}
+
+TEST(CascadeInArea, TakesTheEmptiestSlotAndStaysInsideTheArea)
+{
+    const CRect area(100, 50, 900, 650);
+    const CLocationRect outer(-3, -25, 297, 175);
+    const struct
+    {
+        const char* name;
+        std::vector<CPoint> others;
+        CLocationRect placed;
+    } kCases[] = {
+        {"nothing open", {}, CLocationRect(100, 50, 400, 250)},
+        {"first slot taken", {CPoint(100, 50)}, CLocationRect(130, 80, 430, 280)},
+        {"a window off the slots", {CPoint(101, 50)}, CLocationRect(100, 50, 400, 250)},
+        {"two on the first, one on the second", {CPoint(100, 50), CPoint(100, 50), CPoint(130, 80)},
+         CLocationRect(160, 110, 460, 310)},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(NSTramvell::CascadeInArea(outer, area, 30, c.others), c.placed);
+    }
+    // A slot whose window would leave the area is pulled back in; one larger than the area keeps its corner.
+    std::vector<CPoint> full;
+    for (int slot = 0; slot < 7; ++slot)
+        full.emplace_back(100 + 30 * slot, 50 + 30 * slot);
+    EXPECT_EQ(NSTramvell::CascadeInArea(CLocationRect(0, 0, 600, 500), area, 30, full),
+              CLocationRect(300, 150, 900, 650));
+    EXPECT_EQ(NSTramvell::CascadeInArea(CLocationRect(0, 0, 1000, 700), area, 30, {}),
+              CLocationRect(100, 50, 1100, 750));
 }
 
 } // namespace

@@ -127,7 +127,7 @@ TEST(ChooseFile, AsksForTheTypeAndRemembersTheConfirmedFolder)
     EXPECT_EQ(*state.GetFolder(), CDirSpec("C:\\windows\\"));
     EXPECT_EQ(state.GetFileType(), kaplet);
 
-    // Cancel leaves the state as it was; a chooser the platform could not run is an error.
+    // Cancel leaves the state as it was.
     gChosen = false;
     const CSaveFileDialogState before = state;
     EXPECT_FALSE(ChooseFile("Save", "Untitled", kaplet, file, state));
@@ -145,8 +145,14 @@ TEST(ChooseFile, AsksForTheTypeAndRemembersTheConfirmedFolder)
     EXPECT_EQ(gSeen.nFilterIndex, 1u);
     EXPECT_EQ(gSeenName, "Untitled.oth");
 
-    gChooserError = 0x0002;   // the platform could not initialise the chooser
-    EXPECT_THROW(ChooseFile("Save", "Untitled", kaplet, file, state), XBase);
+    // A chooser the platform could not run chose nothing, and nothing changes.
+    gChooserError = 0x0002;
+    const CSaveFileDialogState beforeFailure = state;
+    EXPECT_FALSE(ChooseFile("Save", "Untitled", kaplet, file, state));
+    EXPECT_EQ(file, nullptr);
+    EXPECT_EQ(state.GetFolder(), beforeFailure.GetFolder());
+    EXPECT_EQ(state.GetFileType(), beforeFailure.GetFileType());
+    EXPECT_EQ(state.GetPosition(), beforeFailure.GetPosition());
 }
 
 } // namespace
@@ -210,3 +216,18 @@ TEST(ChooseFile, RealChooserConfirmsAndCancels)
 }
 
 } // namespace
+
+// A new window cascades to the first stagger slot of the main screen that no framework window stands on.
+TEST(GetCascadedWindowRect, TakesTheFirstFreeSlotOfTheMainScreen)
+{
+    NSGuiTest::CTestApplication application;
+    const std::int32_t step = ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYSIZEFRAME);
+    const CLocationRect margins(3, 25, 3, 3);
+    NSGuiTest::CTestWindow first;
+    first.ShowWithBounds(CRect(0, 0, 200, 150));
+    EXPECT_EQ(GetCascadedWindowRect(CPoint(100, 50), margins), CLocationRect(step, step, step + 106, step + 78));
+    NSGuiTest::CTestWindow second;
+    second.ShowWithBounds(CRect(step, step, step + 200, step + 150));
+    EXPECT_EQ(GetCascadedWindowRect(100, 50, margins),
+              CLocationRect(2 * step, 2 * step, 2 * step + 106, 2 * step + 78));
+}

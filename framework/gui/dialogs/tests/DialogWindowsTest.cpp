@@ -211,6 +211,38 @@ TEST_F(DialogWindows, ModelessDialogsHaveTheRequestedClientSize)
     }
 }
 
+namespace {
+
+BOOL CALLBACK FindModelessDialog(HWND window, LPARAM found)
+{
+    return FindModelessDialogCallback(window, reinterpret_cast<HWND*>(found)) != 0 ? TRUE : FALSE;
+}
+
+HWND EnumerateForModelessDialog()
+{
+    HWND found = nullptr;
+    ::EnumWindows(&FindModelessDialog, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+} // namespace
+
+TEST_F(DialogWindows, TheEnumerationFindsAShownModelessDialogOnly)
+{
+    NSGuiTest::CTestWindow plain;
+    plain.ShowWithBounds(CRect(10, 10, 200, 150));
+    EXPECT_EQ(EnumerateForModelessDialog(), nullptr);
+    HWND out = nullptr;
+    EXPECT_EQ(FindModelessDialogCallback(plain.GetWindowHandle(), &out), 1);
+    EXPECT_EQ(out, nullptr);
+    {
+        CModelessDialog dialog(0, "Modeless", CRect(0, 0, 200, 100));
+        dialog.ShowWithBounds(CRect(220, 10, 420, 110));
+        EXPECT_EQ(EnumerateForModelessDialog(), dialog.GetWindowHandle());
+    }
+    EXPECT_EQ(EnumerateForModelessDialog(), nullptr);
+}
+
 // A document window's border and client size, its placement queries and Control+F4.
 TEST_F(DialogWindows, DocumentWindowsSizeTheirClientAndLeaveControlF4ToTheBaseUnlessMaximised)
 {
@@ -223,6 +255,13 @@ TEST_F(DialogWindows, DocumentWindowsSizeTheirClientAndLeaveControlF4ToTheBaseUn
         EXPECT_EQ(window->GetClientBounds(), CRect(0, 0, 300, 200));
         const bool resizable = (::GetWindowLongA(window->GetWindowHandle(), GWL_STYLE) & WS_THICKFRAME) != 0;
         EXPECT_EQ(resizable, style >= 2);
+        // A resizable window carries the size box in its client's bottom right corner.
+        EXPECT_EQ(window->IsResizable(), style >= 2);
+        const CWindowSizeBoxView* sizeBox = window->GetRootView()->GetSizeBox();
+        ASSERT_EQ(sizeBox != nullptr, style >= 2);
+        if (sizeBox != nullptr) {
+            EXPECT_EQ(*sizeBox->GetFrame(), CRect(284, 184, 300, 200));
+        }
         window->CloseNow();
     }
     EXPECT_EQ(CDocumentWindow::GetFrameInsets(7), CFrameInsets(0, ::GetSystemMetrics(SM_CYCAPTION), 0, 0));

@@ -17,6 +17,7 @@
 #include <shlobj.h>
 
 #include <array>
+#include <vector>
 
 namespace NSTramvell {
 
@@ -93,7 +94,7 @@ void ReturnToOwner(HWND owner)
         GetWindowTable().SetActiveWindow(owner);
 }
 
-// A zero answer is a cancel unless the platform reports an error.
+// A zero answer is a cancel or a chooser the platform could not run: either way nothing was chosen.
 bool RunFileChooser(BOOL (*chooser)(tagOFNA*), OPENFILENAMEA& record)
 {
     BOOL confirmed = FALSE;
@@ -102,11 +103,7 @@ bool RunFileChooser(BOOL (*chooser)(tagOFNA*), OPENFILENAMEA& record)
         confirmed = chooser(&record);
     }
     ReturnToOwner(record.hwndOwner);
-    if (confirmed)
-        return true;
-    if (GetWindowTable().CommDlgExtendedError() != 0)
-        throw XBase();
-    return false;
+    return confirmed != FALSE;
 }
 
 CDialogPosition ToPosition(const RECT& rect)
@@ -434,6 +431,29 @@ CLocationRect CenterRectOverFrame(const CLocationRect& rect)
         return CenterOverFrame(rect, std::nullopt, false, GetScreenLayout(), mainScreen);
     return CenterOverFrame(rect, NSTramvell::ToRect(frameRect), windows.IsIconic(frame) != FALSE, GetScreenLayout(),
                            mainScreen);
+}
+
+CLocationRect GetCascadedWindowRect(const CPoint& size, const CLocationRect& margins)
+{
+    CWindowTable& windows = GetWindowTable();
+    CRect area(0, 0, windows.GetSystemMetrics(SM_CXSCREEN), windows.GetSystemMetrics(SM_CYSCREEN));
+    const CApplication* application = CApplication::GetApplication();
+    RECT client{};
+    if (application != nullptr && application->GetFrameWindowHandle() != nullptr &&
+        windows.GetClientRect(application->GetFrameWindowHandle(), &client))
+        area = NSTramvell::ToRect(client);
+    std::vector<CPoint> others;
+    for (IRegisteredWindow* registered : GetWindowList()) {
+        if (const auto* window = dynamic_cast<const CABCWindow*>(registered))
+            others.push_back(window->GetBounds().GetTopLeft());
+    }
+    const std::int32_t step = windows.GetSystemMetrics(SM_CYCAPTION) + windows.GetSystemMetrics(SM_CYSIZEFRAME);
+    return CascadeInArea(ExpandByMargins(margins, CLocationRect(0, 0, size.GetX(), size.GetY())), area, step, others);
+}
+
+CLocationRect GetCascadedWindowRect(std::int32_t width, std::int32_t height, const CLocationRect& margins)
+{
+    return GetCascadedWindowRect(CPoint(width, height), margins);
 }
 
 } // namespace NSTramvell

@@ -43,7 +43,7 @@ CNativeStyle GetDocumentStyle(std::int32_t borderStyle)
     }
 }
 
-bool IsResizable(std::int32_t borderStyle)
+bool HasSizingFrame(std::int32_t borderStyle)
 {
     return borderStyle == 2 || borderStyle == 3;
 }
@@ -57,7 +57,7 @@ std::int32_t GetBorderMetric(std::int32_t borderStyle, int fixedMetric, int sizi
 {
     if (HasFixedFrame(borderStyle))
         return GetWindowTable().GetSystemMetrics(fixedMetric);
-    return IsResizable(borderStyle) ? GetWindowTable().GetSystemMetrics(sizingMetric) : 0;
+    return HasSizingFrame(borderStyle) ? GetWindowTable().GetSystemMetrics(sizingMetric) : 0;
 }
 
 UINT GetShowState(HWND handle)
@@ -99,6 +99,7 @@ CDocumentWindow::CDocumentWindow(std::int32_t borderStyle, const std::string& ti
             GetWindowTable().SetMenu(handle, bar->GetNativeHandle());
     }
     GetDocumentWindows().push_back(this);
+    SetResizable(HasSizingFrame(borderStyle));
 }
 
 CDocumentWindow::~CDocumentWindow()

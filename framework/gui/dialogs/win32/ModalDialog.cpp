@@ -12,6 +12,8 @@
 #include "framework/gui/windows/WindowClasses.h"
 #include "framework/gui/windows/WindowProcedure.h"
 
+#include <exception>
+
 namespace NSTramvell {
 
 namespace {
@@ -253,6 +255,18 @@ std::int32_t CModelessDialog::GetFrameBorderWidth() const
 std::int32_t CModelessDialog::GetFrameBorderHeight() const
 {
     return GetModelessFrameMetric(mDialogStyle, SM_CYFIXEDFRAME, SM_CYSIZEFRAME);
+}
+
+std::int32_t FindModelessDialogCallback(HWND window, HWND* out)
+{
+    try {
+        if (dynamic_cast<CModelessDialog*>(FindWindowByHandle(window)) == nullptr)
+            return 1;
+        *out = window;
+        return 0;
+    } catch (const std::exception&) {
+        return 1;
+    }
 }
 
 } // namespace NSTramvell

@@ -250,3 +250,111 @@ TEST(CMenu, CheckMarksOnlyOnCommandsAndResetClearsAndDropsTemporaryItems)
     EXPECT_EQ(subMenu->GetItem(0).mIsDisabled, 0);
     EXPECT_FALSE(ReadItem(subMenu->GetNativeHandle(), 0).mIsGrayed);
 }
+
+TEST(CMenu, AnUntitledMenuAndEveryOtherIsListedWhileItLives)
+{
+    const std::size_t before = GetAllMenus().size();
+    auto untitled = std::make_unique<CMenu>();
+    EXPECT_EQ(untitled->GetTitle(), "Untitled");
+    EXPECT_EQ(untitled->GetId(), kUntitledMenuId);
+    EXPECT_FALSE(untitled->GetFlag());
+    auto second = MakeMenu("Second");
+    ASSERT_EQ(GetAllMenus().size(), before + 2);
+    EXPECT_EQ(GetAllMenus()[before], untitled.get());
+    EXPECT_EQ(GetAllMenus()[before + 1], second.get());
+    untitled.reset();
+    ASSERT_EQ(GetAllMenus().size(), before + 1);
+    EXPECT_EQ(GetAllMenus().back(), second.get());
+}
+
+namespace {
+
+// The bulk operations keep the items and the native items alike, position by position.
+void ExpectNativeMatches(const CMenu& menu)
+{
+    ASSERT_EQ(NSMenuPlatform::GetItemCount(menu.GetNativeHandle()), menu.GetItemCount());
+    for (std::uint16_t i = 0; i < menu.GetItemCount(); ++i) {
+        SCOPED_TRACE(i);
+        const CMenuItem item = menu.GetItem(i);
+        const NSMenuPlatform::CNativeMenuItem native = ReadItem(menu.GetNativeHandle(), i);
+        EXPECT_EQ(native.mText, BuildNativeItem(item).mText);
+        EXPECT_EQ(native.mIsGrayed, item.mIsDisabled != 0);
+        EXPECT_EQ(native.mIsChecked, item.mIsChecked != 0);
+        EXPECT_EQ(native.mSubMenu, BuildNativeItem(item).mSubMenu);
+    }
+}
+
+} // namespace
+
+TEST(CMenu, BulkOperationsChangeEveryItemTheyConcern)
+{
+    auto subMenu = MakeMenu("Sub");
+    auto menu = ParseMenuScript("M;Undo#Z=1;-;Cut#X=2;Five#5=3;Plain=4", 1);
+    menu->AppendItem(SubMenuItem("Sub", *subMenu));
+
+    menu->SetAllItemsEnabled(false);
+    for (std::uint16_t i = 0; i < menu->GetItemCount(); ++i)
+        EXPECT_EQ(menu->GetItem(i).mIsDisabled, menu->GetItem(i).mKind == kSeparatorItem ? 0 : 1) << i;
+    menu->SetAllItemsEnabled(true);
+    for (std::uint16_t i = 0; i < menu->GetItemCount(); ++i)
+        EXPECT_EQ(menu->GetItem(i).mIsDisabled, 0) << i;
+    ExpectNativeMatches(*menu);
+
+    menu->CheckCommand(1, true);
+    menu->CheckCommand(4, true);
+    menu->UncheckAllItems();
+    for (std::uint16_t i = 0; i < menu->GetItemCount(); ++i)
+        EXPECT_EQ(menu->GetItem(i).mIsChecked, 0) << i;
+    ExpectNativeMatches(*menu);
+
+    // Letters Cut (X) to Z go; the digit, the separator and the items without a key stay.
+    menu->RemoveItemsWithKeyEquivalents(kFirstLetterEquivalent + ('X' - 'A'), kFirstLetterEquivalent + ('Z' - 'A'));
+    ASSERT_EQ(menu->GetItemCount(), 4);
+    EXPECT_EQ(menu->GetItem(0).mKind, kSeparatorItem);
+    EXPECT_EQ(menu->GetItem(1).mText, "Five");
+    EXPECT_EQ(menu->GetItem(2).mText, "Plain");
+    EXPECT_EQ(menu->GetItem(3).mSubMenu, subMenu.get());
+    ExpectNativeMatches(*menu);
+
+    menu->RemoveSubMenus();
+    EXPECT_EQ(menu->GetItem(3).mKind, kCommandItem);
+    EXPECT_EQ(menu->GetItem(3).mText, kDeletedSubMenuText);
+    EXPECT_EQ(menu->GetItem(3).mSubMenu, nullptr);
+    ExpectNativeMatches(*menu);
+    EXPECT_TRUE(NSMenuPlatform::IsMenu(subMenu->GetNativeHandle()));
+
+    menu->RemoveAllItems();
+    EXPECT_EQ(menu->GetItemCount(), 0);
+    ExpectNativeMatches(*menu);
+}
+
+TEST(CMenu, CopiesAnotherMenusItemsAndTitleAndSetsItemFields)
+{
+    auto subMenu = MakeMenu("Sub");
+    auto source = ParseMenuScript("Edit?3,7~E;Cut#X=101;-;Paste=103", 5);
+    source->SetItemTag(0, 77);
+    source->SetItemSubMenu(2, subMenu.get());
+    source->SetItemText(0, CMenuString("Cut out"));
+    auto copy = ParseMenuScript("Old;Gone=1;Gone too=2;Gone three=3;Gone four=4", 9);
+    copy->CopyItemsFrom(*source);
+
+    EXPECT_EQ(copy->GetTitle(), "Edit");
+    EXPECT_EQ(copy->GetHelpReference(), source->GetHelpReference());
+    EXPECT_EQ(copy->GetMnemonic(), 'E');
+    EXPECT_EQ(copy->GetId(), 9u);
+    ASSERT_EQ(copy->GetItemCount(), 3);
+    EXPECT_EQ(copy->GetItem(0).mText, "Cut out");
+    EXPECT_EQ(copy->GetItem(0).mTag, 77u);
+    EXPECT_EQ(copy->GetItem(0).mCommandId, 101u);
+    EXPECT_EQ(copy->GetItem(1).mKind, kSeparatorItem);
+    EXPECT_EQ(copy->GetItem(2).mKind, kSubMenuItem);
+    EXPECT_EQ(copy->GetItem(2).mSubMenu, subMenu.get());
+    ExpectNativeMatches(*copy);
+    EXPECT_EQ(ReadItem(copy->GetNativeHandle(), 0).mText, "Cut out\tCtrl+X");
+    // The copy's items are its own.
+    copy->SetItemTag(0, 1);
+    EXPECT_EQ(source->GetItem(0).mTag, 77u);
+    copy.reset();
+    source.reset();
+    EXPECT_TRUE(NSMenuPlatform::IsMenu(subMenu->GetNativeHandle()));
+}

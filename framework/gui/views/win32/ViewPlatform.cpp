@@ -1,11 +1,13 @@
 // The views' few platform calls: coordinate conversion through the window's native window, the mouse
-// state polled while waiting for a drag, the button-face colour and the size box's resizing hand-over.
+// state polled while waiting for a drag, the native control that holds the mouse capture, the button-face
+// colour and the size box's resizing hand-over.
 
 #include "framework/foundation/platform/TimeBase.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/input/Cursors.h"
 #include "framework/gui/views/RootView.h"
 #include "framework/gui/views/View.h"
+#include "framework/gui/windows/InputSeams.h"
 #include "framework/gui/windows/Window.h"
 #include "framework/gui/windows/WindowHelpers.h"
 
@@ -61,6 +63,26 @@ std::int32_t CView::WaitForDrag(CView* view, const CMouseEvent& event, std::int3
         GetKernelTable().Sleep(1);
     }
 }
+
+namespace NSViewInternal {
+
+// The capture names a view only when it is with a native control: a child window (not a pop-up, style
+// bit 0x40 clear) inside another window, no framework window itself, whose callback is registered.
+CView* FindNativeCaptureView()
+{
+    CWindowTable& table = GetWindowTable();
+    const HWND capture = table.GetCapture();
+    if (capture == nullptr)
+        return nullptr;
+    const auto style = static_cast<std::uint32_t>(table.GetWindowLongA(capture, GWL_STYLE));
+    if ((style & WS_CHILD) == 0 || (style & WS_POPUP) != 0 || (style & 0x40) != 0)
+        return nullptr;
+    if (FindWindowByHandle(capture) != nullptr || table.GetParent(capture) == nullptr)
+        return nullptr;
+    return FindNativeControlView(capture);
+}
+
+} // namespace NSViewInternal
 
 bool CWindowSizeBoxView::IsWindowNormal() const
 {

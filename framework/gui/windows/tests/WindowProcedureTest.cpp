@@ -260,6 +260,31 @@ namespace {
 POINT gMouse{};
 HWND gUnderMouse = nullptr;
 
+// The mouse over a client point of the window, which the platform names as the window under it; no
+// window holds the capture.
+class CFakeMouse
+{
+public:
+    CFakeMouse(const CABCWindow& window, int x, int y)
+        : mCursor(GetWindowTable().GetCursorPos, [](LPPOINT out) -> BOOL {
+            *out = gMouse;
+            return TRUE;
+        })
+        , mUnder(GetWindowTable().WindowFromPoint, [](POINT) { return gUnderMouse; })
+        , mNoCapture(GetWindowTable().GetCapture, [] { return HWND{}; })
+    {
+        POINT inside{x, y};
+        ::ClientToScreen(window.GetWindowHandle(), &inside);
+        gMouse = inside;
+        gUnderMouse = window.GetWindowHandle();
+    }
+
+private:
+    CScopedTableEntry<decltype(NSTramvell::CWindowTable::GetCursorPos)> mCursor;
+    CScopedTableEntry<decltype(NSTramvell::CWindowTable::WindowFromPoint)> mUnder;
+    CScopedTableEntry<decltype(NSTramvell::CWindowTable::GetCapture)> mNoCapture;
+};
+
 } // namespace
 
 TEST(UpdateCursor, HoversTheViewUnderTheMouseAndNothingOutsideOurWindows)
@@ -267,20 +292,172 @@ TEST(UpdateCursor, HoversTheViewUnderTheMouseAndNothingOutsideOurWindows)
     CClassWindow window;
     window.ShowWithBounds(kBounds);
     NSGuiTest::CTestView view(window.GetRootView(), CRect(10, 10, 40, 40), "under");
-    CScopedTableEntry cursor(GetWindowTable().GetCursorPos, [](LPPOINT out) -> BOOL {
-        *out = gMouse;
-        return TRUE;
-    });
-    CScopedTableEntry under(GetWindowTable().WindowFromPoint, [](POINT) { return gUnderMouse; });
-    CScopedTableEntry noCapture(GetWindowTable().GetCapture, [] { return HWND{}; });
-    POINT inside{20, 20};
-    ::ClientToScreen(window.GetWindowHandle(), &inside);
-    gMouse = inside;
-    gUnderMouse = window.GetWindowHandle();
+    const CFakeMouse mouse(window, 20, 20);
     NSTramvell::UpdateCursor();
     EXPECT_EQ(NSTramvell::GetHoverView(), &view);
 
     gUnderMouse = nullptr;
     NSTramvell::UpdateCursor();
     EXPECT_EQ(NSTramvell::GetHoverView(), nullptr);
+}
+
+namespace {
+
+std::vector<HWND> gActivated;
+
+} // namespace
+
+// The cursor is the framework's where the mouse is over the client area of our window or of a child
+// window of it; the hit-test code and the window the platform names decide.
+TEST(SetCursor, UpdatesOverTheClientOfOurWindowAndItsChildren)
+{
+    NSGuiTest::CTestApplication application;
+    CClassWindow window;
+    window.ShowWithBounds(kBounds);
+    NSGuiTest::CTestView view(window.GetRootView(), CRect(10, 10, 40, 40), "under");
+    const HWND child = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 60, 60, 30, 20,
+                                         window.GetWindowHandle(), nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    CClassWindow other;
+    other.ShowWithBounds(CRect(400, 40, 600, 200));
+    const CFakeMouse mouse(window, 20, 20);
+    CRecordedDefault recorded;
+    const struct
+    {
+        const char* name;
+        HWND cursorWindow;
+        WORD hitCode;
+        LRESULT result;
+    } kCases[] = {
+        {"our window", window.GetWindowHandle(), HTCLIENT, 1},
+        {"its child", child, HTCLIENT, 1},
+        {"another window", other.GetWindowHandle(), HTCLIENT, 0},
+        {"the caption", window.GetWindowHandle(), HTCAPTION, 0},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.name);
+        NSTramvell::SetHoverView(nullptr);
+        gDefaultMessages.clear();
+        const NSProc::CMessage message{CABCWindow::kKindDocument, window.GetWindowHandle(), WM_SETCURSOR,
+                                       reinterpret_cast<std::uintptr_t>(c.cursorWindow), MAKELPARAM(c.hitCode, WM_MOUSEMOVE),
+                                       &window};
+        EXPECT_EQ(NSProc::Dispatch(message, false), c.result);
+        EXPECT_EQ(NSTramvell::GetHoverView(), c.result == 1 ? &view : nullptr);
+        EXPECT_EQ(gDefaultMessages.size(), c.result == 1 ? 0u : 1u);
+    }
+    // Behind another program the cursor is the platform's.
+    NSTramvell::SetHoverView(nullptr);
+    application.Deactivate();
+    const NSProc::CMessage behind{CABCWindow::kKindDocument, window.GetWindowHandle(), WM_SETCURSOR,
+                                  reinterpret_cast<std::uintptr_t>(window.GetWindowHandle()),
+                                  MAKELPARAM(HTCLIENT, WM_MOUSEMOVE), &window};
+    EXPECT_EQ(NSProc::Dispatch(behind, false), 0);
+    EXPECT_EQ(NSTramvell::GetHoverView(), nullptr);
+    application.Activate();
+    ::DestroyWindow(child);
+}
+
+TEST(WindowProcedure, ActivationMakesTheWindowActiveBeforeItHearsOfIt)
+{
+    CClassWindow window;
+    window.ShowWithBounds(kBounds);
+    CRecordedDefault recorded;
+    CScopedTableEntry activate(GetWindowTable().SetActiveWindow, [](HWND handle) -> HWND {
+        gActivated.push_back(handle);
+        return nullptr;
+    });
+    ::SendMessageA(window.GetWindowHandle(), WM_ACTIVATE, WA_INACTIVE, 0);
+    ASSERT_FALSE(window.IsActive());
+    gActivated.clear();
+    ::SendMessageA(window.GetWindowHandle(), WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_EQ(gActivated, std::vector<HWND>{window.GetWindowHandle()});
+    EXPECT_TRUE(window.IsActive());
+    ::SendMessageA(window.GetWindowHandle(), WM_ACTIVATE, WA_INACTIVE, 0);
+    EXPECT_EQ(gActivated.size(), 1u);
+    EXPECT_FALSE(window.IsActive());
+}
+
+namespace {
+
+int gRealized = 0;
+
+} // namespace
+
+TEST(WindowProcedure, AQueryForANewPaletteRealisesTheWindowsOwn)
+{
+    CClassWindow window;
+    window.ShowWithBounds(kBounds);
+    CScopedTableEntry realize(GetWindowTable().RealizePalette, [](HDC) -> UINT {
+        ++gRealized;
+        return 0;
+    });
+    gRealized = 0;
+    EXPECT_EQ(::SendMessageA(window.GetWindowHandle(), WM_QUERYNEWPALETTE, 0, 0), 1);
+    EXPECT_EQ(gRealized, 0);
+    window.SetPalette({NSTramvell::CColor(10, 20, 30)});
+    EXPECT_EQ(::SendMessageA(window.GetWindowHandle(), WM_QUERYNEWPALETTE, 0, 0), 1);
+    EXPECT_EQ(gRealized, 1);
+}
+
+namespace {
+
+HWND gActiveWindow = nullptr;
+
+} // namespace
+
+// Cycling walks the shown windows that are neither auxiliary nor hidden, wrapping round at either end.
+TEST(WindowCycling, ActivatesTheNextOrPreviousCandidateAndWrapsRound)
+{
+    NSGuiTest::CTestApplication application;
+    CClassWindow a;
+    CClassWindow auxiliary;
+    CClassWindow c;
+    CClassWindow d;
+    CClassWindow hidden;
+    for (CClassWindow* window : {&a, &auxiliary, &c, &d, &hidden})
+        window->ShowWithBounds(kBounds);
+    auxiliary.MarkAuxiliary();
+    ::ShowWindow(hidden.GetWindowHandle(), SW_HIDE);
+    CScopedTableEntry active(GetWindowTable().GetActiveWindow, [] { return gActiveWindow; });
+    CScopedTableEntry activate(GetWindowTable().SetActiveWindow, [](HWND handle) -> HWND {
+        gActivated.push_back(handle);
+        return nullptr;
+    });
+    const struct
+    {
+        const char* name;
+        CClassWindow* active;
+        bool next;
+        CClassWindow* activated;
+    } kCases[] = {
+        {"next after a", &a, true, &c},       {"previous before a", &a, false, &d},
+        {"next after d", &d, true, &a},       {"previous before d", &d, false, &c},
+        {"next without one", nullptr, true, &a}, {"previous without one", nullptr, false, &d},
+    };
+    for (const auto& k : kCases) {
+        SCOPED_TRACE(k.name);
+        gActiveWindow = k.active != nullptr ? k.active->GetWindowHandle() : nullptr;
+        gActivated.clear();
+        if (k.next)
+            NSTramvell::ActivateNextWindow();
+        else
+            NSTramvell::ActivatePreviousWindow();
+        EXPECT_EQ(gActivated, std::vector<HWND>{k.activated->GetWindowHandle()});
+    }
+}
+
+TEST(WindowCycling, TheOnlyCandidateIsNotActivatedAgain)
+{
+    NSGuiTest::CTestApplication application;
+    CClassWindow only;
+    only.ShowWithBounds(kBounds);
+    CScopedTableEntry active(GetWindowTable().GetActiveWindow, [] { return gActiveWindow; });
+    CScopedTableEntry activate(GetWindowTable().SetActiveWindow, [](HWND handle) -> HWND {
+        gActivated.push_back(handle);
+        return nullptr;
+    });
+    gActiveWindow = only.GetWindowHandle();
+    gActivated.clear();
+    NSTramvell::ActivateNextWindow();
+    NSTramvell::ActivatePreviousWindow();
+    EXPECT_TRUE(gActivated.empty());
 }

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 using namespace NSTramvell;
 using NSGuiTest::CCountedNativeDestruction;
@@ -185,6 +186,9 @@ TEST_F(WindowTest, FrameInsetsPairWidthMetricsWithSidesAndHeightMetricsWithTopAn
     EXPECT_EQ(document.GetFrameBoundsForClient(CRect(300, 300, 400, 350)),
               CRect(300 - 132, 300 - 237, 400 + 132, 350 + 133));
     EXPECT_EQ(document.GetFrameSizeForClientSize(CPoint(100, 50)), CPoint(100 + 264, 50 + 237 + 133));
+    EXPECT_EQ(document.GetClientBoundsForFrame(CRect(300 - 132, 300 - 237, 400 + 132, 350 + 133)),
+              CRect(300, 300, 400, 350));
+    EXPECT_EQ(dialog.GetClientBoundsForFrame(CRect(0, 0, 400, 300)), CRect(107, 212, 400 - 107, 300 - 108));
 }
 
 TEST_F(WindowTest, CentredBoundsLieInTheWorkArea)
@@ -358,4 +362,78 @@ TEST_F(WindowTest, ADisabledRootIgnoresPressesUnlessAViewTracks)
     window->HandleContextClick(press);
     EXPECT_EQ(GetTrackingView(), nullptr);
     EXPECT_EQ(elsewhere->mMouseUps, std::vector<std::int32_t>{CView::kMouseUpCutOff});
+}
+
+namespace {
+
+struct CPaletteCalls
+{
+    std::vector<HPALETTE> selected;
+    std::vector<BOOL> background;
+    int realized = 0;
+};
+CPaletteCalls gPaletteCalls;
+
+} // namespace
+
+TEST_F(WindowTest, AWindowsOwnPaletteIsRealisedInTheBackgroundWhenItIsNotActive)
+{
+    CScopedTableEntry select(GetWindowTable().SelectPalette, [](HDC, HPALETTE palette, BOOL background) -> HPALETTE {
+        gPaletteCalls.selected.push_back(palette);
+        gPaletteCalls.background.push_back(background);
+        return reinterpret_cast<HPALETTE>(0x5150);
+    });
+    CScopedTableEntry realize(GetWindowTable().RealizePalette, [](HDC) -> UINT {
+        ++gPaletteCalls.realized;
+        return 0;
+    });
+    gPaletteCalls = {};
+    CTestWindow window;
+    EXPECT_FALSE(window.HasPalette());
+    EXPECT_FALSE(window.RealizePalette());
+    EXPECT_EQ(gPaletteCalls.realized, 0);
+
+    window.SetPalette({CColor(255, 0, 0), CColor(0, 255, 0), CColor(0, 0, 255)});
+    ASSERT_TRUE(window.HasPalette());
+    EXPECT_TRUE(window.RealizePalette());
+    ASSERT_EQ(gPaletteCalls.selected.size(), 2u);
+    EXPECT_NE(gPaletteCalls.selected[0], nullptr);
+    EXPECT_EQ(gPaletteCalls.background[0], TRUE);
+    EXPECT_EQ(gPaletteCalls.selected[1], reinterpret_cast<HPALETTE>(0x5150));   // the previous one back
+    EXPECT_EQ(gPaletteCalls.realized, 1);
+
+    // Activation realises it too.
+    window.HandleActivated();
+    EXPECT_EQ(gPaletteCalls.realized, 2);
+    window.HandleDeactivated();
+
+    window.SetPalette({});
+    EXPECT_FALSE(window.HasPalette());
+    EXPECT_FALSE(window.RealizePalette());
+    EXPECT_EQ(gPaletteCalls.realized, 2);
+}
+
+TEST_F(WindowTest, TheFrontWindowIsTheTopmostThatIsNotAuxiliary)
+{
+    EXPECT_EQ(FindFrontWindow(), nullptr);
+    CTestWindow back;
+    CTestWindow front;
+    back.ShowWithBounds(CRect(10, 10, 200, 150));
+    front.ShowWithBounds(CRect(30, 30, 220, 170));
+    EXPECT_EQ(FindFrontWindow(), &front);
+    front.MarkAuxiliary();
+    EXPECT_EQ(FindFrontWindow(), &back);
+}
+
+TEST_F(WindowTest, AMinimisedWindowIsRestored)
+{
+    CTestWindow window;
+    window.ShowWithBounds(CRect(10, 10, 200, 150));
+    window.RestoreIfMinimised();
+    EXPECT_FALSE(::IsIconic(window.GetWindowHandle()));
+    ::ShowWindow(window.GetWindowHandle(), SW_MINIMIZE);
+    ASSERT_TRUE(::IsIconic(window.GetWindowHandle()));
+    window.RestoreIfMinimised();
+    EXPECT_FALSE(::IsIconic(window.GetWindowHandle()));
+    EXPECT_EQ(window.GetBounds(), CRect(10, 10, 200, 150));
 }

@@ -15,6 +15,8 @@ CFrameClientParts GetApplicationParts(const CApplication& application)
 {
     CFrameClientParts parts;
     parts.mdiClient = application.GetMDIClientHandle();
+    parts.toolBar = application.GetToolbarWindow();
+    parts.statusBar = application.GetStatusBarWindow();
     return parts;
 }
 

@@ -1,7 +1,9 @@
 #include "framework/gui/windows/Window.h"
 
+#include "framework/foundation/core/OutOfMemory.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/application/Application.h"
+#include "framework/gui/drawing/Palette.h"
 #include "framework/gui/geometry/win32/NativeGeometry.h"
 #include "framework/gui/input/FocusOrder.h"
 #include "framework/gui/input/ToolTipRelay.h"
@@ -14,6 +16,7 @@
 
 #include <algorithm>
 #include <new>
+#include <stdexcept>
 
 namespace NSTramvell {
 namespace {
@@ -104,6 +107,13 @@ void CABCWindow::Dispose()
     if (mDisposing)
         return;
     mDisposing = true;
+    // The application borrows its bars: a bar going away takes its room with it.
+    if (CApplication* application = CApplication::GetApplication()) {
+        if (application->GetToolbarWindow() == this)
+            application->SetToolbarWindow(nullptr);
+        if (application->GetStatusBarWindow() == this)
+            application->SetStatusBarWindow(nullptr);
+    }
     DestroyToolTipControl();
     if (mRootView != nullptr)
         mRootView->DeleteAllChildren();
@@ -111,6 +121,7 @@ void CABCWindow::Dispose()
         GetWindowTable().DestroyWindow(mHandle);
     mHandle = nullptr;
     RemoveFromWindowRegistry(this);
+    mPalette.reset();
     delete mBuiltIn;
     mBuiltIn = nullptr;
     CWindowRootGroupView* const rootView = mRootView;
@@ -397,6 +408,13 @@ CRect CABCWindow::GetFrameBoundsForClient(const CRect& client) const
                  client.GetRight() + insets.GetRight(), client.GetBottom() + insets.GetBottom());
 }
 
+CRect CABCWindow::GetClientBoundsForFrame(const CRect& frame) const
+{
+    const CFrameInsets insets = GetFrameInsets();
+    return CRect(frame.GetLeft() + insets.GetLeft(), frame.GetTop() + insets.GetTop(),
+                 frame.GetRight() - insets.GetRight(), frame.GetBottom() - insets.GetBottom());
+}
+
 CPoint CABCWindow::GetFrameSizeForClientSize(const CPoint& size) const
 {
     return GetFrameBoundsForClient(MakeSizedRect(size)).GetSize();
@@ -512,6 +530,7 @@ void CABCWindow::HandleActivated()
     if (mActive)
         return;
     mActive = true;
+    RealizePalette();
     Activated();
     SetToolTipsActive(true);
     ApplyFocusRequest();
@@ -530,6 +549,51 @@ void CABCWindow::HandleDeactivated()
         capture->ExtraHookB();
     }
     Deactivated();
+}
+
+void CABCWindow::RestoreIfMinimised()
+{
+    CWindowTable& table = GetWindowTable();
+    if (mHandle == nullptr || !table.IsIconic(mHandle))
+        return;
+    const CApplication* application = CApplication::GetApplication();
+    const HWND client = application != nullptr ? application->GetMDIClientHandle() : nullptr;
+    if (mKind == kKindDocument && client != nullptr)
+        table.SendMessageA(client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(mHandle), 0);
+    else
+        table.ShowWindow(mHandle, SW_RESTORE);
+}
+
+void CABCWindow::SetPalette(const std::vector<CColor>& colors)
+{
+    if (colors.empty()) {
+        mPalette.reset();
+        return;
+    }
+    // The platform's palette record counts its entries in 16 bits.
+    if (colors.size() > 0xFFFF)
+        throw std::length_error("a palette holds at most 65535 colours");
+    std::vector<CPaletteEntry> entries;
+    entries.reserve(colors.size());
+    for (const CColor& color : colors)
+        entries.push_back({color.GetRed(), color.GetGreen(), color.GetBlue(), 0});
+    mPalette = std::make_unique<CNativePalette>(entries.data(), static_cast<std::uint16_t>(entries.size()));
+}
+
+bool CABCWindow::RealizePalette()
+{
+    if (mPalette == nullptr || mHandle == nullptr)
+        return false;
+    CWindowTable& table = GetWindowTable();
+    const HDC context = table.GetDC(mHandle);
+    if (context == nullptr)
+        throw XOutOfMemory();
+    const BOOL background = IsActiveWindow(this) ? FALSE : TRUE;
+    const HPALETTE previous = table.SelectPalette(context, mPalette->GetHandle(), background);
+    table.RealizePalette(context);
+    table.SelectPalette(context, previous, TRUE);
+    table.ReleaseDC(mHandle, context);
+    return true;
 }
 
 void CABCWindow::SetToolTipsActive(bool active)
@@ -623,6 +687,15 @@ void CABCWindow::RemoveSizeBox()
     mRootView->RemoveSizeBox();
 }
 
+void CABCWindow::SetResizable(bool resizable)
+{
+    mResizable = resizable;
+    if (resizable)
+        AddSizeBox();
+    else
+        RemoveSizeBox();
+}
+
 void CABCWindow::EndTrackingOnMouseUp()
 {
     if (CView* tracking = GetTrackingView())
@@ -678,6 +751,22 @@ CFrameInsets GetFrameInsets(std::int32_t borderKind)
 bool IsActiveWindow(const CABCWindow* window)
 {
     return window != nullptr && window == GetActiveFrameworkWindow();
+}
+
+namespace {
+
+BOOL CALLBACK FindFrontWindowCallback(HWND window, LPARAM found)
+{
+    return FindNonAuxiliaryWindowCallback(window, reinterpret_cast<HWND*>(found)) != 0 ? TRUE : FALSE;
+}
+
+} // namespace
+
+CABCWindow* FindFrontWindow()
+{
+    HWND found = nullptr;
+    GetWindowTable().EnumWindows(&FindFrontWindowCallback, reinterpret_cast<LPARAM>(&found));
+    return dynamic_cast<CABCWindow*>(FindWindowByHandle(found));
 }
 
 CABCWindow* GetActiveFrameworkWindow()

@@ -3,6 +3,7 @@
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/application/Application.h"
 #include "framework/gui/views/RootView.h"
+#include "framework/gui/windows/InputSeams.h"
 #include "framework/gui/windows/Window.h"
 
 namespace NSTramvell {
@@ -25,12 +26,6 @@ CABCWindow* FindFocusFrameworkWindow()
             return found;
     }
     return nullptr;
-}
-
-std::int32_t FindModelessDialogCallback(HWND, HWND*)
-{
-    // Modeless dialogs come with the dialog layer; until then no window is one.
-    return 1;
 }
 
 std::int32_t FindNonAuxiliaryWindowCallback(HWND window, HWND* out)
@@ -69,6 +64,14 @@ bool GetApplicationQueryAnswer()
 {
     const CApplication* application = CApplication::GetApplication();
     return application != nullptr && application->GetCancelAutoPlay();
+}
+
+std::intptr_t ForwardToNativeControl(HWND control, std::uint32_t message, std::uintptr_t first,
+                                     std::intptr_t second)
+{
+    std::intptr_t result = 0;
+    CallControlCallback(control, message, first, second, result);
+    return result;
 }
 
 HWND GetNativeViewHandle(const CView* view)

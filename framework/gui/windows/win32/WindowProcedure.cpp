@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <iterator>
 #include <set>
+#include <vector>
 
 namespace NSTramvell {
 
@@ -95,10 +96,12 @@ std::intptr_t OnActivate(const CMessage& m)
 {
     const std::intptr_t result = Default(m);
     if (m.window != nullptr) {
-        if (LOWORD(m.first) != WA_INACTIVE)
+        if (LOWORD(m.first) != WA_INACTIVE) {
+            m.window->Activate();
             m.window->HandleActivated();
-        else
+        } else {
             m.window->HandleDeactivated();
+        }
     }
     return result;
 }
@@ -208,15 +211,23 @@ std::intptr_t OnActivateApplication(const CMessage& m)
     return 0;
 }
 
+// The cursor is the framework's over the client area of the framework window under the mouse, also
+// where a child window of it (a native control) is under the mouse.
 std::intptr_t OnSetCursor(const CMessage& m)
 {
     CApplication* application = CApplication::GetApplication();
-    if (application != nullptr && application->IsInFront() && m.window != nullptr && LOWORD(m.second) == HTCLIENT &&
-        reinterpret_cast<HWND>(m.first) == m.handle) {
-        UpdateCursor();
-        return 1;
-    }
-    return Default(m);
+    if (application == nullptr || !application->IsInFront() || LOWORD(m.second) != HTCLIENT)
+        return Default(m);
+    CWindowTable& table = GetWindowTable();
+    POINT mouse{};
+    table.GetCursorPos(&mouse);
+    const CABCWindow* under = FindWindowUnderPoint(ToPoint(mouse));
+    const auto cursorWindow = reinterpret_cast<HWND>(m.first);
+    if (under == nullptr || (cursorWindow != under->GetWindowHandle() &&
+                             !table.IsChild(under->GetWindowHandle(), cursorWindow)))
+        return Default(m);
+    UpdateCursor();
+    return 1;
 }
 
 std::intptr_t OnMinMaxInfo(const CMessage& m)
@@ -239,9 +250,7 @@ std::intptr_t OnNotify(const CMessage& m)
     const auto* header = reinterpret_cast<const NMHDR*>(m.second);
     if (header == nullptr || header->hwndFrom == nullptr)
         return Default(m);
-    std::intptr_t result = 0;
-    CallControlCallback(header->hwndFrom, m.message, m.first, m.second, result);
-    return result;
+    return ForwardToNativeControl(header->hwndFrom, m.message, m.first, m.second);
 }
 
 std::intptr_t OnHelp(const CMessage& m)
@@ -282,9 +291,8 @@ std::intptr_t OnCommand(const CMessage& m)
     if ((LOWORD(m.first) & 0xF000) == 0xF000)
         return Default(m);
     DispatchCommandMessage(m.handle, m.first, m.second);
-    std::intptr_t ignored = 0;
     if (m.second != 0)
-        CallControlCallback(reinterpret_cast<HWND>(m.second), m.message, m.first, m.second, ignored);
+        ForwardToNativeControl(reinterpret_cast<HWND>(m.second), m.message, m.first, m.second);
     return 0;
 }
 
@@ -292,9 +300,7 @@ std::intptr_t AnswerZero(const CMessage&) { return 0; }
 
 std::intptr_t OnScroll(const CMessage& m)
 {
-    std::intptr_t result = 0;
-    CallControlCallback(reinterpret_cast<HWND>(m.second), m.message, m.first, m.second, result);
-    return result;
+    return ForwardToNativeControl(reinterpret_cast<HWND>(m.second), m.message, m.first, m.second);
 }
 
 std::intptr_t OnInitMenu(const CMessage& m)
@@ -368,6 +374,7 @@ std::intptr_t OnQueryNewPalette(const CMessage& m)
         window = GetActiveFrameworkWindow();
     if (window == nullptr)
         return 0;
+    window->RealizePalette();
     // The paint canvas selects the screen's palette; repainting realises it.
     if (GetScreenPalette().GetDepth() == 8)
         GetWindowTable().InvalidateRect(window->GetWindowHandle(), nullptr, FALSE);
@@ -550,6 +557,60 @@ std::intptr_t WindowProcedure(std::int32_t kind, HWND handle, std::uint32_t mess
 void RegisterHandleForDisposal(void* handle) { GetDisposableHandles().insert(handle); }
 
 void UnregisterHandleForDisposal(void* handle) { GetDisposableHandles().erase(handle); }
+
+namespace {
+
+bool IsCycleCandidate(const CABCWindow* window)
+{
+    return window != nullptr && window->GetWindowHandle() != nullptr && window->IsNativeStateSet() &&
+           !window->IsAuxiliary() && window->IsCycleTarget();
+}
+
+// The frame's client activates its documents; without one the window activates itself.
+void ActivateCycled(CABCWindow& window)
+{
+    const CApplication* application = CApplication::GetApplication();
+    const HWND client = application != nullptr ? application->GetMDIClientHandle() : nullptr;
+    if (client != nullptr)
+        GetWindowTable().SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window.GetWindowHandle()), 0);
+    else
+        window.Activate();
+}
+
+template <typename TIterator>
+void ActivateFollowing(TIterator begin, TIterator end)
+{
+    const CABCWindow* active = GetActiveFrameworkWindow();
+    std::vector<CABCWindow*> candidates;
+    for (TIterator it = begin; it != end; ++it) {
+        auto* window = dynamic_cast<CABCWindow*>(*it);
+        if (IsCycleCandidate(window))
+            candidates.push_back(window);
+    }
+    if (candidates.empty())
+        return;
+    const auto current = std::find(candidates.begin(), candidates.end(), active);
+    if (current != candidates.end() && current + 1 != candidates.end()) {
+        ActivateCycled(**(current + 1));
+        return;
+    }
+    if (candidates.front() != active)
+        candidates.front()->Activate();
+}
+
+} // namespace
+
+void ActivateNextWindow()
+{
+    const std::vector<IRegisteredWindow*> windows = GetWindowList();
+    ActivateFollowing(windows.begin(), windows.end());
+}
+
+void ActivatePreviousWindow()
+{
+    const std::vector<IRegisteredWindow*> windows = GetWindowList();
+    ActivateFollowing(windows.rbegin(), windows.rend());
+}
 
 void EnterModalState(HWND keptEnabled)
 {
