@@ -65,8 +65,6 @@ const CRect kProgressBar = [] {
     return bar;
 }();
 
-constexpr const char* kXdotool = "Z:\\usr\\bin\\xdotool";
-
 // Near the hidden pages' corner (-16384, -16384), far from anything a window shows.
 bool IsOffScreen(const CRect& rect)
 {
@@ -318,24 +316,14 @@ TEST_F(MainWindow, AfterAPageSwitchNoHiddenControlHoldsTheFocusNorTakesSpace)
 
 TEST_F(MainWindow, ARealClickOnTheFolderButtonConvertsToAFolder)
 {
-    // Wine starts the Unix program itself; tools/install-deps installs it.
-    if (::GetFileAttributesA(kXdotool) == INVALID_FILE_ATTRIBUTES)
+    if (!NSGuiTest::HasRealInput())
         GTEST_SKIP() << "xdotool is not installed";
     Open();
     Show(1);
     RECT onScreen{};
     ::GetWindowRect(Folder(), &onScreen);
-    const std::string command = std::string(kXdotool) + " mousemove " +
-                                std::to_string((onScreen.left + onScreen.right) / 2) + " " +
-                                std::to_string((onScreen.top + onScreen.bottom) / 2) + " click 1";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::string line = command;
-    ASSERT_TRUE(::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                 &process));
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
+    ASSERT_TRUE(NSGuiTest::RunXdotool("mousemove " + std::to_string((onScreen.left + onScreen.right) / 2) + " " +
+                                      std::to_string((onScreen.top + onScreen.bottom) / 2) + " click 1"));
     ASSERT_TRUE(PumpUntil([&] { return !mListener.mCalls.empty(); }, 20000));
     PumpPending();
     EXPECT_EQ(mListener.mCalls, TCalls{"ConvertToFolder"});

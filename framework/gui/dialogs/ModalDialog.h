@@ -42,8 +42,9 @@ public:
     std::int32_t GetFrameBorderHeight() const override;
     void RootFrameChanged(const CRect&, const CRect&) override {}
 
-    // Return and keypad Enter call the default action, Escape the cancel action; every key counts as
-    // handled, so none reaches the windows behind.
+    // The base window's keys first (Tab and Shift+Tab walk the focus order, Control+F4); then Return and
+    // keypad Enter call the default action, Escape the cancel action; every key counts as handled, so none
+    // reaches the windows behind.
     bool HandleBuiltInKey(const CKeyEvent& event) override;
     // No menu command is offered while the dialog runs, and every command is swallowed.
     virtual void UpdateMenu(CMenu& menu);

@@ -133,9 +133,11 @@ TEST_F(DialogWindows, KeysCallTheDialogsActionsAndMenusAreSwallowed)
         if (acted)
             return;
         acted = true;
+        // Control+F4 is the base window's, which declines it without a system menu: the dialog still
+        // keeps it from the windows behind.
         for (const CKeyEvent& key : {MakeKey(kKeyReturn, kKeyDown), MakeKey(kKeyEnter, kKeyDown),
                                      MakeKey(kKeyEscape, kKeyDown), MakeKey(kKeyReturn, kKeyUp),
-                                     MakeKey(kKeyTab, kKeyDown)})
+                                     MakeKey(kKeyF4, kKeyDown, true)})
             allHandled = dialog->HandleBuiltInKey(key) && allHandled;
         allHandled = dialog->HandleMenuCommand(1234) && allHandled;
         seen = {dialog->mDefaults, dialog->mCancels};
@@ -144,6 +146,33 @@ TEST_F(DialogWindows, KeysCallTheDialogsActionsAndMenusAreSwallowed)
     CModalDialog::RunModal(dialog);
     EXPECT_TRUE(allHandled);
     EXPECT_EQ(seen, (std::vector<int>{2, 1}));
+}
+
+TEST_F(DialogWindows, TheBaseWindowsKeysComeFirstControlF4ClosesADialogWithASystemMenu)
+{
+    // Style 1 has the system menu, style 0 none.
+    for (const auto& [style, closes] : {std::pair{1, true}, std::pair{0, false}}) {
+        auto* dialog = new CTestDialog(style, "Control F4");
+        dialog->ReapplyBounds();
+        CTestDialog::sCloseRequests.clear();
+        bool handled = false;
+        bool doneByKey = false;
+        int actions = -1;
+        bool pressed = false;
+        NSGuiTest::CTestIdleClient inside(20, [&] {
+            if (pressed)
+                return;
+            pressed = true;
+            handled = dialog->HandleBuiltInKey(MakeKey(kKeyF4, kKeyDown, true));
+            doneByKey = dialog->IsDone();
+            actions = dialog->mDefaults + dialog->mCancels;
+            dialog->RequestClose();
+        });
+        CModalDialog::RunModal(dialog);
+        EXPECT_TRUE(handled) << "style " << style;
+        EXPECT_EQ(doneByKey, closes) << "style " << style;
+        EXPECT_EQ(actions, 0) << "style " << style;
+    }
 }
 
 TEST_F(DialogWindows, NestedRunsRestoreTheBusyCountAndEachStylesClientSizeHolds)

@@ -84,6 +84,9 @@ void CLowMemoryDialog::BuildViews()
     mDetailView = new CStaticTextView(root, gTexts.detail, kOffWindow);
     mDetailView->SetFont(GetSystemFontSpec());
     mButton = new CPushButtonView(root, gTexts.button, CPushButtonView::kOrdinaryButton, kOffWindow);
+    // The one button holds the focus, and Tab keeps it there.
+    AddFocusTarget(mButton);
+    SetFocusView(mButton);
 }
 
 void CLowMemoryDialog::ReleaseViews()

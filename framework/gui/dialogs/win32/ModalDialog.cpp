@@ -185,6 +185,9 @@ std::int32_t CModalDialog::GetFrameBorderHeight() const
 
 bool CModalDialog::HandleBuiltInKey(const CKeyEvent& event)
 {
+    // The focus walk and Control+F4 first, so that Tab moves between the dialog's buttons.
+    if (CABCWindow::HandleBuiltInKey(event))
+        return true;
     if (event.GetKind() == kKeyDown) {
         if (event.GetKeyCode() == kKeyReturn || event.GetKeyCode() == kKeyEnter)
             DoDefaultAction();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <vector>
@@ -10,6 +11,9 @@ namespace NSGuiTest {
 namespace {
 
 constexpr DWORD kPollIntervalMs = 10;
+constexpr const char* kXdotool = "/usr/bin/xdotool";
+constexpr const char* kXdotoolSeenByWindows = "Z:\\usr\\bin\\xdotool";
+constexpr const char* kShell = "Z:\\bin\\sh";
 
 struct CWindowSearch
 {
@@ -148,6 +152,59 @@ std::string SaveScreenshot(const std::string& name)
     std::fwrite(pixels.data(), 1, pixels.size(), file);
     std::fclose(file);
     return path;
+}
+
+bool HasRealInput()
+{
+    return ::GetFileAttributesA(kXdotoolSeenByWindows) != INVALID_FILE_ATTRIBUTES &&
+           ::GetFileAttributesA(kShell) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool RunXdotool(const std::string& arguments, int timeoutMs)
+{
+    // Wine gives no handle that waits for a Unix program to end: a shell leaves a mark when xdotool has
+    // succeeded, and that is waited for.
+    static std::atomic<int> runs{0};
+    const std::string mark = "/tmp/dravim-xdotool-" + std::to_string(::GetCurrentProcessId()) + "-" +
+                             std::to_string(++runs);
+    std::string markSeenByWindows = "Z:" + mark;
+    for (char& character : markSeenByWindows)
+        character = character == '/' ? '\\' : character;
+    std::string line = std::string(kShell) + " -c \"" + kXdotool + " " + arguments + " && : > " + mark + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    const bool succeeded = WaitUntil(
+        [&] { return ::GetFileAttributesA(markSeenByWindows.c_str()) != INVALID_FILE_ATTRIBUTES; }, timeoutMs);
+    ::DeleteFileA(markSeenByWindows.c_str());
+    return succeeded;
+}
+
+std::string GetFocusedText(DWORD thread)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetGUIThreadInfo(thread, &info) || info.hwndFocus == nullptr)
+        return "";
+    return GetText(info.hwndFocus);
+}
+
+std::vector<std::string> WalkFocus(DWORD thread, const std::vector<CFocusStep>& steps, int timeoutMs)
+{
+    std::vector<std::string> seen;
+    for (const CFocusStep& step : steps) {
+        if (!step.mKeys.empty() && !RunXdotool("key " + step.mKeys)) {
+            seen.push_back("(xdotool failed on " + step.mKeys + ")");
+            break;
+        }
+        WaitUntil([&] { return GetFocusedText(thread) == step.mFocusAfter; }, timeoutMs);
+        seen.push_back(GetFocusedText(thread));
+    }
+    return seen;
 }
 
 CDriverThread::CDriverThread(std::function<void()> steps)

@@ -25,6 +25,25 @@ bool PressButton(HWND dialog, const std::string& label);
 // build tree); returns its path, empty when the picture could not be taken.
 std::string SaveScreenshot(const std::string& name);
 
+// Real input through the X server, as the user's keyboard and mouse give it: xdotool (tools/install-deps
+// installs it; Wine starts the Unix program itself). Its events reach whichever window holds the X input
+// focus.
+bool HasRealInput();
+// Runs xdotool with the arguments ("key Tab", "mousemove 10 20 click 1") and waits for it to end; true when
+// it ran and succeeded.
+bool RunXdotool(const std::string& arguments, int timeoutMs = 10000);
+// The text of the window that holds the keyboard focus in the thread; empty when none does.
+std::string GetFocusedText(DWORD thread);
+// Presses each step's keys for real (none: only waits) and waits until the focus in the thread rests on the
+// control with the step's text; answers the text the focus had after each step (the expected ones when all
+// went right), so that a wrong walk shows where it went.
+struct CFocusStep
+{
+    std::string mKeys;
+    std::string mFocusAfter;
+};
+std::vector<std::string> WalkFocus(DWORD thread, const std::vector<CFocusStep>& steps, int timeoutMs = 5000);
+
 // Runs steps on a thread of their own while the test's thread is held in a modal loop.
 class CDriverThread
 {
