@@ -12,9 +12,9 @@
 
 namespace NSTramvell {
 class CDialogTemplate;
+class CIconView;
 class CPushButtonView;
 class CStaticTextView;
-class CView;
 } // namespace NSTramvell
 
 namespace NSConversionErrorDialog {
@@ -42,6 +42,7 @@ public:
 
     // The message as shown, the error text put in.
     std::string GetMessage() const;
+    NSTramvell::CRect GetIconFrame() const;
 
 private:
     CConversionErrorDialog(const NSTramvell::CDialogTemplate& layout, const std::string& errorText,
@@ -50,7 +51,7 @@ private:
     std::unique_ptr<NSTramvell::CPushButtonView> mIgnoreButton;
     std::unique_ptr<NSTramvell::CPushButtonView> mIgnoreAllButton;
     std::unique_ptr<NSTramvell::CPushButtonView> mAbortButton;
-    std::unique_ptr<NSTramvell::CView> mIconView;
+    std::unique_ptr<NSTramvell::CIconView> mIconView;
     std::unique_ptr<NSTramvell::CStaticTextView> mTextView;
     std::uint32_t& mResult;
 };
@@ -73,7 +74,7 @@ private:
 
     std::unique_ptr<NSTramvell::CPushButtonView> mConvertButton;
     std::unique_ptr<NSTramvell::CPushButtonView> mQuitButton;
-    std::unique_ptr<NSTramvell::CView> mIconView;
+    std::unique_ptr<NSTramvell::CIconView> mIconView;
     std::unique_ptr<NSTramvell::CStaticTextView> mTextView;
     bool& mConvertAnother;
 };

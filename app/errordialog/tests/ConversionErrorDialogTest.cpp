@@ -6,6 +6,7 @@
 #include "framework/gui/tests/support/Driver.h"
 #include "framework/gui/tests/support/TestApplication.h"
 #include "framework/gui/windows/Window.h"
+#include "framework/gui/windows/tests/ClassWindow.h"
 #include "framework/gui/application/WindowLayer.h"
 
 #include <gtest/gtest.h>
@@ -86,6 +87,21 @@ protected:
         return result;
     }
 
+    // From a driver thread: walks the focus of the dialog that `run` shows with real keys, then presses the
+    // last key; answers where the focus rested after each step.
+    std::vector<std::string> WalkThenPress(const std::vector<NSGuiTest::CFocusStep>& walk, const std::string& lastKey,
+                                           const std::function<void()>& run)
+    {
+        const DWORD thread = ::GetCurrentThreadId();
+        std::vector<std::string> seen;
+        NSGuiTest::CDriverThread driver([&] {
+            seen = NSGuiTest::WalkFocus(thread, walk);
+            NSGuiTest::RunXdotool("key " + lastKey);
+        });
+        run();
+        return seen;
+    }
+
     const NSGuiTest::CWatchdog mWatchdog{120};
     NSGuiTest::CTestApplication mApplication;
     std::vector<std::string> mChildren;
@@ -147,6 +163,59 @@ TEST_F(ConversionDialogs, ConvertAnotherAnswersTrueOnlyForItsFirstButton)
         EXPECT_EQ(result, testCase.mExpected) << testCase.mAnswer.mName;
         EXPECT_EQ(mChildren, (std::vector<std::string>{"Convert Another", "Quit"})) << testCase.mAnswer.mName;
     }
+}
+
+TEST_F(ConversionDialogs, RealTabAndShiftTabWalkTheButtonsAndReturnAndEscapeKeepTheirMeaning)
+{
+    if (!NSGuiTest::HasRealInput())
+        GTEST_SKIP() << "xdotool is not installed";
+    std::uint32_t result = 0;
+    const std::vector<std::string> errorWalk = WalkThenPress(
+        {{"", "Ignore"}, {"Tab", "Ignore All Errors"}, {"Tab", "Abort"}, {"Tab", "Ignore"}, {"shift+Tab", "Abort"}},
+        "Return", [&] { result = CConversionErrorDialog::Run(kErrorText); });
+    EXPECT_EQ(errorWalk, (std::vector<std::string>{"Ignore", "Ignore All Errors", "Abort", "Ignore", "Abort"}));
+    // Return is the default action whichever button holds the focus.
+    EXPECT_EQ(result, kIgnore);
+
+    bool convertAnother = true;
+    const std::vector<std::string> anotherWalk =
+        WalkThenPress({{"", "Convert Another"}, {"Tab", "Quit"}, {"Tab", "Convert Another"}, {"shift+Tab", "Quit"}},
+                      "Escape", [&] { convertAnother = CConvertAnotherDialog::Run(); });
+    EXPECT_EQ(anotherWalk, (std::vector<std::string>{"Convert Another", "Quit", "Convert Another", "Quit"}));
+    EXPECT_FALSE(convertAnother);
+}
+
+TEST_F(ConversionDialogs, TheErrorIconLeavesTheBackgroundAroundItsShape)
+{
+    NSTramvell::CRect icon;
+    std::vector<NSTramvell::CColor> corners;
+    NSTramvell::CColor background;
+    bool iconPainted = false;
+    NSGuiTest::CTestIdleClient inside(20, [&] {
+        auto* dialog = dynamic_cast<CConversionErrorDialog*>(NSTramvell::GetActiveFrameworkWindow());
+        if (dialog == nullptr || !corners.empty())
+            return;
+        ::InvalidateRect(dialog->GetWindowHandle(), nullptr, FALSE);
+        ::UpdateWindow(dialog->GetWindowHandle());
+        const NSGuiTest::CClientPixels pixels(*dialog);
+        icon = dialog->GetIconFrame();
+        background = pixels.At(5, 5);
+        // The stock error icon is round: its square's corners are transparent.
+        corners = {pixels.At(icon.GetLeft(), icon.GetTop()), pixels.At(icon.GetRight() - 1, icon.GetTop()),
+                   pixels.At(icon.GetLeft(), icon.GetBottom() - 1),
+                   pixels.At(icon.GetRight() - 1, icon.GetBottom() - 1)};
+        for (int y = icon.GetTop(); y < icon.GetBottom(); ++y)
+            for (int x = icon.GetLeft(); x < icon.GetRight(); ++x)
+                iconPainted = iconPainted || !(pixels.At(x, y) == background);
+        NSGuiTest::SaveScreenshot("conversion-error-dialog");
+        dialog->RequestClose();
+    });
+    CConversionErrorDialog::Run(kErrorText);
+    ASSERT_EQ(corners.size(), 4u);
+    EXPECT_EQ(icon, NSTramvell::CRect(15, 16, 47, 48));
+    for (const NSTramvell::CColor& corner : corners)
+        EXPECT_EQ(corner, background);
+    EXPECT_TRUE(iconPainted);
 }
 
 } // namespace

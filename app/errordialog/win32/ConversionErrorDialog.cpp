@@ -3,9 +3,9 @@
 #include "framework/foundation/strings/StringUtilities.h"
 #include "framework/gui/dialogs/Choosers.h"
 #include "framework/gui/dialogs/DialogTemplate.h"
-#include "framework/gui/drawing/Canvas.h"
 #include "framework/gui/images/IconCache.h"
 #include "framework/gui/views/RootView.h"
+#include "framework/views/controls/IconView.h"
 #include "framework/views/controls/PushButtonView.h"
 #include "framework/views/controls/StaticTextView.h"
 
@@ -22,30 +22,17 @@ namespace {
 constexpr std::uint32_t kErrorIcon = 17;
 constexpr std::uint32_t kInformationIcon = 15;
 
-// A system icon at a template item's place.
-class CDialogIconView final : public NSTramvell::CView
+// The stock icon at the item's top-left corner in its own square size, as the alerts show it: the icon view
+// lets the dialog's background show through the icon's transparent pixels.
+std::unique_ptr<NSTramvell::CIconView> MakeIcon(NSTramvell::CABCGroupView* parent, const CDialogTemplate& layout,
+                                                std::uint16_t item, std::uint32_t stockIcon)
 {
-public:
-    CDialogIconView(NSTramvell::CABCGroupView* parent, const CRect& frame, std::uint32_t stockIcon)
-        : CView(parent, frame)
-        , mIcon(stockIcon)
-    {
-    }
-
-    void EnabledChanged(bool) override { Invalidate(); }
-    void FrameChanged(const CRect& oldFrame, const CRect& newFrame) override { InvalidateOldAndNew(oldFrame, newFrame); }
-
-    void Draw(NSTramvell::CABCViewDrawSpec& drawSpec) override
-    {
-        auto* viewSpec = dynamic_cast<NSTramvell::CViewDrawSpec*>(&drawSpec);
-        NSTramvell::CABCCanvas* canvas = viewSpec != nullptr ? viewSpec->GetCanvas() : nullptr;
-        if (canvas != nullptr)
-            mIcon.Draw(*canvas, *GetFrame(), 0, false, false);
-    }
-
-private:
-    NSTramvell::CIconRef mIcon;
-};
+    auto icon = std::make_unique<NSTramvell::CIconView>(parent, NSTramvell::CIconRef(stockIcon),
+                                                        layout.GetItemRect(item));
+    const std::int32_t side = NSTramvell::GetShellIconRect().GetWidth();
+    icon->SetSize(NSTramvell::CPoint(side, side));
+    return icon;
+}
 
 // The client size of the template, centred over the program's window like every dialog of the program.
 CRect CenteredDialogBounds(const CDialogTemplate& layout)
@@ -97,12 +84,15 @@ CConversionErrorDialog::CConversionErrorDialog(const CDialogTemplate& layout, co
     mIgnoreButton = MakeButton(root, layout, 1, true);
     mIgnoreAllButton = MakeButton(root, layout, 2, false);
     mAbortButton = MakeButton(root, layout, 3, false);
-    mIconView = std::make_unique<CDialogIconView>(root, layout.GetItemRect(4), kErrorIcon);
+    mIconView = MakeIcon(root, layout, 4, kErrorIcon);
     const std::string message = NSTramvell::ReplaceParameters(layout.GetItemText(5), errorText);
     mTextView = std::make_unique<CStaticTextView>(root, message, layout.GetItemRect(5));
     // The dialog has no caption: its native text is the message, so that whatever reads windows (a screen
     // reader, a test's driver) finds the error there.
     SetTitle(message);
+    for (CPushButtonView* button : {mIgnoreButton.get(), mIgnoreAllButton.get(), mAbortButton.get()})
+        AddFocusTarget(button);
+    SetFocusView(mIgnoreButton.get());
 }
 
 CConversionErrorDialog::~CConversionErrorDialog() = default;
@@ -138,6 +128,11 @@ std::string CConversionErrorDialog::GetMessage() const
     return mTextView->GetText();
 }
 
+CRect CConversionErrorDialog::GetIconFrame() const
+{
+    return *mIconView->GetFrame();
+}
+
 bool CConvertAnotherDialog::Run()
 {
     bool convertAnother = true;
@@ -157,9 +152,12 @@ CConvertAnotherDialog::CConvertAnotherDialog(const CDialogTemplate& layout, bool
     NSTramvell::CABCGroupView* root = GetRootView();
     mConvertButton = MakeButton(root, layout, 1, true);
     mQuitButton = MakeButton(root, layout, 2, false);
-    mIconView = std::make_unique<CDialogIconView>(root, layout.GetItemRect(3), kInformationIcon);
+    mIconView = MakeIcon(root, layout, 3, kInformationIcon);
     mTextView = std::make_unique<CStaticTextView>(root, layout.GetItemText(4), layout.GetItemRect(4));
     SetTitle(layout.GetItemText(4));
+    AddFocusTarget(mConvertButton.get());
+    AddFocusTarget(mQuitButton.get());
+    SetFocusView(mConvertButton.get());
 }
 
 CConvertAnotherDialog::~CConvertAnotherDialog() = default;
