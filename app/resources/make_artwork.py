@@ -104,8 +104,9 @@ def draw_about():
     width, height = ABOUT_SIZE
     canvas = Canvas(width, height)
     canvas.vertical_gradient((0, 0, width, height), (16, 24, 52, 255), (52, 84, 150, 255))
-    draw_disc_symbol(canvas, 243, 84, 56)
-    canvas.text(171, 150, "DRAVIM", (240, 200, 80, 255), scale=4)
+    draw_disc_symbol(canvas, 243, 76, 52)
+    # The lettering (28 pixels high) ends well above the version line's area, which must not cut it off.
+    canvas.text(173, 136, "DRAVIM", (240, 200, 80, 255), scale=4)
     # The version line is drawn over this area at run time: dark text on one light colour.
     canvas.fill(ABOUT_VERSION, (236, 240, 248, 255))
     canvas.text(123, 240, "AKAI CD CONVERTER", (210, 220, 240, 255), scale=2)

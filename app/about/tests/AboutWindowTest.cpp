@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -111,8 +112,16 @@ TEST_F(AboutWindowTest, ShowsTheArtworkWithThisBuildsVersion)
     const CRect versionLine = CAboutWindow::GetVersionLineFrame();
     int differing = 0;
     int darkInVersionLine = 0;
+    // The rows that show the "DRAVIM" lettering's colour.
+    const CColor lettering(240, 200, 80);
+    int letteringTop = CAboutWindow::kHeight;
+    int letteringBottom = 0;
     for (int y = 0; y < CAboutWindow::kHeight; ++y) {
         for (int x = 0; x < CAboutWindow::kWidth; ++x) {
+            if (pixels.At(x, y) == lettering) {
+                letteringTop = std::min(letteringTop, y);
+                letteringBottom = std::max(letteringBottom, y + 1);
+            }
             if (versionLine.ContainsXY(x, y))
                 darkInVersionLine += IsDark(pixels.At(x, y)) ? 1 : 0;
             else if (!(pixels.At(x, y) == artwork.At(x, y)))
@@ -122,6 +131,9 @@ TEST_F(AboutWindowTest, ShowsTheArtworkWithThisBuildsVersion)
     EXPECT_EQ(differing, 0);
     // The artwork keeps the line's area plain and light: the dark pixels there are the text's.
     EXPECT_GT(darkInVersionLine, 50);
+    // The lettering shows whole (seven rows of four pixels) and clear of the version line.
+    EXPECT_EQ(letteringBottom - letteringTop, 28);
+    EXPECT_LT(letteringBottom, versionLine.GetTop());
     EXPECT_FALSE(NSGuiTest::SaveScreenshot("AboutWindow").empty());
 }
 
