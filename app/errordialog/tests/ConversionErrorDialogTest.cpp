@@ -87,21 +87,6 @@ protected:
         return result;
     }
 
-    // From a driver thread: walks the focus of the dialog that `run` shows with real keys, then presses the
-    // last key; answers where the focus rested after each step.
-    std::vector<std::string> WalkThenPress(const std::vector<NSGuiTest::CFocusStep>& walk, const std::string& lastKey,
-                                           const std::function<void()>& run)
-    {
-        const DWORD thread = ::GetCurrentThreadId();
-        std::vector<std::string> seen;
-        NSGuiTest::CDriverThread driver([&] {
-            seen = NSGuiTest::WalkFocus(thread, walk);
-            NSGuiTest::RunXdotool("key " + lastKey);
-        });
-        run();
-        return seen;
-    }
-
     const NSGuiTest::CWatchdog mWatchdog{120};
     NSGuiTest::CTestApplication mApplication;
     std::vector<std::string> mChildren;
@@ -170,7 +155,7 @@ TEST_F(ConversionDialogs, RealTabAndShiftTabWalkTheButtonsAndReturnAndEscapeKeep
     if (!NSGuiTest::HasRealInput())
         GTEST_SKIP() << "xdotool is not installed";
     std::uint32_t result = 0;
-    const std::vector<std::string> errorWalk = WalkThenPress(
+    const std::vector<std::string> errorWalk = NSGuiTest::WalkFocusThenPress(
         {{"", "Ignore"}, {"Tab", "Ignore All Errors"}, {"Tab", "Abort"}, {"Tab", "Ignore"}, {"shift+Tab", "Abort"}},
         "Return", [&] { result = CConversionErrorDialog::Run(kErrorText); });
     EXPECT_EQ(errorWalk, (std::vector<std::string>{"Ignore", "Ignore All Errors", "Abort", "Ignore", "Abort"}));
@@ -178,9 +163,9 @@ TEST_F(ConversionDialogs, RealTabAndShiftTabWalkTheButtonsAndReturnAndEscapeKeep
     EXPECT_EQ(result, kIgnore);
 
     bool convertAnother = true;
-    const std::vector<std::string> anotherWalk =
-        WalkThenPress({{"", "Convert Another"}, {"Tab", "Quit"}, {"Tab", "Convert Another"}, {"shift+Tab", "Quit"}},
-                      "Escape", [&] { convertAnother = CConvertAnotherDialog::Run(); });
+    const std::vector<std::string> anotherWalk = NSGuiTest::WalkFocusThenPress(
+        {{"", "Convert Another"}, {"Tab", "Quit"}, {"Tab", "Convert Another"}, {"shift+Tab", "Quit"}}, "Escape",
+        [&] { convertAnother = CConvertAnotherDialog::Run(); });
     EXPECT_EQ(anotherWalk, (std::vector<std::string>{"Convert Another", "Quit", "Convert Another", "Quit"}));
     EXPECT_FALSE(convertAnother);
 }

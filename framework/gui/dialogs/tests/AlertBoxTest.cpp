@@ -156,22 +156,11 @@ TEST_F(AlertBox, RealTabAndShiftTabWalkTheButtonsAndReturnStillChoosesTheFirst)
 {
     if (!NSGuiTest::HasRealInput())
         GTEST_SKIP() << "xdotool is not installed";
-    const DWORD thread = ::GetCurrentThreadId();
-    std::vector<std::string> seen;
     std::uint32_t result = 0;
-    {
-        // Tab follows the focus order 2, 3, 1 from button 1, which holds the focus first.
-        NSGuiTest::CDriverThread driver([&] {
-            seen = NSGuiTest::WalkFocus(thread, {{"", "One"},
-                                                 {"Tab", "Two"},
-                                                 {"Tab", "Three"},
-                                                 {"Tab", "One"},
-                                                 {"shift+Tab", "Three"},
-                                                 {"shift+Tab", "Two"}});
-            NSGuiTest::RunXdotool("key Return");
-        });
-        result = ShowAlertBox("[STOP]The page cannot be opened.[Three][Two][One]", {});
-    }
+    // Tab follows the focus order 2, 3, 1 from button 1, which holds the focus first.
+    const std::vector<std::string> seen = NSGuiTest::WalkFocusThenPress(
+        {{"", "One"}, {"Tab", "Two"}, {"Tab", "Three"}, {"Tab", "One"}, {"shift+Tab", "Three"}, {"shift+Tab", "Two"}},
+        "Return", [&] { result = ShowAlertBox("[STOP]The page cannot be opened.[Three][Two][One]", {}); });
     EXPECT_EQ(seen, (std::vector<std::string>{"One", "Two", "Three", "One", "Three", "Two"}));
     EXPECT_EQ(result, 33u);
 }

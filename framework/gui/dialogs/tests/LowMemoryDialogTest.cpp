@@ -96,18 +96,12 @@ TEST_F(LowMemoryDialog, RealTabKeepsTheFocusOnItsOneButtonWhichSpaceThenPushes)
     mApplication.EnterLowMemoryState();
     ASSERT_TRUE(PumpUntil([] { return IsLowMemoryDialogShown(); }));
     const HWND handle = GetLowMemoryDialog()->GetWindowHandle();
-    const DWORD thread = ::GetCurrentThreadId();
-    std::vector<std::string> seen;
     bool closed = false;
-    {
-        // Space pushes only the button that holds the platform's focus: the dialog closing shows that
-        // neither Tab took it away.
-        NSGuiTest::CDriverThread driver([&] {
-            seen = NSGuiTest::WalkFocus(thread, {{"", "Try Again"}, {"Tab", "Try Again"}, {"shift+Tab", "Try Again"}});
-            NSGuiTest::RunXdotool("key space");
-        });
-        closed = PumpUntil([handle] { return !::IsWindow(handle); });
-    }
+    // Space pushes only the button that holds the platform's focus: the dialog closing shows that neither
+    // Tab took it away.
+    const std::vector<std::string> seen =
+        NSGuiTest::WalkFocusThenPress({{"", "Try Again"}, {"Tab", "Try Again"}, {"shift+Tab", "Try Again"}}, "space",
+                                      [&] { closed = PumpUntil([handle] { return !::IsWindow(handle); }); });
     EXPECT_EQ(seen, (std::vector<std::string>{"Try Again", "Try Again", "Try Again"}));
     EXPECT_TRUE(closed);
 }

@@ -60,17 +60,10 @@ TEST_F(SaveBeforeCloseDialog, RealTabAndShiftTabWalkTheButtonsAndEscapeStillCanc
 {
     if (!NSGuiTest::HasRealInput())
         GTEST_SKIP() << "xdotool is not installed";
-    const DWORD thread = ::GetCurrentThreadId();
-    std::vector<std::string> seen;
     std::uint32_t answer = 0;
-    {
-        NSGuiTest::CDriverThread driver([&] {
-            seen = NSGuiTest::WalkFocus(
-                thread, {{"", "Yes"}, {"Tab", "No"}, {"Tab", "Cancel"}, {"Tab", "Yes"}, {"shift+Tab", "Cancel"}, {"shift+Tab", "No"}});
-            NSGuiTest::RunXdotool("key Escape");
-        });
-        answer = CSaveBeforeCloseDialogClass::Run("Song");
-    }
+    const std::vector<std::string> seen = NSGuiTest::WalkFocusThenPress(
+        {{"", "Yes"}, {"Tab", "No"}, {"Tab", "Cancel"}, {"Tab", "Yes"}, {"shift+Tab", "Cancel"}, {"shift+Tab", "No"}},
+        "Escape", [&] { answer = CSaveBeforeCloseDialogClass::Run("Song"); });
     EXPECT_EQ(seen, (std::vector<std::string>{"Yes", "No", "Cancel", "Yes", "Cancel", "No"}));
     EXPECT_EQ(answer, 34u);
 }

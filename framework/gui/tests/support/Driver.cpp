@@ -193,16 +193,48 @@ std::string GetFocusedText(DWORD thread)
     return GetText(info.hwndFocus);
 }
 
+namespace {
+
+// Without a window manager nothing hands a framed window the X input focus, and the keys go to the window
+// under the pointer: the pointer is put in the middle of the thread's active window first.
+bool PressKeysInActiveWindow(DWORD thread, const std::string& keys)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    RECT bounds{};
+    if (!::GetGUIThreadInfo(thread, &info) || info.hwndActive == nullptr || !::GetWindowRect(info.hwndActive, &bounds))
+        return false;
+    return RunXdotool("mousemove " + std::to_string((bounds.left + bounds.right) / 2) + " " +
+                      std::to_string((bounds.top + bounds.bottom) / 2) + " key " + keys);
+}
+
+} // namespace
+
 std::vector<std::string> WalkFocus(DWORD thread, const std::vector<CFocusStep>& steps, int timeoutMs)
 {
     std::vector<std::string> seen;
     for (const CFocusStep& step : steps) {
-        if (!step.mKeys.empty() && !RunXdotool("key " + step.mKeys)) {
-            seen.push_back("(xdotool failed on " + step.mKeys + ")");
+        if (!step.mKeys.empty() && !PressKeysInActiveWindow(thread, step.mKeys)) {
+            seen.push_back("(no keys pressed: " + step.mKeys + ")");
             break;
         }
         WaitUntil([&] { return GetFocusedText(thread) == step.mFocusAfter; }, timeoutMs);
         seen.push_back(GetFocusedText(thread));
+    }
+    return seen;
+}
+
+std::vector<std::string> WalkFocusThenPress(const std::vector<CFocusStep>& walk, const std::string& lastKeys,
+                                            const std::function<void()>& run)
+{
+    const DWORD thread = ::GetCurrentThreadId();
+    std::vector<std::string> seen;
+    {
+        const CDriverThread driver([&] {
+            seen = WalkFocus(thread, walk);
+            PressKeysInActiveWindow(thread, lastKeys);
+        });
+        run();
     }
     return seen;
 }

@@ -34,8 +34,8 @@ bool HasRealInput();
 bool RunXdotool(const std::string& arguments, int timeoutMs = 10000);
 // The text of the window that holds the keyboard focus in the thread; empty when none does.
 std::string GetFocusedText(DWORD thread);
-// Presses each step's keys for real (none: only waits) and waits until the focus in the thread rests on the
-// control with the step's text; answers the text the focus had after each step (the expected ones when all
+// Presses each step's keys for real (none: only waits), the pointer in the thread's active window, and waits
+// until the focus in the thread rests on the control with the step's text; answers the text the focus had after each step (the expected ones when all
 // went right), so that a wrong walk shows where it went.
 struct CFocusStep
 {
@@ -43,6 +43,10 @@ struct CFocusStep
     std::string mFocusAfter;
 };
 std::vector<std::string> WalkFocus(DWORD thread, const std::vector<CFocusStep>& steps, int timeoutMs = 5000);
+// The walk from a driver thread over the focus of the calling thread, then the last keys pressed, while
+// `run` holds the calling thread (a modal run, a pump loop) until the last keys have ended it.
+std::vector<std::string> WalkFocusThenPress(const std::vector<CFocusStep>& walk, const std::string& lastKeys,
+                                            const std::function<void()>& run);
 
 // Runs steps on a thread of their own while the test's thread is held in a modal loop.
 class CDriverThread
