@@ -24,6 +24,7 @@
 #include "conversion/packer/win32/PackerTable.h"
 #include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/files/FileOperations.h"
+#include "framework/foundation/files/Folders.h"
 #include "framework/foundation/platform/IdleManager.h"
 #include "framework/foundation/platform/TimeBase.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
@@ -34,6 +35,7 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <set>
 #include <stdexcept>
 #include <typeinfo>
 
@@ -506,6 +508,40 @@ TEST_F(ConversionCoordinator, AnAcceptedHandOverLeavesTheLogBesideTheArchive)
     const std::string splash = NSPackerTests::GetSplashResourceBytes();
     ASSERT_FALSE(splash.empty());
     EXPECT_EQ(report.splash, NSPackerFake::FingerprintBytes(splash.data(), splash.size()));
+}
+
+// A packer that accepts and keeps its input: Stop still works while the hand-over waits for it to let go,
+// and the conversion ends at once; deleting the temporary folder is not held up by the packer.
+TEST_F(ConversionCoordinator, StopWhileThePackerHoldsItsInputEndsTheConversion)
+{
+    const NSPackerTests::CTestProgramModule module;
+    NSPackerTests::CPackerRegistryEntry registry;
+    registry.SetPackerPath(NSPackerTests::GetFakePackerPath());
+    const CTestFolder reportFolder;
+    const std::string reportPath = reportFolder.Spec().GetPath() + "fake report.txt";
+    const NSPackerTests::CFakePackerEnvironment fake(
+        {{NSPackerFake::kReportVariable, reportPath}, {NSPackerFake::kReadingVariable, "keep"}});
+    const std::set<std::string> parameterFilesBefore = NSPackerTests::ListParameterFiles();
+    CConversion conversion;
+    conversion.StartInArchive();
+    conversion.alertAnswers = {kButton1, kButton1};   // keep what was converted; delete the temporary folder
+    conversion.StopWhen([&] {
+        if (conversion.texts.empty() || conversion.texts.back().first != "Packing Kaplet")
+            return false;
+        const std::vector<std::uint32_t> messages = NSPackerTests::ReadFakeReport(reportPath).messages;
+        return std::count(messages.begin(), messages.end(), NSKapletPackerInterface::kHandOverMessage) == 1;
+    });
+    conversion.Run();
+
+    EXPECT_TRUE(conversion.stopped);
+    EXPECT_EQ(conversion.alerts, (CAlerts{{kNotAllConvertedAlert, ""}, {kPackingAbortedAlert, ""}}));
+    EXPECT_EQ(ListTree(conversion.folder.Path()), std::vector<std::string>{});
+    for (const std::uint32_t processId : NSPackerTests::ReadFakeReport(reportPath).processIds)
+        NSPackerTests::CFakePackerProcess(processId).Terminate();
+    for (const std::string& name : NSPackerTests::ListParameterFiles()) {
+        if (parameterFilesBefore.count(name) == 0)
+            NSTramvell::DeleteFile(NSTramvell::CFileSpec(NSTramvell::GetTempFolder().GetPath() + name));
+    }
 }
 
 // The cause is chosen by the most specific kind first: a full disk is a file error too.
