@@ -171,9 +171,19 @@ void CConversionCoordinator::CompleteConversion(std::uint32_t converterResult, c
                                                 bool packed)
 {
     mHost.DisableStopButton();
-    if (converterResult != NSAkaiConversion::kConversionStoppedDeleteOutput)
-        WriteLog(mConverterResult, result.IsAborted(), result.GetPartitions());
-    if (packed)
+    std::string logFailureCause;
+    if (converterResult != NSAkaiConversion::kConversionStoppedDeleteOutput) {
+        try {
+            WriteLog(mConverterResult, result.IsAborted(), result.GetPartitions());
+        } catch (const std::exception& failure) {
+            // The log goes where the files went: a disk that is full or gone takes it too.
+            logFailureCause = NSAkaiConversion::AbortCause(&failure);
+        }
+    }
+    // An abort names its own cause; otherwise the user learns why the log is missing.
+    if (!logFailureCause.empty() && !result.IsAborted())
+        mHost.ShowAlert(kConversionAbortedAlert, logFailureCause);
+    else if (packed)
         ShowResult(converterResult, result.IsAborted(), result.IsAborted() ? result.GetAbortCause() : std::string());
     ShowFinishingText(kFinishedText);
     mRunState = kRunStateDone;

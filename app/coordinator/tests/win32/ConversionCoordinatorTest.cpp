@@ -16,6 +16,7 @@
 #include "conversion/disc/AbortCause.h"
 #include "conversion/disc/Converter.h"
 #include "conversion/disc/tests/support/ConversionDiscMaker.h"
+#include "conversion/disc/tests/support/ConversionFailingWrites.h"
 #include "conversion/disc/tests/support/ConversionTexts.h"
 #include "conversion/disc/tests/win32/ConversionTestFolder.h"
 #include "conversion/packer/KapletPackerInterface.h"
@@ -508,6 +509,42 @@ TEST_F(ConversionCoordinator, AnAcceptedHandOverLeavesTheLogBesideTheArchive)
     const std::string splash = NSPackerTests::GetSplashResourceBytes();
     ASSERT_FALSE(splash.empty());
     EXPECT_EQ(report.splash, NSPackerFake::FingerprintBytes(splash.data(), splash.size()));
+}
+
+// The disk fills up as the log is written: no log is left, and the alert names the full disk instead of
+// an unexpected error; after a user's abort the question about the files still comes.
+TEST_F(ConversionCoordinator, ALogThatDoesNotFitIsReportedWithItsCause)
+{
+    const struct { bool stopFirst; CAlerts alerts; } kCases[] = {
+        {false, {{kConversionAbortedAlert, "because the disk is full"}}},
+        {true, {{kNotAllConvertedAlert, ""}, {kConversionAbortedAlert, "because the disk is full"}}},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.stopFirst);
+        CConversion conversion;
+        conversion.StartInFolder();
+        conversion.alertAnswers = {kButton1};   // keep what was converted
+        std::unique_ptr<NSConversionTestSupport::CScopedFailingWrites> fullDisk;
+        conversion.onPump = [&] {
+            const bool writingLog = !conversion.texts.empty() && Contains(conversion.texts.back().second, "Writing log");
+            if (writingLog && fullDisk == nullptr)
+                fullDisk = std::make_unique<NSConversionTestSupport::CScopedFailingWrites>(0);
+            if (c.stopFirst && !conversion.stopped && conversion.coordinator != nullptr &&
+                !WavFiles(conversion.ConvPath()).empty()) {
+                conversion.stopped = true;
+                conversion.coordinator->AskKeepPartialOutput();
+            }
+        };
+        conversion.Run();
+        fullDisk.reset();
+
+        EXPECT_EQ(conversion.alerts, c.alerts);
+        const std::vector<std::string> left = ListTree(conversion.ConvPath());
+        EXPECT_FALSE(left.empty());
+        EXPECT_TRUE(std::none_of(left.begin(), left.end(), [](const std::string& entry) {
+            return entry.size() > 4 && entry.compare(entry.size() - 4, 4, ".htm") == 0;
+        }));
+    }
 }
 
 // A packer that accepts and keeps its input: Stop still works while the hand-over waits for it to let go,
