@@ -237,8 +237,8 @@ def wine_prefix(tool):
     return os.path.join(folder, "wineprefix")
 
 
-def unmapped_drive(tool):
-    devices = os.path.join(wine_prefix(tool), "dosdevices")
+def unmapped_drive(prefix):
+    devices = os.path.join(prefix, "dosdevices")
     for letter in "qrstuvwxy":
         if not os.path.lexists(os.path.join(devices, letter + ":")):
             return letter.upper() + ":"
@@ -258,7 +258,7 @@ def command_bad_usage(work, emulator, tool, image):
         f.write("x")
     unused = os.path.join(work, "unused")
     no_parent = os.path.join(work, "no-such-folder", "out")
-    on_missing_drive = unmapped_drive(tool) + "\\out"
+    on_missing_drive = unmapped_drive(wine_prefix(tool)) + "\\out"
     # Each refused run names the path it refuses (when there is one) and a word of why.
     cases = [
         ("no arguments", [emulator, tool], None, "usage"),

@@ -26,24 +26,26 @@ class Skip(Exception):
 
 
 class MountedDrive:
-    """A tmpfs of the given size at WORK/name, mapped as a free drive letter of the tool's Wine prefix."""
+    """A tmpfs of the given size at point; with a Wine prefix given, mapped as a free drive letter of it."""
 
-    def __init__(self, work, name, size, tool):
-        self.point = os.path.join(work, name)
+    def __init__(self, point, size, prefix=None):
+        self.point = point
+        self.link = None
         os.makedirs(self.point, exist_ok=True)
         result = subprocess.run(["mount", "-t", "tmpfs", "-o", "size=%d" % size, "tmpfs", self.point],
                                 stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
         if result.returncode != 0:
             raise Skip("cannot mount a tmpfs here: %s" % result.stdout.decode("latin-1").strip())
-        self.drive = cc.unmapped_drive(tool)
-        self.link = os.path.join(cc.wine_prefix(tool), "dosdevices", self.drive.lower())
-        os.symlink(self.point, self.link)
+        if prefix is not None:
+            self.drive = cc.unmapped_drive(prefix)
+            self.link = os.path.join(prefix, "dosdevices", self.drive.lower())
+            os.symlink(self.point, self.link)
 
-    def remount_read_only(self):
-        subprocess.run(["mount", "-o", "remount,ro", self.point], check=True)
+    def remount(self, options):
+        subprocess.run(["mount", "-o", "remount," + options, self.point], check=True)
 
     def close(self):
-        if os.path.lexists(self.link):
+        if self.link is not None and os.path.lexists(self.link):
             os.remove(self.link)
         subprocess.run(["umount", self.point], check=False)
 
@@ -58,10 +60,18 @@ def abort_lines(output):
     return [line for line in output.splitlines() if line.startswith("The conversion was aborted")]
 
 
+def file_count(manifest):
+    return len(manifest["waves"]) + len(manifest["patches"])
+
+
+def half_the_files(manifest):
+    """Room for about half of the converted files: each takes at least one page of a tmpfs."""
+    return max(2, file_count(manifest) // 2) * PAGE
+
+
 def check_full_disk(manifest, work, checker, emulator, tool, image):
-    # Room for about half of the files: each takes at least one page of the tmpfs.
-    files = len(manifest["waves"]) + len(manifest["patches"])
-    with MountedDrive(work, "small", max(2, files // 2) * PAGE, tool) as disk:
+    files = file_count(manifest)
+    with MountedDrive(os.path.join(work, "small"), half_the_files(manifest), cc.wine_prefix(tool)) as disk:
         out = disk.drive + "\\Out"
         code, output = cc.run_tool([emulator, tool, image, out])
         cc.need(code == 1, "full disk: exit %d, not 1\n%s" % (code, output))
@@ -85,9 +95,9 @@ def check_full_disk(manifest, work, checker, emulator, tool, image):
 
 
 def check_read_only_disk(work, emulator, tool, image):
-    with MountedDrive(work, "readonly", 64 * PAGE, tool) as disk:
+    with MountedDrive(os.path.join(work, "readonly"), 64 * PAGE, cc.wine_prefix(tool)) as disk:
         os.makedirs(os.path.join(disk.point, "Out"))
-        disk.remount_read_only()
+        disk.remount("ro")
         for what, out in (("existing folder", disk.drive + "\\Out"), ("new folder", disk.drive + "\\New")):
             code, output = cc.run_tool([emulator, tool, image, out])
             cc.need(code == 1, "read-only %s: exit %d, not 1\n%s" % (what, code, output))
