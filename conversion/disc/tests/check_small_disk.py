@@ -25,12 +25,20 @@ class Skip(Exception):
     pass
 
 
+def unmount_left_over(point):
+    """A run that was cut off may have left its file system mounted."""
+    while os.path.ismount(point):
+        if subprocess.run(["umount", point]).returncode != 0:
+            break
+
+
 class MountedDrive:
     """A tmpfs of the given size at point; with a Wine prefix given, mapped as a free drive letter of it."""
 
     def __init__(self, point, size, prefix=None):
         self.point = point
         self.link = None
+        unmount_left_over(point)
         os.makedirs(self.point, exist_ok=True)
         result = subprocess.run(["mount", "-t", "tmpfs", "-o", "size=%d" % size, "tmpfs", self.point],
                                 stdout=subprocess.PIPE, stderr=subprocess.STDOUT)

@@ -24,6 +24,8 @@ sys.path.insert(0, here)
 import run_scenario as rs  # noqa: E402
 
 SKIPPED = 77
+# Its folders are named as a scenario's (see run_scenario.Run), under a number no scenario there takes.
+SCENARIO = 45
 FULL_TEXT = "because the disk is full"
 DISK_ERROR_TEXT = "because there was a disk error"
 BAD_FORMAT_TEXT = "because it has a bad format"
@@ -170,7 +172,9 @@ def main():
     with open(config["manifest"], encoding="utf-8") as f:
         manifest = json.load(f)
     checker = cc.load_patch_checker(config["check_patch"])
-    run = rs.Run(45, config)
+    sd.unmount_left_over(os.path.join(config["wineprefix"], "drive_c", "dravim-e2e", "scenario-%d" % SCENARIO,
+                                       "Conv"))
+    run = rs.Run(SCENARIO, config)
     try:
         conv, conv_for_program = run.output_folder("Conv")
         with sd.MountedDrive(conv, sd.half_the_files(manifest)) as disk:
