@@ -35,6 +35,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
+#include <optional>
 #include <new>
 #include <set>
 #include <stdexcept>
@@ -373,15 +375,54 @@ TEST_F(ConversionCoordinator, WaitingForThePackerDisablesStop)
     EXPECT_EQ(conversion.stopButtonDisablings, 1);
 }
 
-TEST_F(ConversionCoordinator, AnUnexpectedFailureWhileFinishingStillEndsTheConversion)
+// The alert names the failure's kind where it has one.
+TEST_F(ConversionCoordinator, AFailureWhileFinishingStillEndsTheConversion)
 {
-    CConversion conversion;
-    conversion.StartInFolder();
-    conversion.failIndeterminateProgress = true;
-    conversion.Run();
-    EXPECT_EQ(conversion.alerts, (CAlerts{{kConversionAbortedAlert, kUnexpectedError}}));
-    EXPECT_EQ(conversion.conversionEnds, 1);
-    EXPECT_FALSE(WavFiles(conversion.ConvPath()).empty());
+    const struct
+    {
+        const char* what;
+        std::function<void()> fail;
+        std::string cause;
+    } kCases[] = {
+        {"unexpected", [] { throw std::runtime_error("no progress bar"); }, kUnexpectedError},
+        {"outside the standard family", [] { throw 42; }, kUnexpectedError},
+        {"full disk", [] { throw XDiskFull(); }, "because the disk is full"},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.what);
+        CConversion conversion;
+        conversion.StartInFolder();
+        conversion.failIndeterminateProgress = c.fail;
+        conversion.Run();
+        EXPECT_EQ(conversion.alerts, (CAlerts{{kConversionAbortedAlert, c.cause}}));
+        EXPECT_EQ(conversion.conversionEnds, 1);
+        EXPECT_FALSE(WavFiles(conversion.ConvPath()).empty());
+    }
+}
+
+// A full disk when only the log is left to write: no page is left behind, and the files are the user's
+// to keep or delete.
+TEST_F(ConversionCoordinator, ALogThatCannotBeWrittenLeavesNoFileAndAsksAboutTheOutput)
+{
+    for (const std::uint32_t answer : {kButton1, kButton2}) {
+        SCOPED_TRACE(answer);
+        CConversion conversion;
+        conversion.StartInFolder();
+        std::optional<NSConversionTestSupport::CScopedFailingWrites> full;
+        conversion.onPump = [&] {
+            if (!full && Contains(conversion.texts.back().second, "Writing log..."))
+                full.emplace(0);
+        };
+        conversion.alertAnswers = {answer};
+        conversion.Run();
+        ASSERT_TRUE(full.has_value());
+        EXPECT_TRUE(full->HasFailed());
+        full.reset();
+        EXPECT_EQ(conversion.alerts, (CAlerts{{kAbortedKeepFilesAlert, "because the disk is full"}}));
+        const std::vector<std::string> tree = ListTree(conversion.ConvPath());
+        EXPECT_EQ(std::find(tree.begin(), tree.end(), "Conv.htm"), tree.end());
+        EXPECT_EQ(WavFiles(conversion.ConvPath()).empty(), answer == kButton2);
+    }
 }
 
 TEST_F(ConversionCoordinator, AFailureAfterTheEndDeletesTheCoordinatorOnce)
@@ -395,16 +436,20 @@ TEST_F(ConversionCoordinator, AFailureAfterTheEndDeletesTheCoordinatorOnce)
     EXPECT_EQ(conversion.conversionEnds, 2);
 }
 
+// A device call that fails and a drive that is no longer ready (a disc pulled out) are one cause.
 TEST_F(ConversionCoordinator, AnUnreadableDiscAbortsWithADiskError)
 {
-    CConversion conversion;
-    conversion.volume.readStatus = NSBrakvel::kBrakvelFileError;
-    conversion.StartInFolder();
-    conversion.Run();
-    EXPECT_EQ(conversion.alerts, (CAlerts{{kConversionAbortedAlert, "because of a disk error"}}));
-    EXPECT_EQ(ListTree(conversion.ConvPath()), std::vector<std::string>{"Conv.htm"});
-    EXPECT_TRUE(Contains(ReadText(conversion.ConvPath() + "Conv.htm"), "Fatal Error"));
-    EXPECT_EQ(conversion.conversionEnds, 1);
+    for (const int status : {NSBrakvel::kBrakvelFileError, NSBrakvel::kBrakvelDriveIsBusy}) {
+        SCOPED_TRACE(status);
+        CConversion conversion;
+        conversion.volume.readStatus = status;
+        conversion.StartInFolder();
+        conversion.Run();
+        EXPECT_EQ(conversion.alerts, (CAlerts{{kConversionAbortedAlert, "because of a disk error"}}));
+        EXPECT_EQ(ListTree(conversion.ConvPath()), std::vector<std::string>{"Conv.htm"});
+        EXPECT_TRUE(Contains(ReadText(conversion.ConvPath() + "Conv.htm"), "Fatal Error"));
+        EXPECT_EQ(conversion.conversionEnds, 1);
+    }
 }
 
 // The disc stays in the drive: the user is asked to quit, the output is kept, no completion is claimed.
@@ -511,40 +556,31 @@ TEST_F(ConversionCoordinator, AnAcceptedHandOverLeavesTheLogBesideTheArchive)
     EXPECT_EQ(report.splash, NSPackerFake::FingerprintBytes(splash.data(), splash.size()));
 }
 
-// The disk fills up as the log is written: no log is left, and the alert names the full disk instead of
-// an unexpected error; after a user's abort the question about the files still comes.
-TEST_F(ConversionCoordinator, ALogThatDoesNotFitIsReportedWithItsCause)
+// Stopped by the user and kept, then the disk fills up as the log is written: the alert names the full
+// disk, and no log is left.
+TEST_F(ConversionCoordinator, ALogThatDoesNotFitAfterAStopIsReportedWithItsCause)
 {
-    const struct { bool stopFirst; CAlerts alerts; } kCases[] = {
-        {false, {{kConversionAbortedAlert, "because the disk is full"}}},
-        {true, {{kNotAllConvertedAlert, ""}, {kConversionAbortedAlert, "because the disk is full"}}},
+    CConversion conversion;
+    conversion.StartInFolder();
+    conversion.alertAnswers = {kButton1};   // keep what was converted
+    std::optional<NSConversionTestSupport::CScopedFailingWrites> full;
+    conversion.onPump = [&] {
+        if (!full && !conversion.texts.empty() && Contains(conversion.texts.back().second, "Writing log..."))
+            full.emplace(0);
+        if (!conversion.stopped && conversion.coordinator != nullptr && !WavFiles(conversion.ConvPath()).empty()) {
+            conversion.stopped = true;
+            conversion.coordinator->AskKeepPartialOutput();
+        }
     };
-    for (const auto& c : kCases) {
-        SCOPED_TRACE(c.stopFirst);
-        CConversion conversion;
-        conversion.StartInFolder();
-        conversion.alertAnswers = {kButton1};   // keep what was converted
-        std::unique_ptr<NSConversionTestSupport::CScopedFailingWrites> fullDisk;
-        conversion.onPump = [&] {
-            const bool writingLog = !conversion.texts.empty() && Contains(conversion.texts.back().second, "Writing log");
-            if (writingLog && fullDisk == nullptr)
-                fullDisk = std::make_unique<NSConversionTestSupport::CScopedFailingWrites>(0);
-            if (c.stopFirst && !conversion.stopped && conversion.coordinator != nullptr &&
-                !WavFiles(conversion.ConvPath()).empty()) {
-                conversion.stopped = true;
-                conversion.coordinator->AskKeepPartialOutput();
-            }
-        };
-        conversion.Run();
-        fullDisk.reset();
+    conversion.Run();
+    ASSERT_TRUE(full.has_value());
+    full.reset();
 
-        EXPECT_EQ(conversion.alerts, c.alerts);
-        const std::vector<std::string> left = ListTree(conversion.ConvPath());
-        EXPECT_FALSE(left.empty());
-        EXPECT_TRUE(std::none_of(left.begin(), left.end(), [](const std::string& entry) {
-            return entry.size() > 4 && entry.compare(entry.size() - 4, 4, ".htm") == 0;
-        }));
-    }
+    EXPECT_EQ(conversion.alerts,
+              (CAlerts{{kNotAllConvertedAlert, ""}, {kConversionAbortedAlert, "because the disk is full"}}));
+    const std::vector<std::string> tree = ListTree(conversion.ConvPath());
+    EXPECT_FALSE(WavFiles(conversion.ConvPath()).empty());
+    EXPECT_EQ(std::find(tree.begin(), tree.end(), "Conv.htm"), tree.end());
 }
 
 // A packer that accepts and keeps its input: Stop still works while the hand-over waits for it to let go,
@@ -588,14 +624,20 @@ TEST(AbortCause, NamesTheKindOfFailure)
     const XDiskFull diskFull;
     const XOpenFailed openFailed;
     const NSTramvell::XRead unreadable;
+    const NSBrakvel::XFile deviceFailed;
     const NSBrakvel::XDriveIsBusy driveBusy;
     const NSBrakvel::XOutOfMemory libraryOutOfMemory;
+    const NSBrakvel::XInvariantCorrupt libraryCorrupt;
+    const NSBrakvel::XIllegalCallSequence libraryOutOfSequence;
     const NSTramvell::XNotFound notFound;
     const std::runtime_error other("other");
     const struct { const std::exception* failure; std::uint32_t id; } kCases[] = {
         {&noMemory, NSAkaiConversion::kAbortedOutOfMemoryId},   {&diskFull, NSAkaiConversion::kAbortedDiskFullId},
         {&openFailed, NSAkaiConversion::kAbortedDiskErrorId},   {&unreadable, NSAkaiConversion::kAbortedDiskErrorId},
-        {&driveBusy, NSAkaiConversion::kAbortedDiskErrorId},    {&libraryOutOfMemory, NSAkaiConversion::kAbortedDiskErrorId},
+        {&deviceFailed, NSAkaiConversion::kAbortedDiskErrorId}, {&driveBusy, NSAkaiConversion::kAbortedUnexpectedId},
+        {&libraryOutOfMemory, NSAkaiConversion::kAbortedUnexpectedId},
+        {&libraryCorrupt, NSAkaiConversion::kAbortedUnexpectedId},
+        {&libraryOutOfSequence, NSAkaiConversion::kAbortedUnexpectedId},
         {&notFound, NSAkaiConversion::kAbortedUnexpectedId},    {&other, NSAkaiConversion::kAbortedUnexpectedId},
         {nullptr, NSAkaiConversion::kAbortedUnexpectedId}};
     for (const auto& c : kCases) {
