@@ -41,6 +41,103 @@ void WriteToStandardOutput(std::string_view text)
     std::fflush(stdout);
 }
 
+std::string Quoted(const std::string& path)
+{
+    return "\"" + path + "\"";
+}
+
+// A folder path that the platform cannot take counts as missing.
+bool FolderPathExists(const std::string& path)
+{
+    try {
+        return NSTramvell::FolderExists(NSTramvell::CDirSpec(path));
+    } catch (const NSTramvell::XBase&) {
+        return false;
+    }
+}
+
+// The path without its final backslash (a drive root keeps it).
+std::string WithoutFinalBackslash(std::string path)
+{
+    if (path.size() > 3 && path.back() == '\\')
+        path.pop_back();
+    return path;
+}
+
+// Why the text cannot serve as the image; empty when it can.
+std::string ImagePathProblem(const std::string& text, const std::string& fullPath)
+{
+    if (FolderPathExists(fullPath))
+        return "The image " + Quoted(text) + " is a folder, not a file.";
+    if (!NSTramvell::FileExists(NSTramvell::CFileSpec(fullPath)))
+        return "The image " + Quoted(text) + " does not exist.";
+    return std::string();
+}
+
+// Why the text cannot serve as the output folder; empty when it can (it exists, or its parent does).
+std::string OutputPathProblem(const std::string& text, const std::string& fullPath)
+{
+    const std::string path = WithoutFinalBackslash(fullPath);
+    if (FolderPathExists(path))
+        return std::string();
+    if (NSTramvell::FileExists(NSTramvell::CFileSpec(path)))
+        return "The output folder " + Quoted(text) + " is a file.";
+    const std::string drive = NSTramvell::GetDriveOfPath(path);
+    if (drive.size() == 2 && !FolderPathExists(drive + "\\"))
+        return "The output folder " + Quoted(text) + " is on drive " + drive + ", which does not exist.";
+    const std::string::size_type lastBackslash = path.find_last_of('\\');
+    const std::string parent = lastBackslash == std::string::npos ? std::string() : path.substr(0, lastBackslash + 1);
+    if (!FolderPathExists(parent))
+        return "The output folder " + Quoted(text) + " cannot be made: the folder " + Quoted(parent) +
+               " does not exist.";
+    return std::string();
+}
+
+// The absolute form of an argument, or why it has none.
+bool MakeFullArgumentPath(const std::string& text, const char* what, std::string& fullPath, std::string& problem)
+{
+    if (text.empty()) {
+        problem = std::string("The ") + what + " is an empty argument.";
+        return false;
+    }
+    try {
+        fullPath = NSTramvell::MakeFullPath(text);
+        return true;
+    } catch (const NSTramvell::XBase&) {
+        problem = std::string("The ") + what + " " + Quoted(text) + " is no valid path, or a path that is too long.";
+        return false;
+    }
+}
+
+// True when the sentence says that a file could not be stored (the output is full or cannot be written):
+// the files after it would fail alike, so the conversion ends there. abortCauseId is then the cause for
+// the whole conversion.
+bool IsOutputFailure(const std::string& message, std::uint32_t& abortCauseId)
+{
+    using namespace NSAkaiConversion;
+    const struct { std::uint32_t causeId; std::uint32_t abortId; } kCauses[] = {
+        {kDiskFullCauseId, kAbortedDiskFullId}, {kDiskErrorCauseId, kAbortedDiskErrorId}};
+    for (const std::uint32_t sentenceId : {kSampleNotConvertedId, kProgramNotConvertedId}) {
+        const std::string sentence = NSConverter::GetConversionString(sentenceId);
+        const std::string::size_type name = sentence.find("^0");
+        const std::string::size_type cause = sentence.find("^1");
+        if (name == std::string::npos || cause == std::string::npos || cause < name)
+            continue;
+        const std::string head = sentence.substr(0, name);
+        const std::string middle = sentence.substr(name + 2, cause - name - 2);
+        const std::string tail = sentence.substr(cause + 2);
+        for (const auto& c : kCauses) {
+            const std::string ending = middle + NSConverter::GetConversionString(c.causeId) + tail;
+            if (message.size() >= head.size() + ending.size() && message.compare(0, head.size(), head) == 0 &&
+                message.compare(message.size() - ending.size(), ending.size(), ending) == 0) {
+                abortCauseId = c.abortId;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 class CPrintingListeners final : public NSProgressListener::IProgressListener, public NSErrorListener::IErrorListener
 {
 public:
@@ -66,16 +163,22 @@ public:
 
     std::uint32_t ReportError(std::string message) override
     {
+        if (IsOutputFailure(message, mOutputFailureCauseId))
+            return NSErrorListener::kAbortKeepOutput;
         mProgress.PrintLine("Error: " + message);
         return NSErrorListener::kIgnoreError;
     }
 
     void Finish() { mProgress.Finish(NowMs(), mBytesWritten); }
 
+    // The abort cause of the output failure that ended the conversion; 0 when none did.
+    std::uint32_t GetOutputFailureCauseId() const { return mOutputFailureCauseId; }
+
 private:
     NSToolProgress::CConsoleProgress mProgress;
     std::string mItem;
     std::uint64_t mBytesWritten = 0;
+    std::uint32_t mOutputFailureCauseId = 0;
 };
 
 int Run(const std::string& imagePath, const std::string& outputPath, const CConversionRunner& runConversion)
@@ -83,18 +186,27 @@ int Run(const std::string& imagePath, const std::string& outputPath, const CConv
     NSAkaiConversion::InstallConversionTexts();
     NSAkaiParser::InstallParserTexts();
 
-    const NSTramvell::CFileSpec imageSpec(NSTramvell::MakeFullPath(imagePath));
-    if (!NSTramvell::FileExists(imageSpec))
-        return ReportBadUsage("The image does not exist.");
+    std::string imageFullPath;
+    std::string outputFullPath;
+    std::string problem;
+    if (!MakeFullArgumentPath(imagePath, "image", imageFullPath, problem) ||
+        !MakeFullArgumentPath(outputPath, "output folder", outputFullPath, problem))
+        return ReportBadUsage(problem.c_str());
+    problem = ImagePathProblem(imagePath, imageFullPath);
+    if (problem.empty())
+        problem = OutputPathProblem(outputPath, outputFullPath);
+    if (!problem.empty())
+        return ReportBadUsage(problem.c_str());
+
+    const NSTramvell::CFileSpec imageSpec(imageFullPath);
     CDiskImageDiskMedia image(imageSpec);
     if (!NSAkaiFileSystem::IsAkaiDisk(image))
-        return ReportBadUsage("The image is no Akai disc.");
+        return ReportBadUsage(("The image " + Quoted(imagePath) + " is no Akai disc.").c_str());
 
-    NSTramvell::CDirSpec outputFolder(NSTramvell::MakeFullPath(outputPath));
-    if (!NSTramvell::FolderExists(outputFolder))
-        outputFolder = NSTramvell::CreateFolder(outputFolder.GetParentFolder(), outputFolder.GetFolderName());
-    else if (!NSAkaiConversion::IsFolderEmpty(outputFolder))
-        return ReportBadUsage("The output folder is not empty.");
+    NSTramvell::CDirSpec outputFolder(outputFullPath);
+    const bool outputExisted = NSTramvell::FolderExists(outputFolder);
+    if (outputExisted && !NSAkaiConversion::IsFolderEmpty(outputFolder))
+        return ReportBadUsage(("The output folder " + Quoted(outputPath) + " is not empty.").c_str());
 
     CPrintingListeners listeners;
     NSLoggerImplementation::CLogger logger;
@@ -102,6 +214,8 @@ int Run(const std::string& imagePath, const std::string& outputPath, const CConv
     std::string cause;
     std::uint32_t result = NSAkaiConversion::kConversionCompleted;
     try {
+        if (!outputExisted)
+            outputFolder = NSTramvell::CreateFolder(outputFolder.GetParentFolder(), outputFolder.GetFolderName());
         result = runConversion([&] {
             return NSAkaiConversion::ConvertDisk(listeners, listeners, logger, image, outputFolder,
                                                  NSAkaiConversion::kFolderOutput);
@@ -111,18 +225,32 @@ int Run(const std::string& imagePath, const std::string& outputPath, const CConv
         cause = NSAkaiConversion::AbortCause(&failure);
     }
     listeners.Finish();
+    if (!aborted && listeners.GetOutputFailureCauseId() != 0) {
+        aborted = true;
+        cause = NSConverter::GetConversionString(listeners.GetOutputFailureCauseId());
+    }
 
-    const std::string destinationName = outputFolder.GetFolderName().GetString();
-    std::uint32_t endState = NSLogger::kLogCompleted;
-    if (aborted)
-        endState = NSLogger::kLogFailed;
-    else if (result != NSAkaiConversion::kConversionCompleted)
-        endState = NSLogger::kLogAbortedByUser;
-    NSLoggerImplementation::CLogger::WriteHTMLLog(logger.GetTree(),
-                                                  NSAkaiConversion::MakeLogFileSpec(outputFolder, destinationName),
-                                                  destinationName, endState);
+    if (NSTramvell::FolderExists(outputFolder)) {
+        const std::string destinationName = outputFolder.GetFolderName().GetString();
+        std::uint32_t endState = NSLogger::kLogCompleted;
+        if (aborted)
+            endState = NSLogger::kLogFailed;
+        else if (result != NSAkaiConversion::kConversionCompleted)
+            endState = NSLogger::kLogAbortedByUser;
+        try {
+            NSLoggerImplementation::CLogger::WriteHTMLLog(
+                logger.GetTree(), NSAkaiConversion::MakeLogFileSpec(outputFolder, destinationName), destinationName,
+                endState);
+        } catch (const std::exception& failure) {
+            // A conversion that ended already keeps the cause that ended it.
+            if (!aborted)
+                cause = NSAkaiConversion::AbortCause(&failure);
+            aborted = true;
+        }
+    }
     if (aborted) {
-        std::printf("The conversion was aborted %s.\n", cause.c_str());
+        std::printf("The conversion was aborted %s (writing into %s).\n", cause.c_str(),
+                    Quoted(outputFolder.GetPath()).c_str());
         return kAborted;
     }
     std::printf("Conversion completed!\n");

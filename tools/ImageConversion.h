@@ -12,8 +12,11 @@
 
 namespace NSImageConversion {
 
-// Exit codes: completed; aborted (the cause is printed); bad usage (arguments, an image that is missing
-// or no Akai disc, an output folder that is not empty; a missing one is created).
+// Exit codes: completed; aborted (one line gives the cause and the output folder: a full disk or an
+// output that cannot be written ends the conversion at the first file it fails); bad usage (a line names
+// the argument and why: an empty one, an image that is missing, a folder or no Akai disc, an output
+// folder that is a file, not empty, or on a missing drive or in a missing folder; a missing output folder
+// whose parent exists is created).
 constexpr int kCompleted = 0;
 constexpr int kAborted = 1;
 constexpr int kBadUsage = 2;

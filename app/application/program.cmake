@@ -63,3 +63,9 @@ foreach(scenario 1 2 5)
     set_tests_properties(dravim_e2e_scenario_${scenario} PROPERTIES
         FIXTURES_REQUIRED conversion_e2e_images RESOURCE_LOCK "dravim_e2e;dravim_wine_desktop" TIMEOUT 1200)
 endforeach()
+# Onto a small real disk that fills up, mapped as a drive of the same prefix; skipped (77) where no file
+# system can be mounted.
+add_test(NAME dravim_e2e_small_disk
+    COMMAND ${DRAVIM_PYTHON3} ${CMAKE_CURRENT_LIST_DIR}/tests/e2e/run_small_disk.py ${e2e}/config.json)
+set_tests_properties(dravim_e2e_small_disk PROPERTIES FIXTURES_REQUIRED conversion_e2e_images
+    RESOURCE_LOCK "dravim_e2e;dravim_wine_desktop" TIMEOUT 1200 SKIP_RETURN_CODE 77)

@@ -7,7 +7,9 @@
 #include "app/coordinator/ProgressTexts.h"
 #include "conversion/disc/AbortCause.h"
 #include "conversion/disc/Converter.h"
+#include "conversion/disc/DiscReadFailures.h"
 #include "conversion/disc/FolderUtilities.h"
+#include "conversion/log/ConversionStrings.h"
 #include "conversion/log/HTMLLog.h"
 #include "conversion/log/Logger.h"
 #include "conversion/packer/KapletPackerInterface.h"
@@ -85,7 +87,8 @@ std::unique_ptr<CConversionResult> CConversionCoordinator::Convert(
     std::unique_ptr<NSLoggerImplementation::CLogger> log;
     try {
         log = std::make_unique<NSLoggerImplementation::CLogger>();
-        CAkaiFileSystemBrakvelMedia diskMedia(volumeHolder);
+        CAkaiFileSystemBrakvelMedia drive(volumeHolder);
+        NSAkaiConversion::CDiscReadFailures diskMedia(drive);
         converterResult = NSAkaiConversion::ConvertDisk(progressListener, errorListener, *log, diskMedia,
                                                         outputFolder, outputMode);
     } catch (const std::exception& failure) {
@@ -101,6 +104,19 @@ std::unique_ptr<CConversionResult> CConversionCoordinator::Convert(
     return std::make_unique<CConversionResult>(converterResult, aborted, std::move(abortCause),
                                                std::move(partitions));
 }
+
+namespace {
+
+// The cause in the alert of a failure that ended the finishing: its kind when it has a known one, else the
+// program's own text for an unexpected error.
+std::string FinishingFailureCause(const std::exception* failure)
+{
+    if (NSAkaiConversion::GetAbortCauseId(failure) == NSAkaiConversion::kAbortedUnexpectedId)
+        return NSTramvell::GetString(kUnexpectedErrorCauseText);
+    return NSAkaiConversion::AbortCause(failure);
+}
+
+} // namespace
 
 void CConversionCoordinator::FinishConversion(const CConversionResult& result)
 {
@@ -120,9 +136,12 @@ void CConversionCoordinator::FinishConversion(const CConversionResult& result)
             mRunState = kRunStateFinishing;
         }
         CompleteConversion(converterResult, result, packed);
-    } catch (...) {
+    } catch (const std::exception& failure) {
         // Ending twice is harmless: the host ends only a conversion that has not ended yet.
-        host.ShowAlert(kConversionAbortedAlert, NSTramvell::GetString(kUnexpectedErrorCauseText));
+        host.ShowAlert(kConversionAbortedAlert, FinishingFailureCause(&failure));
+        host.EndConversion();
+    } catch (...) {
+        host.ShowAlert(kConversionAbortedAlert, FinishingFailureCause(nullptr));
         host.EndConversion();
     }
 }
@@ -171,10 +190,32 @@ void CConversionCoordinator::CompleteConversion(std::uint32_t converterResult, c
                                                 bool packed)
 {
     mHost.DisableStopButton();
-    if (converterResult != NSAkaiConversion::kConversionStoppedDeleteOutput)
-        WriteLog(mConverterResult, result.IsAborted(), result.GetPartitions());
-    if (packed)
-        ShowResult(converterResult, result.IsAborted(), result.IsAborted() ? result.GetAbortCause() : std::string());
+    // A log that cannot be written (a full disk, a folder gone) leaves the rest of the ending as it is:
+    // the user still keeps or deletes the files, and learns why the log is missing.
+    std::string logFailure;
+    if (converterResult != NSAkaiConversion::kConversionStoppedDeleteOutput) {
+        try {
+            WriteLog(mConverterResult, result.IsAborted(), result.GetPartitions());
+        } catch (const std::exception& failure) {
+            logFailure = NSAkaiConversion::AbortCause(&failure);
+        } catch (...) {
+            logFailure = NSAkaiConversion::AbortCause(nullptr);
+        }
+    }
+    bool aborted = result.IsAborted();
+    std::string cause = aborted ? result.GetAbortCause() : std::string();
+    bool causeShown = false;
+    if (packed) {
+        // A run that wrote every file ends aborted by its log: the files are the user's to keep or delete.
+        if (!aborted && !logFailure.empty() && converterResult == NSAkaiConversion::kConversionCompleted) {
+            aborted = true;
+            cause = logFailure;
+        }
+        ShowResult(converterResult, aborted, cause);
+        causeShown = aborted && converterResult == NSAkaiConversion::kConversionCompleted;
+    }
+    if (!logFailure.empty() && !causeShown)
+        mHost.ShowAlert(kConversionAbortedAlert, logFailure);
     ShowFinishingText(kFinishedText);
     mRunState = kRunStateDone;
     IConversionHost& host = mHost;

@@ -39,6 +39,7 @@ dravim_add_test(app_coordinator_win_tests WINDOWS_ONLY PLATFORM_MAIN
         ${CMAKE_SOURCE_DIR}/conversion/disc/tests/win32/ConversionTestFolder.cpp
         ${CMAKE_SOURCE_DIR}/conversion/packer/tests/PackerTestSupport.cpp
     LIBS app_coordinator conversion_packer conversion_disc akai_client conversion_wave conversion_disc_test_support
+         conversion_disc_test_support_win
          conversion_disc_maker akai_parser_test_support brakvel_core Sondrel conversion_packer_tests_resources
          advapi32 user32
     TIMEOUT 600)

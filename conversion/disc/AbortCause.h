@@ -2,7 +2,7 @@
 
 // Why a whole conversion was aborted, as the text that completes "The conversion was aborted ^0.": the
 // program's coordinator and the command-line converter choose it alike. Windows builds only (the raw-disk
-// client's exceptions count as disk errors).
+// client's failed device call counts as a disk error).
 
 #include <cstdint>
 #include <exception>
@@ -10,8 +10,8 @@
 
 namespace NSAkaiConversion {
 
-// By the failure's dynamic type, in this order: no memory, a full disk, a file, media or raw-disk error,
-// anything else (and no failure object).
+// By the failure's dynamic type, in this order: no memory, a full disk, a file, media or raw-disk device
+// error, anything else (and no failure object).
 std::uint32_t GetAbortCauseId(const std::exception* failure);
 std::string AbortCause(const std::exception* failure);
 

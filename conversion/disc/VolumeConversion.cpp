@@ -15,11 +15,9 @@
 #include "conversion/disc/ProgressReport.h"
 #include "conversion/wave/SampleAnalysis.h"
 #include "conversion/wave/SampleWriter.h"
-#include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/strings/StringUtilities.h"
 
 #include <algorithm>
-#include <new>
 
 namespace NSAkaiConversion {
 
@@ -42,13 +40,6 @@ std::int32_t LayoutOfKind(int kind)
 std::string Message(std::uint32_t id, const std::string& name)
 {
     return NSTramvell::ReplaceParameters(GetConversionString(id), name);
-}
-
-// Failures that no single file causes: the conversion cannot go on past them.
-bool IsFatalAnywhere(const std::exception& failure)
-{
-    return dynamic_cast<const std::bad_alloc*>(&failure) != nullptr ||
-           dynamic_cast<const XDiskFull*>(&failure) != nullptr;
 }
 
 std::string WithoutExtension(const std::string& name, const std::string& extension)
@@ -130,10 +121,10 @@ EStepOutcome CVolumeConversion::ReadFile(std::int32_t index, std::string& messag
     if (!isSample && !isProgram)
         return EStepOutcome::kGoOn;
 
-    bool opened = false;
-    try {
+    // Every failure of one file, opening it included, is the user's to answer: a disc that can no longer
+    // be read is reported for each file, and Abort or "Ignore All Errors" ends the questions.
+    return Guarded(entry.name, isSample, false, [&] {
         NSAkaiFileSystem::CAkaiFile file(mContext.fileSystem, mContext.partition, mContext.volume, index);
-        opened = true;
         if (const EStepOutcome outcome = Report(message); IsStop(outcome))
             return outcome;
         NSAkaiConversionImplementation::CAkaiFileMedia media(file);
@@ -147,20 +138,16 @@ EStepOutcome CVolumeConversion::ReadFile(std::int32_t index, std::string& messag
             mProgramNotes.push_back(std::move(notes));
             mPrograms.push_back(std::move(program));
         }
-    } catch (const std::exception& failure) {
-        const bool discFailed = !opened && (dynamic_cast<const NSTramvell::XRead*>(&failure) != nullptr ||
-                                            dynamic_cast<const XFile*>(&failure) != nullptr);
-        if (discFailed || IsFatalAnywhere(failure))
-            LogSkippedAndRethrow(failure, entry.name, isSample, false);
-        return ReportFailure(&failure, entry.name, isSample, false);
-    }
-    return EStepOutcome::kGoOn;
+        return EStepOutcome::kGoOn;
+    });
 }
 
 EStepOutcome CVolumeConversion::WriteSamples()
 {
     return ForEachItem(mOutputSamples.size(), [this](std::size_t k) {
-        if (const EStepOutcome outcome = WriteSample(k); IsStop(outcome))
+        // A sample that a zone names but the volume lacks has no file and takes no step.
+        const bool passedOver = mOutputSamples[k].GetLeftSample() == nullptr;
+        if (const EStepOutcome outcome = WriteSample(k); IsStop(outcome) || passedOver)
             return outcome;
         // The answer is left unread: a stop asked for now is seen at the next report.
         static_cast<void>(Advance(0, Message(kWritingSampleId, mOutputSamples[k].GetName())));
@@ -238,29 +225,32 @@ EStepOutcome CVolumeConversion::WriteOutputItem(const COutputItem& item)
 {
     if (const EStepOutcome outcome = Report(Message(item.convertingMessageId, item.name)); IsStop(outcome))
         return outcome;
-    COutputMedia media;
-    try {
-        media = item.build();
-    } catch (const std::exception& failure) {
-        if (IsFatalAnywhere(failure))
-            LogSkippedAndRethrow(failure, item.name, item.isSample, true);
-        return ReportFailure(&failure, item.name, item.isSample, true);
-    }
-    if (media == nullptr)
+    // A full disk or a folder that cannot be written fails this file only: the user may free space, or
+    // ignore the files that follow.
+    return Guarded(item.name, item.isSample, true, [&] {
+        const COutputMedia media = item.build();
+        if (media == nullptr)
+            return EStepOutcome::kGoOn;
+        if (const EStepOutcome outcome = Report(Message(item.writingMessageId, item.name)); IsStop(outcome))
+            return outcome;
+        const std::string storedName = item.store(media->AsOutputFile());
+        const auto sizeInBytes = static_cast<std::uint64_t>(media->AsOutputFile().GetSize());
+        item.record(storedName, sizeInBytes);
+        mContext.bytesWritten += sizeInBytes;
         return EStepOutcome::kGoOn;
-    if (const EStepOutcome outcome = Report(Message(item.writingMessageId, item.name)); IsStop(outcome))
-        return outcome;
+    });
+}
 
-    std::string storedName;
+EStepOutcome CVolumeConversion::Guarded(const std::string& fileName, bool isSample, bool converting,
+                                        const std::function<EStepOutcome()>& step)
+{
     try {
-        storedName = item.store(media->AsOutputFile());
+        return step();
     } catch (const std::exception& failure) {
-        LogSkippedAndRethrow(failure, item.name, item.isSample, true);
+        return ReportFailure(&failure, fileName, isSample, converting);
+    } catch (...) {
+        return ReportFailure(nullptr, fileName, isSample, converting);
     }
-    const auto sizeInBytes = static_cast<std::uint64_t>(media->AsOutputFile().GetSize());
-    item.record(storedName, sizeInBytes);
-    mContext.bytesWritten += sizeInBytes;
-    return EStepOutcome::kGoOn;
 }
 
 std::vector<std::string> CVolumeConversion::MakeSampleNotes(const COutputSampleRecord& record) const
@@ -288,14 +278,6 @@ EStepOutcome CVolumeConversion::ReportFailure(const std::exception* failure, con
     return NSConverter::ReportItemError(
         failure, {fileName, mContext.partitionName, mContext.volumeName, isSample, converting},
         mContext.errorListener, mContext.log, mContext.ignoreAllErrors);
-}
-
-void CVolumeConversion::LogSkippedAndRethrow(const std::exception& failure, const std::string& fileName,
-                                             bool isSample, bool converting)
-{
-    NSConverter::LogSkippedItem(&failure, {fileName, mContext.partitionName, mContext.volumeName, isSample, converting},
-                                mContext.log);
-    throw;
 }
 
 EStepOutcome CVolumeConversion::Report(const std::string& message)

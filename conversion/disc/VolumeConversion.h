@@ -62,9 +62,9 @@ struct CVolumeContext
     bool ignoreAllErrors;
 };
 
-// Made by the disk walk for one volume and run once. A failing file is reported and skipped unless the
-// user stops; running out of memory, a full disk, a disc that cannot be read and any failure to store a
-// file abort the whole conversion: the file is logged as skipped and the exception passes on.
+// Made by the disk walk for one volume and run once. Whatever fails one file, from opening it to storing
+// and logging its output (memory, a full disk and exceptions of any kind included), is reported and the
+// file skipped unless the user stops; only failures outside the files (the volume's own listing) pass on.
 class CVolumeConversion
 {
 public:
@@ -111,9 +111,9 @@ private:
     std::vector<std::string> MakeSampleNotes(const COutputSampleRecord& record) const;
     NSConverter::EStepOutcome ReportFailure(const std::exception* failure, const std::string& fileName,
                                             bool isSample, bool converting);
-    // Passes the file's failure on after logging the file as skipped.
-    [[noreturn]] void LogSkippedAndRethrow(const std::exception& failure, const std::string& fileName,
-                                           bool isSample, bool converting);
+    // Runs step; what it throws goes to the item-error report for the file, whose answer is returned.
+    NSConverter::EStepOutcome Guarded(const std::string& fileName, bool isSample, bool converting,
+                                      const std::function<NSConverter::EStepOutcome()>& step);
 
     NSConverter::EStepOutcome Report(const std::string& message);
     NSConverter::EStepOutcome Advance(std::uint64_t byteCount, const std::string& message);

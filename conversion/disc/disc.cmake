@@ -21,7 +21,8 @@ if(DRAVIM_WINDOWS)
         ${CMAKE_CURRENT_LIST_DIR}/OutputFiles.cpp
         ${CMAKE_CURRENT_LIST_DIR}/VolumeConversion.cpp
         ${CMAKE_CURRENT_LIST_DIR}/Converter.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/AbortCause.cpp)
+        ${CMAKE_CURRENT_LIST_DIR}/AbortCause.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/DiscReadFailures.cpp)
     list(APPEND DRAVIM_CONVERSION_DISC_LIBS akai_client tramvell_files)
 endif()
 dravim_add_library(conversion_disc

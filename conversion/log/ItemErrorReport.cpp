@@ -31,6 +31,8 @@ std::uint32_t GetShortCauseId(const std::exception* failure)
     return GetLongCauseId(failure) + 1;
 }
 
+namespace {
+
 void LogSkippedItem(const std::exception* failure, const CFailedItem& item, NSLogger::ILog& log)
 {
     const NSLogger::CSkippedEntry entry{item.partitionName, item.volumeName, item.fileName,
@@ -40,6 +42,8 @@ void LogSkippedItem(const std::exception* failure, const CFailedItem& item, NSLo
     else
         log.AddSkippedProgram(entry);
 }
+
+} // namespace
 
 EStepOutcome ReportItemError(const std::exception* failure, const CFailedItem& item,
                              NSErrorListener::IErrorListener& errorListener, NSLogger::ILog& log,

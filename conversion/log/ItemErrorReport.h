@@ -34,11 +34,8 @@ struct CFailedItem
 std::uint32_t GetLongCauseId(const std::exception* failure);
 std::uint32_t GetShortCauseId(const std::exception* failure);
 
-// Adds the skipped-item entry with the short cause: to the log's second list for a sample, to its
-// first for a program.
-void LogSkippedItem(const std::exception* failure, const CFailedItem& item, NSLogger::ILog& log);
-
-// Logs the item, then, unless ignoreAllErrors is set, asks the listener. "Ignore All Errors" sets
+// Logs the item as skipped with the short cause (a sample in the log's second list, a program in its
+// first), then, unless ignoreAllErrors is set, asks the listener. "Ignore All Errors" sets
 // ignoreAllErrors. A stop answer stops the conversion; every other answer goes on.
 EStepOutcome ReportItemError(const std::exception* failure, const CFailedItem& item,
                              NSErrorListener::IErrorListener& errorListener, NSLogger::ILog& log,

@@ -32,7 +32,8 @@ public:
 
     // Creates (or replaces) the file and stores the page composed from the tree; endState is one of
     // NSLogger::kLogCompleted, kLogFailed, kLogAbortedByUser. File errors pass as the framework's file
-    // exceptions, a missing template or text as std::range_error. Windows builds only.
+    // exceptions, a missing template or text as std::range_error; a page that could not be written whole
+    // is deleted first. Windows builds only.
     static void WriteHTMLLog(const NSLogger::CLogTree& tree, const NSTramvell::CFileSpec& file,
                              const std::string& title, std::uint32_t endState);
 

@@ -36,6 +36,8 @@ inline constexpr char kDocumentWindowClass[] = "Tramvell Document Window";
 // The packer is given 360 tries of one second to show its window after it was started.
 constexpr std::uint32_t kMaximumStartTries = 360;
 constexpr std::uint32_t kWaitPauseMs = 1000;
+// After it accepted, the packer is given 60 tries of one second to let go of the parameter file.
+constexpr std::uint32_t kMaximumReleaseTries = 60;
 
 // The hand-over message: first parameter 0, second the parameter file's handle in the packer's process.
 // Its answer 1 means the job is accepted.
@@ -68,11 +70,13 @@ HWND FindPackerWindow(const std::string& path);
 bool IsPackerRunning(const NSTramvell::CFileSpec& packer);
 
 // Hands the converted folder to the packer, starting it when it does not run, and returns true once the
-// packer has accepted the job and let go of its input (the parameter file); the listener hears 2346 while
-// it holds it. False when the user stops (answer 1235 to phase 2345), when the packer is not installed or
-// its window is not found, or when it refuses. Whatever the road, the parameter file, "INFO.TXT" and
-// "Splash.jpg" are gone on return; only a refusing packer that still holds the parameter file keeps that
-// one in the temporary-files folder. The listener may be null.
+// packer has accepted the job and let go of its input (the parameter file). Every wait (for the started
+// packer's window, for the release of the parameter file) is bounded and reports 2345 each round, whose
+// answer 1235 stops it. False when the user stops, when the packer is not installed or its window is not
+// found, when it refuses, or when it still holds its input after kMaximumReleaseTries. A packer that
+// cannot be started throws. Whatever the road, "INFO.TXT" and "Splash.jpg" are gone on return and so is
+// the parameter file, unless a packer still holds it: then it stays in the temporary-files folder.
+// The listener may be null.
 bool PackFolder(const NSTramvell::CDirSpec& folder, const NSTramvell::CFileSpec& archiveSpec,
                 IKapletPackerProgressListener* listener);
 

@@ -18,6 +18,8 @@ namespace {
 constexpr float kSampleScale = 256.0f;
 constexpr std::int64_t kHeaderAllowanceInBytes = 512;
 
+using NSWAVEGlue::CLibraryDeleter;
+
 void CheckStatus(std::int32_t status)
 {
     if (status == NSSondrel::kSondrelSuccess)
@@ -26,12 +28,6 @@ void CheckStatus(std::int32_t status)
         throw std::bad_alloc();
     throw std::exception();
 }
-
-struct CLibraryDeleter
-{
-    void operator()(NSSondrel::ISondrel* library) const { delete library; }
-    void operator()(NSSondrel::IFrameWriter* writer) const { delete writer; }
-};
 
 // Frames go to the library a piece at a time, so that no float copy of a whole sample is held. A piece is
 // small enough that its floats and the library's encoding of them stay in the processor's nearest caches

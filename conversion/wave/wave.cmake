@@ -6,7 +6,7 @@ dravim_add_library(conversion_wave
         ${CMAKE_CURRENT_LIST_DIR}/WaveGlue.cpp
         ${CMAKE_CURRENT_LIST_DIR}/SampleWriter.cpp
         ${CMAKE_CURRENT_LIST_DIR}/SampleAnalysis.cpp
-    PUBLIC_LIBS conversion_log conversion_patch akai_parsers tramvell_paths tramvell_strings tramvell_core)
+    PUBLIC_LIBS conversion_log conversion_patch akai_parsers tramvell_audio tramvell_paths tramvell_strings tramvell_core)
 
 dravim_add_test(conversion_wave_tests
     SOURCES

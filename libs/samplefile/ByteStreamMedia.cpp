@@ -103,6 +103,9 @@ void CMyWriteMedia::WriteAt(std::int32_t position, std::int32_t length, const vo
     if (result == kByteWriterOutOfMemory) {
         throw NSSondrelUtils::XOutOfMemory();
     }
+    if (result == kByteWriterDiskFull) {
+        throw NSSondrelUtils::XDiskFull();
+    }
     if (result != kByteWriterSuccess) {
         throw NSTramvell::XWrite();
     }

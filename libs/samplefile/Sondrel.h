@@ -37,6 +37,8 @@ constexpr std::int32_t kByteReaderSuccess = 5000;
 constexpr std::int32_t kByteReaderOutOfMemory = 5001;
 constexpr std::int32_t kByteWriterSuccess = 6000;
 constexpr std::int32_t kByteWriterOutOfMemory = 6001;
+// The caller's medium has no room left: the library answers kSondrelDiskFull.
+constexpr std::int32_t kByteWriterDiskFull = 6003;
 
 // FormatInfo::loopMode
 constexpr std::int32_t kLoopNone = 42;
@@ -85,7 +87,8 @@ protected:
 class IByteWriter
 {
 public:
-    // Both return kByteWriterSuccess, kByteWriterOutOfMemory, or any other value for a write failure.
+    // Both return kByteWriterSuccess, kByteWriterOutOfMemory, kByteWriterDiskFull, or any other value for
+    // a write failure.
     virtual std::int32_t Write(std::int64_t position, std::int64_t length, const void* source) noexcept = 0;
     virtual std::int32_t GetSize(std::int64_t* sizeInBytes) noexcept = 0;
 

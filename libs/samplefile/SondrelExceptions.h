@@ -14,9 +14,10 @@ DRAVIM_DECLARE_EXCEPTION(XRead, XWAVE);
 DRAVIM_DECLARE_EXCEPTION(XWrite, XWAVE);
 DRAVIM_DECLARE_EXCEPTION(XBadFormat, XWAVE);
 DRAVIM_DECLARE_EXCEPTION(XUnsupportedFormat, XWAVE);
-// Named by the status mapping only: nothing in the library throws these three.
+// Named by the status mapping only: nothing in the library throws these two.
 DRAVIM_DECLARE_EXCEPTION(XInvariantCorrupt, XWAVE);
 DRAVIM_DECLARE_EXCEPTION(XSequenceError, XWAVE);
+// The caller's byte writer is full (kByteWriterDiskFull).
 DRAVIM_DECLARE_EXCEPTION(XDiskFull, XWAVE);
 
 // Out of memory, with the text the program shows for it.

@@ -63,7 +63,7 @@ void CRecordingHost::SetProgress(std::int32_t done, std::int32_t total)
 {
     progress.emplace_back(done, total);
     if (failIndeterminateProgress && done == -1)
-        throw std::runtime_error("no progress bar");
+        failIndeterminateProgress();
 }
 
 std::uint32_t CRecordingHost::ShowAlert(std::uint32_t alert, const std::string& parameter)

@@ -68,8 +68,8 @@ public:
     std::deque<std::uint32_t> alertAnswers;
     std::deque<std::uint32_t> dialogAnswers;
     std::function<void()> onPump;
-    // SetProgress(-1, 100) throws this when set.
-    bool failIndeterminateProgress = false;
+    // SetProgress(-1, 100) calls this when set, to throw what the test says.
+    std::function<void()> failIndeterminateProgress;
 
     std::vector<std::pair<std::string, std::string>> texts;
     std::vector<std::pair<std::int32_t, std::int32_t>> progress;

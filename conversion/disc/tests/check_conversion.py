@@ -206,7 +206,8 @@ def command_disk_full(manifest_path, work, checker_path, emulator, tool, image):
         env = dict(os.environ, DRAVIM_TEST_FAIL_WRITES_AFTER_BYTES=str(limit))
         code, output = run_tool([emulator, tool, image, folder], env)
         need(code == 1, "limit %d: exit %d, not 1\n%s" % (limit, code, output))
-        need("The conversion was aborted because the disk is full." in output, "limit %d: no cause printed\n%s" % (limit, output))
+        need("The conversion was aborted because the disk is full (writing into" in output,
+             "limit %d: no cause printed\n%s" % (limit, output))
         need("Conversion completed!" not in output, "limit %d: completed" % limit)
         questions = [line for line in output.splitlines() if line.startswith("Error:")]
         need(all(line.endswith("because it has a bad format.") for line in questions),
@@ -226,6 +227,24 @@ def command_disk_full(manifest_path, work, checker_path, emulator, tool, image):
         print("ok: limit %d failed at %s/%s/%s" % (limit, partition, volume, name))
 
 
+def wine_prefix(tool):
+    """The prefix the emulator runs the tool in: WINEPREFIX, else the build tree's (see cmake/wine-run)."""
+    if os.environ.get("WINEPREFIX"):
+        return os.environ["WINEPREFIX"]
+    folder = os.path.dirname(os.path.abspath(tool))
+    while folder != "/" and not os.path.exists(os.path.join(folder, "CMakeCache.txt")):
+        folder = os.path.dirname(folder)
+    return os.path.join(folder, "wineprefix")
+
+
+def unmapped_drive(prefix):
+    devices = os.path.join(prefix, "dosdevices")
+    for letter in "qrstuvwxy":
+        if not os.path.lexists(os.path.join(devices, letter + ":")):
+            return letter.upper() + ":"
+    raise Bad("every drive letter is mapped in %s" % devices)
+
+
 def command_bad_usage(work, emulator, tool, image):
     not_akai = os.path.join(work, "not-akai.img")
     with open(not_akai, "wb") as f:
@@ -234,19 +253,36 @@ def command_bad_usage(work, emulator, tool, image):
     os.makedirs(busy, exist_ok=True)
     with open(os.path.join(busy, "someone's.txt"), "w") as f:
         f.write("x")
+    a_file = os.path.join(work, "a-file.txt")
+    with open(a_file, "w") as f:
+        f.write("x")
+    unused = os.path.join(work, "unused")
+    no_parent = os.path.join(work, "no-such-folder", "out")
+    on_missing_drive = unmapped_drive(wine_prefix(tool)) + "\\out"
+    # Each refused run names the path it refuses (when there is one) and a word of why.
     cases = [
-        ("no arguments", [emulator, tool]),
-        ("one argument", [emulator, tool, image]),
-        ("missing image", [emulator, tool, os.path.join(work, "missing.img"), os.path.join(work, "unused")]),
-        ("no Akai disc", [emulator, tool, not_akai, os.path.join(work, "unused")]),
-        ("folder not empty", [emulator, tool, image, busy]),
+        ("no arguments", [emulator, tool], None, "usage"),
+        ("one argument", [emulator, tool, image], None, "usage"),
+        ("empty image", [emulator, tool, "", unused], None, "empty"),
+        ("empty output folder", [emulator, tool, image, ""], None, "empty"),
+        ("missing image", [emulator, tool, os.path.join(work, "missing.img"), unused], "missing.img", "does not exist"),
+        ("folder as image", [emulator, tool, busy, unused], busy, "is a folder"),
+        ("no Akai disc", [emulator, tool, not_akai, unused], not_akai, "no Akai disc"),
+        ("file as output folder", [emulator, tool, image, a_file], a_file, "is a file"),
+        ("missing parent folder", [emulator, tool, image, no_parent], no_parent, "does not exist"),
+        ("missing drive", [emulator, tool, image, on_missing_drive], on_missing_drive, "does not exist"),
+        ("folder not empty", [emulator, tool, image, busy], busy, "not empty"),
     ]
-    for what, command in cases:
+    for what, command, path, why in cases:
         code, output = run_tool(command)
         need(code == 2, "%s: exit %d, not 2\n%s" % (what, code, output))
         need("Conversion completed!" not in output, "%s: completed" % what)
+        need("Unknown exception" not in output, "%s: no reason given\n%s" % (what, output))
+        lines = [line for line in output.splitlines() if why in line and (path is None or path in line)]
+        need(lines, "%s: no line names %r and %r\n%s" % (what, path, why, output))
     need(os.listdir(busy) == ["someone's.txt"], "the busy folder was changed")
-    need(not os.path.exists(os.path.join(work, "unused")), "a refused run made its output folder")
+    need(not os.path.exists(unused), "a refused run made its output folder")
+    need(not os.path.exists(os.path.dirname(no_parent)), "a refused run made the missing parent folder")
     print("ok: %d refused runs" % len(cases))
 
 

@@ -2,6 +2,7 @@
 
 #include "conversion/packer/tests/PackerFakeProtocol.h"
 #include "conversion/packer/tests/PackerTestSupport.h"
+#include "conversion/packer/win32/PackerTable.h"
 #include "framework/foundation/files/FileSpec.h"
 
 #include <gtest/gtest.h>
@@ -69,6 +70,24 @@ TEST(PackerInstallState, ThePackerFileMeansInstalled)
     registry.SetPackerPath(NSPackerTests::GetFakePackerPath());
     EXPECT_EQ(GetPackerPath(), NSPackerTests::GetFakePackerPath());
     EXPECT_EQ(GetPackerInstallState(), kPackerInstalled);
+}
+
+TEST(PackerProcessStatus, TheSystemTableBindsTheImageFileNameWithTheOtherThree)
+{
+    const CPackerTable table = BindSystemPackerTable();
+    char image[260] = {};
+    const DWORD length = table.GetProcessImageFileNameA(::GetCurrentProcess(), image, sizeof image);
+    ASSERT_GT(length, 0u);
+    char module[260] = {};
+    ::GetModuleFileNameA(nullptr, module, sizeof module);
+    // The image name is a device path; it ends in this program's file name.
+    const std::string moduleName = std::string(module).substr(std::string(module).find_last_of('\\') + 1);
+    const std::string imageName(image, length);
+    ASSERT_GE(imageName.size(), moduleName.size());
+    EXPECT_EQ(::CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, imageName.c_str() + imageName.size() - moduleName.size(),
+                               -1, moduleName.c_str(), -1),
+              CSTR_EQUAL)
+        << imageName;
 }
 
 TEST(PackerWindows, NoneWhileThePackerDoesNotRun)

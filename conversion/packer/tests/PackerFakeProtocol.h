@@ -22,7 +22,8 @@ namespace NSPackerFake {
 // "1" (the default) or "0": the answer to the hand-over message.
 inline constexpr char kAnswerVariable[] = "DRAVIM_FAKE_PACKER_ANSWER";
 // "before" (the default): reads its input and closes the handle before it answers. "late": answers,
-// keeps the handle about two seconds, then reads and closes.
+// keeps the handle about two seconds, then reads and closes. "keep": answers and holds the handle, unread,
+// until it ends (a packer busy with another job).
 inline constexpr char kReadingVariable[] = "DRAVIM_FAKE_PACKER_READING";
 // "message" (the default): a hidden "KapletPacker Message Window". "both": that window, then a hidden
 // "Tramvell Document Window" (which the window list then names first). "document": only the latter.

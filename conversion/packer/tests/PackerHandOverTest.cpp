@@ -25,7 +25,8 @@ const char kWebAddress[] = "http://www.quenholt.example/kaplet/";
 const char kComment[] = "Created from an Akai disc with Quenholt Dravim.";
 constexpr std::uint32_t kFakeEndTimeoutMs = 30000;
 
-// The pause of the waiting rounds, counted and shortened to 50 ms.
+// The pause of the waiting rounds, counted and shortened to 100 ms: the bounded wait for the release of
+// the parameter file still outlasts the late-reading fake's two seconds.
 int gPackerPauses = 0;
 int gOtherPauses = 0;
 
@@ -33,7 +34,7 @@ void FakePause(DWORD milliseconds)
 {
     if (milliseconds == kWaitPauseMs) {
         ++gPackerPauses;
-        ::Sleep(50);
+        ::Sleep(100);
     } else {
         ++gOtherPauses;
         ::Sleep(milliseconds);
@@ -114,6 +115,24 @@ protected:
         return std::string("NAME=\"Drums\"\rURL=\"") + kWebAddress + "\"\rCOMMENTS=\"" + kComment + "\"\r";
     }
 
+    // The parameter files that appeared in the temporary-files folder since the test began.
+    std::set<std::string> NewParameterFiles() const
+    {
+        std::set<std::string> added;
+        for (const std::string& name : NSPackerTests::ListParameterFiles()) {
+            if (mParameterFilesBefore.count(name) == 0)
+                added.insert(name);
+        }
+        return added;
+    }
+
+    // A packer that held its input has been ended: the parameter file it held can go.
+    void DeleteParameterFilesLeftOver() const
+    {
+        for (const std::string& name : NewParameterFiles())
+            NSTramvell::DeleteFile(NSTramvell::CFileSpec(NSTramvell::GetTempFolder().GetPath() + name));
+    }
+
     // The converted files alone, and no parameter file left in the temporary-files folder.
     void ExpectNothingLeftBehind() const
     {
@@ -188,7 +207,9 @@ TEST_F(PackFolderTest, APackerThatReadsLateFindsAllOfItsInput)
     EXPECT_TRUE(PackFolder(mConverted, mArchive, &mListener));
 
     EXPECT_TRUE(ReadReport().closing) << "returned while the packer still held its input";
-    EXPECT_GE(mListener.Count(kPackerFinishing), 1u);
+    // The wait for the release went in rounds that let the user stop.
+    EXPECT_GE(gPackerPauses, 1);
+    EXPECT_EQ(mListener.Count(kPackerStartingOrWaiting), mListener.phases.size());
     ExpectNothingLeftBehind();
     EXPECT_TRUE(WaitForStartedFakesToQuit());
     const CFakeReport report = ReadReport();
@@ -215,15 +236,65 @@ TEST_F(PackFolderTest, ARefusingPackerThatHoldsItsInputKeepsOnlyTheParameterFile
     EXPECT_FALSE(PackFolder(mConverted, mArchive, &mListener));
 
     EXPECT_EQ(NSPackerTests::ListNames(mConverted), (std::set<std::string>{"Kit 1.mqp", "Kit 1.wav"}));
-    std::set<std::string> leftOver;
-    for (const std::string& name : NSPackerTests::ListParameterFiles()) {
-        if (mParameterFilesBefore.count(name) == 0)
-            leftOver.insert(name);
-    }
-    EXPECT_EQ(leftOver.size(), 1u);
+    EXPECT_EQ(NewParameterFiles().size(), 1u);
     EXPECT_TRUE(WaitForStartedFakesToQuit());
-    for (const std::string& name : leftOver)
-        NSTramvell::DeleteFile(NSTramvell::CFileSpec(NSTramvell::GetTempFolder().GetPath() + name));
+    DeleteParameterFilesLeftOver();
+}
+
+// A packer that accepts and never lets go of its input (busy with another job, say) is waited for a
+// bounded number of rounds; then the hand-over gives up and leaves the folder to the user's choice.
+TEST_F(PackFolderTest, APackerThatKeepsItsInputIsWaitedForABoundedTime)
+{
+    const CFakePackerEnvironment fake({{NSPackerFake::kReadingVariable, "keep"}});
+
+    EXPECT_FALSE(PackFolder(mConverted, mArchive, &mListener));
+
+    EXPECT_GE(gPackerPauses, static_cast<int>(kMaximumReleaseTries));
+    EXPECT_EQ(mListener.phases.size(), static_cast<std::size_t>(gPackerPauses) + 1);
+    EXPECT_EQ(mListener.Count(kPackerStartingOrWaiting), mListener.phases.size());
+    EXPECT_EQ(NSPackerTests::ListNames(mConverted), (std::set<std::string>{"Kit 1.mqp", "Kit 1.wav"}));
+    EXPECT_EQ(NewParameterFiles().size(), 1u);
+    const CFakeReport report = ReadReport();
+    EXPECT_FALSE(report.inputHex.has_value());
+    EXPECT_EQ(report.messages, (std::vector<std::uint32_t>{kHandOverMessage, 16}));
+    for (const std::uint32_t processId : report.processIds)
+        CFakePackerProcess(processId).Terminate();
+    DeleteParameterFilesLeftOver();
+}
+
+// Stop works while a packer that was already running holds its input: no round is waited out.
+TEST_F(PackFolderTest, StopWhileARunningPackerHoldsItsInputEndsTheWait)
+{
+    const CFakePackerEnvironment fake({{NSPackerFake::kReadingVariable, "keep"}});
+    const auto running = CFakePackerProcess::Start();
+    ASSERT_NE(running, nullptr);
+    mListener.answer = [](std::size_t call) { return call == 1 ? kPackerGoOn : kPackerStop; };
+
+    EXPECT_FALSE(PackFolder(mConverted, mArchive, &mListener));
+
+    EXPECT_EQ(mListener.phases, (std::vector<std::uint32_t>{kPackerStartingOrWaiting, kPackerStartingOrWaiting}));
+    EXPECT_EQ(gPackerPauses, 0);
+    EXPECT_EQ(NSPackerTests::ListNames(mConverted), (std::set<std::string>{"Kit 1.mqp", "Kit 1.wav"}));
+    EXPECT_EQ(ReadReport().messages, std::vector<std::uint32_t>{kHandOverMessage});
+    running->Terminate();
+    DeleteParameterFilesLeftOver();
+}
+
+BOOL FailToStartAProcess(LPCSTR, LPSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL, DWORD, LPVOID, LPCSTR,
+                         LPSTARTUPINFOA, LPPROCESS_INFORMATION)
+{
+    return FALSE;
+}
+
+TEST_F(PackFolderTest, APackerThatCannotBeStartedFailsAtOnce)
+{
+    const NSTramvell::CScopedTableEntry noStart(NSTramvell::GetKernelTable().CreateProcessA, FailToStartAProcess);
+
+    EXPECT_THROW(PackFolder(mConverted, mArchive, &mListener), std::exception);
+
+    EXPECT_EQ(gPackerPauses, 0);
+    EXPECT_EQ(mListener.phases, std::vector<std::uint32_t>{kPackerStartingOrWaiting});
+    ExpectNothingLeftBehind();
 }
 
 TEST_F(PackFolderTest, StopAtTheFirstReportStartsAndWritesNothing)

@@ -74,13 +74,10 @@ bool WaitForPackerWindow(const std::string& path, IKapletPackerProgressListener*
     return FindPackerWindow(path) != nullptr;
 }
 
+// A packer that cannot be started is a failure of its own, not a window that has yet to come.
 void StartPacker(const std::string& path)
 {
-    try {
-        NSTramvell::OpenDocument(NSTramvell::CFileSpec(path));
-    } catch (const NSTramvell::XBase&) {
-        // A packer that could not be started never shows its window: the waiting tries end in "not found".
-    }
+    NSTramvell::OpenDocument(NSTramvell::CFileSpec(path));
 }
 
 bool TryDeleteHeldFile(const NSTramvell::CFileSpec& file)
@@ -93,16 +90,19 @@ bool TryDeleteHeldFile(const NSTramvell::CFileSpec& file)
     }
 }
 
-// The packer holds the parameter file open from the hand-over until it has read its input; the deletion
-// succeeds only after that, so the folder is not taken away from a packer that accepts first and packs
-// afterwards. The user stops the packer in the packer itself, so the listener's answer is not examined.
-void DeleteParameterFileWhenReleased(const NSTramvell::CFileSpec& parameterFile,
+// A packer may hold the parameter file after it accepted, until it has read its input; the deletion
+// succeeds only after that, so the folder is not taken away from a packer that accepts first and reads
+// afterwards. The wait is bounded and each round lets the user stop (a packer that is busy with another
+// job may keep the handle for long). False when the file is still held at the end.
+bool DeleteParameterFileWhenReleased(const NSTramvell::CFileSpec& parameterFile,
                                      IKapletPackerProgressListener* listener)
 {
-    while (!TryDeleteHeldFile(parameterFile)) {
-        AskListener(listener, kPackerFinishing);
+    for (std::uint32_t tries = 0; !TryDeleteHeldFile(parameterFile); ++tries) {
+        if (tries == kMaximumReleaseTries || AskListener(listener, kPackerStartingOrWaiting) == kPackerStop)
+            return false;
         NSTramvell::CallTableFunction1(kWaitPauseMs);
     }
+    return true;
 }
 
 // Steps from the written description files on; false when the window has gone or the packer refuses.
@@ -122,7 +122,11 @@ bool HandOver(const NSTramvell::CDirSpec& folder, const NSTramvell::CFileSpec& a
             DeleteArchiveInfoFilesIfPossible(folder);
             return false;
         }
-        DeleteParameterFileWhenReleased(*parameterFile, listener);
+        if (!DeleteParameterFileWhenReleased(*parameterFile, listener)) {
+            // The packer still holds a job on this folder: what becomes of the folder is the user's choice.
+            DeleteArchiveInfoFilesIfPossible(folder);
+            return false;
+        }
         DeleteArchiveInfoFiles(folder);
         return true;
     } catch (...) {

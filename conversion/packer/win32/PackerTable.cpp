@@ -9,6 +9,7 @@ namespace {
 using EnumProcessesFunction = BOOL(WINAPI*)(DWORD*, DWORD, DWORD*);
 using EnumProcessModulesFunction = BOOL(WINAPI*)(HANDLE, HMODULE*, DWORD, DWORD*);
 using GetModuleFileNameExAFunction = DWORD(WINAPI*)(HANDLE, HMODULE, LPSTR, DWORD);
+using GetProcessImageFileNameAFunction = DWORD(WINAPI*)(HANDLE, LPSTR, DWORD);
 
 template <typename T>
 T BindFunction(HMODULE library, const char* name)
@@ -31,6 +32,8 @@ struct CProcessStatusFunctions
             enumProcesses = BindFunction<EnumProcessesFunction>(library, "EnumProcesses");
             enumProcessModules = BindFunction<EnumProcessModulesFunction>(library, "EnumProcessModules");
             getModuleFileNameEx = BindFunction<GetModuleFileNameExAFunction>(library, "GetModuleFileNameExA");
+            getProcessImageFileName =
+                BindFunction<GetProcessImageFileNameAFunction>(library, "GetProcessImageFileNameA");
         } catch (...) {
             ::FreeLibrary(library);
             throw;
@@ -44,6 +47,7 @@ struct CProcessStatusFunctions
     EnumProcessesFunction enumProcesses = nullptr;
     EnumProcessModulesFunction enumProcessModules = nullptr;
     GetModuleFileNameExAFunction getModuleFileNameEx = nullptr;
+    GetProcessImageFileNameAFunction getProcessImageFileName = nullptr;
 };
 
 // A failed binding throws from this call and is tried again at the next one.
@@ -74,6 +78,9 @@ CPackerTable BindSystemPackerTable()
     };
     table.GetModuleFileNameExA = [](HANDLE process, HMODULE module, LPSTR name, DWORD size) {
         return ProcessStatus().getModuleFileNameEx(process, module, name, size);
+    };
+    table.GetProcessImageFileNameA = [](HANDLE process, LPSTR name, DWORD size) {
+        return ProcessStatus().getProcessImageFileName(process, name, size);
     };
     table.OpenProcess = [](DWORD access, BOOL inheritHandle, DWORD processId) {
         return ::OpenProcess(access, inheritHandle, processId);

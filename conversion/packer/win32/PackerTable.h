@@ -17,10 +17,12 @@ struct CPackerTable
                                 LPDWORD sizeInBytes);
     LSTATUS (*RegCloseKey)(HKEY key);
     // The process-status functions are looked up in "Psapi.dll" at their first call, because not every
-    // system has them; a missing library or function throws std::runtime_error from the call.
+    // system has them; all four are required together: a missing library or any missing function throws
+    // std::runtime_error from the call of each.
     BOOL (*EnumProcesses)(DWORD* processIds, DWORD sizeInBytes, DWORD* neededInBytes);
     BOOL (*EnumProcessModules)(HANDLE process, HMODULE* modules, DWORD sizeInBytes, DWORD* neededInBytes);
     DWORD (*GetModuleFileNameExA)(HANDLE process, HMODULE module, LPSTR name, DWORD size);
+    DWORD (*GetProcessImageFileNameA)(HANDLE process, LPSTR name, DWORD size);
     HANDLE (*OpenProcess)(DWORD access, BOOL inheritHandle, DWORD processId);
     HANDLE (*GetCurrentProcess)();
     BOOL (*DuplicateHandle)(HANDLE sourceProcess, HANDLE source, HANDLE targetProcess, LPHANDLE target,

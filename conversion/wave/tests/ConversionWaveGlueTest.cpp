@@ -1,7 +1,8 @@
 // The byte streams through which the sample-file library writes into and reads from framework media,
-// and the turning of library statuses into exceptions.
+// the turning of library statuses into exceptions, and reading a WAVE file into a sample in memory.
 
 #include "conversion/wave/WaveGlue.h"
+#include "framework/foundation/audio/WaveSample.h"
 #include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/core/Media.h"
 
@@ -78,7 +79,7 @@ TEST(ConversionWaveGlue, MediaFailuresBecomeStatusesNotExceptions)
     } kCases[] = {
         {"bad_alloc", [] { throw std::bad_alloc(); }, NSSondrel::kByteWriterOutOfMemory,
          NSSondrel::kByteReaderOutOfMemory},
-        {"XDiskFull", [] { throw XDiskFull(); }, kByteWriterFailure, kByteReaderFailure},
+        {"XDiskFull", [] { throw XDiskFull(); }, NSSondrel::kByteWriterDiskFull, kByteReaderFailure},
         {"XWrite", [] { throw NSTramvell::XWrite(); }, kByteWriterFailure, kByteReaderFailure},
         {"runtime_error", [] { throw std::runtime_error("x"); }, kByteWriterFailure, kByteReaderFailure},
         {"not an exception", [] { throw 42; }, kByteWriterFailure, kByteReaderFailure},
@@ -144,4 +145,86 @@ TEST(ConversionWaveGlue, StatusesBecomeTheirExceptions)
         SCOPED_TRACE(c.status);
         EXPECT_EQ(thrownType(c.status), c.type.name());
     }
+}
+
+namespace {
+
+NSSondrel::FormatInfo SixteenBitFormat(std::uint32_t channels, std::int32_t frames)
+{
+    NSSondrel::FormatInfo info{};
+    info.channels = channels;
+    info.bitsPerSample = 16;
+    info.sampleRate = 22050;
+    info.frameCount = frames;
+    info.loopMode = NSSondrel::kLoopNone;
+    info.alternate = NSSondrel::kAlternateNo;
+    info.loopEnd = static_cast<std::uint32_t>(frames);
+    info.hasRoot = 1;
+    info.rootKey = 60;
+    info.highValue = 127;
+    return info;
+}
+
+// Writes the 16-bit values as a WAVE file through the library; returns the first status that is not success.
+std::int32_t WriteWave(NSTramvell::CMedia& media, std::uint32_t channels, const std::vector<std::int16_t>& values)
+{
+    std::int32_t status = NSSondrel::kSondrelSuccess;
+    const std::unique_ptr<NSSondrel::ISondrel, CLibraryDeleter> library(Sondrel_Create("ISondrel", &status));
+    if (status != NSSondrel::kSondrelSuccess)
+        return status;
+    CCMediaByteWriter byteWriter(media);
+    const auto frames = static_cast<std::int32_t>(values.size() / channels);
+    const NSSondrel::FormatInfo info = SixteenBitFormat(channels, frames);
+    const std::unique_ptr<NSSondrel::IFrameWriter, CLibraryDeleter> writer(
+        library->CreateFrameWriter(&byteWriter, &info, &status));
+    if (status != NSSondrel::kSondrelSuccess)
+        return status;
+    std::vector<float> floats(values.begin(), values.end());
+    for (float& value : floats)
+        value *= 256.0f;
+    status = writer->WriteFrames(frames, floats.data());
+    if (status != NSSondrel::kSondrelSuccess)
+        return status;
+    return writer->Close();
+}
+
+} // namespace
+
+// More frames than one piece of the reading loop, so that the pieces must join.
+TEST(ConversionWaveGlue, ReadingGlueCopiesTheFramesIntoAWaveSample)
+{
+    for (const std::uint32_t channels : {1u, 2u}) {
+        SCOPED_TRACE(channels);
+        std::vector<std::int16_t> values(5000 * channels);
+        for (std::size_t i = 0; i < values.size(); ++i)
+            values[i] = static_cast<std::int16_t>(static_cast<std::int32_t>(i * 7919 % 65536) - 32768);
+        NSTramvell::COwnedMemoryMedia media;
+        ASSERT_EQ(WriteWave(media, channels, values), NSSondrel::kSondrelSuccess);
+
+        const std::unique_ptr<NSTramvell::CWaveSample> sample = ReadWaveSample(media);
+        ASSERT_NE(sample, nullptr);
+        EXPECT_EQ(sample->GetChannelCount(), static_cast<std::int16_t>(channels));
+        EXPECT_EQ(sample->GetFrameCount(), 5000);
+        EXPECT_EQ(sample->GetSampleRate(), 22050u);
+        EXPECT_EQ(sample->GetBitsPerSample(), 16);
+        std::vector<std::int16_t> read(values.size());
+        sample->Read16BitStereoFrames(0, 5000, read.data());
+        EXPECT_EQ(read, values);
+    }
+}
+
+TEST(ConversionWaveGlue, ReadingGlueThrowsWhatTheLibraryAnswers)
+{
+    const std::string notWave = "This is no WAVE file, only a line of text that is long enough.";
+    NSTramvell::COwnedMemoryMedia media(static_cast<std::int32_t>(notWave.size()), notWave.data());
+    EXPECT_THROW(ReadWaveSample(media), NSTramvell::XBadFormat);
+}
+
+// A framework media that is full reaches the library as a full disk and comes back as one.
+TEST(ConversionWaveGlue, AFullMediaIsTheLibrarysDiskFull)
+{
+    CThrowingMedia full([] { throw XDiskFull(); });
+    const std::int32_t status = WriteWave(full, 1, std::vector<std::int16_t>(100, 1));
+    EXPECT_EQ(status, NSSondrel::kSondrelDiskFull);
+    EXPECT_THROW(ThrowForStatus(status), XDiskFull);
 }

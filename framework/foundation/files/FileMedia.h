@@ -38,7 +38,8 @@ public:
     void SetPosition(std::int32_t position) override;
     // A failed read throws XRead; a short one advances the position by the bytes read, then throws XRead.
     void ReadAt(std::int32_t position, std::int32_t length, void* destination) override;
-    // A failed write throws by ThrowFileErrorFromCode (a full disk XDiskFull); a short one XWrite.
+    // A failed write throws by ThrowFileErrorFromCode (a full disk XDiskFull); a short one XDiskFull too,
+    // since a write the system accepts in part has run out of room (some systems report a full disk so).
     void WriteAt(std::int32_t position, std::int32_t length, const void* source) override;
 
 private:

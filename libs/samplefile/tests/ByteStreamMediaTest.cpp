@@ -1,6 +1,7 @@
 #include "libs/samplefile/ByteStreamMedia.h"
 
 #include "framework/foundation/core/Exceptions.h"
+#include "libs/samplefile/SondrelExceptions.h"
 #include "libs/samplefile/tests/FakeByteStreams.h"
 
 #include <gtest/gtest.h>
@@ -92,6 +93,8 @@ TEST(CMyWriteMedia, TurnsWriterCodesIntoExceptions)
     sink.FailFromCall(1, 6002);
     EXPECT_THROW(media.WriteAt(0, 1, &byte), NSTramvell::XWrite);
     EXPECT_THROW(media.GetSize(), NSTramvell::XWrite);
+    sink.FailFromCall(1, NSSondrel::kByteWriterDiskFull);
+    EXPECT_THROW(media.WriteAt(0, 1, &byte), NSSondrelUtils::XDiskFull);
     EXPECT_EQ(media.GetPosition(), 0);
     std::uint8_t readBack = 0;
     EXPECT_THROW(media.ReadAt(0, 1, &readBack), NSTramvell::XBase);

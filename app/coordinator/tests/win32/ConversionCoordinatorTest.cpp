@@ -16,6 +16,7 @@
 #include "conversion/disc/AbortCause.h"
 #include "conversion/disc/Converter.h"
 #include "conversion/disc/tests/support/ConversionDiscMaker.h"
+#include "conversion/disc/tests/support/ConversionFailingWrites.h"
 #include "conversion/disc/tests/support/ConversionTexts.h"
 #include "conversion/disc/tests/win32/ConversionTestFolder.h"
 #include "conversion/packer/KapletPackerInterface.h"
@@ -24,6 +25,7 @@
 #include "conversion/packer/win32/PackerTable.h"
 #include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/files/FileOperations.h"
+#include "framework/foundation/files/Folders.h"
 #include "framework/foundation/platform/IdleManager.h"
 #include "framework/foundation/platform/TimeBase.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
@@ -33,7 +35,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
+#include <optional>
 #include <new>
+#include <set>
 #include <stdexcept>
 #include <typeinfo>
 
@@ -370,15 +375,54 @@ TEST_F(ConversionCoordinator, WaitingForThePackerDisablesStop)
     EXPECT_EQ(conversion.stopButtonDisablings, 1);
 }
 
-TEST_F(ConversionCoordinator, AnUnexpectedFailureWhileFinishingStillEndsTheConversion)
+// The alert names the failure's kind where it has one.
+TEST_F(ConversionCoordinator, AFailureWhileFinishingStillEndsTheConversion)
 {
-    CConversion conversion;
-    conversion.StartInFolder();
-    conversion.failIndeterminateProgress = true;
-    conversion.Run();
-    EXPECT_EQ(conversion.alerts, (CAlerts{{kConversionAbortedAlert, kUnexpectedError}}));
-    EXPECT_EQ(conversion.conversionEnds, 1);
-    EXPECT_FALSE(WavFiles(conversion.ConvPath()).empty());
+    const struct
+    {
+        const char* what;
+        std::function<void()> fail;
+        std::string cause;
+    } kCases[] = {
+        {"unexpected", [] { throw std::runtime_error("no progress bar"); }, kUnexpectedError},
+        {"outside the standard family", [] { throw 42; }, kUnexpectedError},
+        {"full disk", [] { throw XDiskFull(); }, "because the disk is full"},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.what);
+        CConversion conversion;
+        conversion.StartInFolder();
+        conversion.failIndeterminateProgress = c.fail;
+        conversion.Run();
+        EXPECT_EQ(conversion.alerts, (CAlerts{{kConversionAbortedAlert, c.cause}}));
+        EXPECT_EQ(conversion.conversionEnds, 1);
+        EXPECT_FALSE(WavFiles(conversion.ConvPath()).empty());
+    }
+}
+
+// A full disk when only the log is left to write: no page is left behind, and the files are the user's
+// to keep or delete.
+TEST_F(ConversionCoordinator, ALogThatCannotBeWrittenLeavesNoFileAndAsksAboutTheOutput)
+{
+    for (const std::uint32_t answer : {kButton1, kButton2}) {
+        SCOPED_TRACE(answer);
+        CConversion conversion;
+        conversion.StartInFolder();
+        std::optional<NSConversionTestSupport::CScopedFailingWrites> full;
+        conversion.onPump = [&] {
+            if (!full && Contains(conversion.texts.back().second, "Writing log..."))
+                full.emplace(0);
+        };
+        conversion.alertAnswers = {answer};
+        conversion.Run();
+        ASSERT_TRUE(full.has_value());
+        EXPECT_TRUE(full->HasFailed());
+        full.reset();
+        EXPECT_EQ(conversion.alerts, (CAlerts{{kAbortedKeepFilesAlert, "because the disk is full"}}));
+        const std::vector<std::string> tree = ListTree(conversion.ConvPath());
+        EXPECT_EQ(std::find(tree.begin(), tree.end(), "Conv.htm"), tree.end());
+        EXPECT_EQ(WavFiles(conversion.ConvPath()).empty(), answer == kButton2);
+    }
 }
 
 TEST_F(ConversionCoordinator, AFailureAfterTheEndDeletesTheCoordinatorOnce)
@@ -392,16 +436,20 @@ TEST_F(ConversionCoordinator, AFailureAfterTheEndDeletesTheCoordinatorOnce)
     EXPECT_EQ(conversion.conversionEnds, 2);
 }
 
+// A device call that fails and a drive that is no longer ready (a disc pulled out) are one cause.
 TEST_F(ConversionCoordinator, AnUnreadableDiscAbortsWithADiskError)
 {
-    CConversion conversion;
-    conversion.volume.readStatus = NSBrakvel::kBrakvelFileError;
-    conversion.StartInFolder();
-    conversion.Run();
-    EXPECT_EQ(conversion.alerts, (CAlerts{{kConversionAbortedAlert, "because of a disk error"}}));
-    EXPECT_EQ(ListTree(conversion.ConvPath()), std::vector<std::string>{"Conv.htm"});
-    EXPECT_TRUE(Contains(ReadText(conversion.ConvPath() + "Conv.htm"), "Fatal Error"));
-    EXPECT_EQ(conversion.conversionEnds, 1);
+    for (const int status : {NSBrakvel::kBrakvelFileError, NSBrakvel::kBrakvelDriveIsBusy}) {
+        SCOPED_TRACE(status);
+        CConversion conversion;
+        conversion.volume.readStatus = status;
+        conversion.StartInFolder();
+        conversion.Run();
+        EXPECT_EQ(conversion.alerts, (CAlerts{{kConversionAbortedAlert, "because of a disk error"}}));
+        EXPECT_EQ(ListTree(conversion.ConvPath()), std::vector<std::string>{"Conv.htm"});
+        EXPECT_TRUE(Contains(ReadText(conversion.ConvPath() + "Conv.htm"), "Fatal Error"));
+        EXPECT_EQ(conversion.conversionEnds, 1);
+    }
 }
 
 // The disc stays in the drive: the user is asked to quit, the output is kept, no completion is claimed.
@@ -508,6 +556,67 @@ TEST_F(ConversionCoordinator, AnAcceptedHandOverLeavesTheLogBesideTheArchive)
     EXPECT_EQ(report.splash, NSPackerFake::FingerprintBytes(splash.data(), splash.size()));
 }
 
+// Stopped by the user and kept, then the disk fills up as the log is written: the alert names the full
+// disk, and no log is left.
+TEST_F(ConversionCoordinator, ALogThatDoesNotFitAfterAStopIsReportedWithItsCause)
+{
+    CConversion conversion;
+    conversion.StartInFolder();
+    conversion.alertAnswers = {kButton1};   // keep what was converted
+    std::optional<NSConversionTestSupport::CScopedFailingWrites> full;
+    conversion.onPump = [&] {
+        if (!full && !conversion.texts.empty() && Contains(conversion.texts.back().second, "Writing log..."))
+            full.emplace(0);
+        if (!conversion.stopped && conversion.coordinator != nullptr && !WavFiles(conversion.ConvPath()).empty()) {
+            conversion.stopped = true;
+            conversion.coordinator->AskKeepPartialOutput();
+        }
+    };
+    conversion.Run();
+    ASSERT_TRUE(full.has_value());
+    full.reset();
+
+    EXPECT_EQ(conversion.alerts,
+              (CAlerts{{kNotAllConvertedAlert, ""}, {kConversionAbortedAlert, "because the disk is full"}}));
+    const std::vector<std::string> tree = ListTree(conversion.ConvPath());
+    EXPECT_FALSE(WavFiles(conversion.ConvPath()).empty());
+    EXPECT_EQ(std::find(tree.begin(), tree.end(), "Conv.htm"), tree.end());
+}
+
+// A packer that accepts and keeps its input: Stop still works while the hand-over waits for it to let go,
+// and the conversion ends at once; deleting the temporary folder is not held up by the packer.
+TEST_F(ConversionCoordinator, StopWhileThePackerHoldsItsInputEndsTheConversion)
+{
+    const NSPackerTests::CTestProgramModule module;
+    NSPackerTests::CPackerRegistryEntry registry;
+    registry.SetPackerPath(NSPackerTests::GetFakePackerPath());
+    const CTestFolder reportFolder;
+    const std::string reportPath = reportFolder.Spec().GetPath() + "fake report.txt";
+    const NSPackerTests::CFakePackerEnvironment fake(
+        {{NSPackerFake::kReportVariable, reportPath}, {NSPackerFake::kReadingVariable, "keep"}});
+    const std::set<std::string> parameterFilesBefore = NSPackerTests::ListParameterFiles();
+    CConversion conversion;
+    conversion.StartInArchive();
+    conversion.alertAnswers = {kButton1, kButton1};   // keep what was converted; delete the temporary folder
+    conversion.StopWhen([&] {
+        if (conversion.texts.empty() || conversion.texts.back().first != "Packing Kaplet")
+            return false;
+        const std::vector<std::uint32_t> messages = NSPackerTests::ReadFakeReport(reportPath).messages;
+        return std::count(messages.begin(), messages.end(), NSKapletPackerInterface::kHandOverMessage) == 1;
+    });
+    conversion.Run();
+
+    EXPECT_TRUE(conversion.stopped);
+    EXPECT_EQ(conversion.alerts, (CAlerts{{kNotAllConvertedAlert, ""}, {kPackingAbortedAlert, ""}}));
+    EXPECT_EQ(ListTree(conversion.folder.Path()), std::vector<std::string>{});
+    for (const std::uint32_t processId : NSPackerTests::ReadFakeReport(reportPath).processIds)
+        NSPackerTests::CFakePackerProcess(processId).Terminate();
+    for (const std::string& name : NSPackerTests::ListParameterFiles()) {
+        if (parameterFilesBefore.count(name) == 0)
+            NSTramvell::DeleteFile(NSTramvell::CFileSpec(NSTramvell::GetTempFolder().GetPath() + name));
+    }
+}
+
 // The cause is chosen by the most specific kind first: a full disk is a file error too.
 TEST(AbortCause, NamesTheKindOfFailure)
 {
@@ -515,14 +624,20 @@ TEST(AbortCause, NamesTheKindOfFailure)
     const XDiskFull diskFull;
     const XOpenFailed openFailed;
     const NSTramvell::XRead unreadable;
+    const NSBrakvel::XFile deviceFailed;
     const NSBrakvel::XDriveIsBusy driveBusy;
     const NSBrakvel::XOutOfMemory libraryOutOfMemory;
+    const NSBrakvel::XInvariantCorrupt libraryCorrupt;
+    const NSBrakvel::XIllegalCallSequence libraryOutOfSequence;
     const NSTramvell::XNotFound notFound;
     const std::runtime_error other("other");
     const struct { const std::exception* failure; std::uint32_t id; } kCases[] = {
         {&noMemory, NSAkaiConversion::kAbortedOutOfMemoryId},   {&diskFull, NSAkaiConversion::kAbortedDiskFullId},
         {&openFailed, NSAkaiConversion::kAbortedDiskErrorId},   {&unreadable, NSAkaiConversion::kAbortedDiskErrorId},
-        {&driveBusy, NSAkaiConversion::kAbortedDiskErrorId},    {&libraryOutOfMemory, NSAkaiConversion::kAbortedDiskErrorId},
+        {&deviceFailed, NSAkaiConversion::kAbortedDiskErrorId}, {&driveBusy, NSAkaiConversion::kAbortedUnexpectedId},
+        {&libraryOutOfMemory, NSAkaiConversion::kAbortedUnexpectedId},
+        {&libraryCorrupt, NSAkaiConversion::kAbortedUnexpectedId},
+        {&libraryOutOfSequence, NSAkaiConversion::kAbortedUnexpectedId},
         {&notFound, NSAkaiConversion::kAbortedUnexpectedId},    {&other, NSAkaiConversion::kAbortedUnexpectedId},
         {nullptr, NSAkaiConversion::kAbortedUnexpectedId}};
     for (const auto& c : kCases) {

@@ -108,6 +108,22 @@ TEST_F(ConversionFolders, LogFileIsNumberedAndHoldsThePage)
     EXPECT_EQ(std::string(stored.begin(), stored.end()), NSLogger::ComposeHTMLLog(tree, "Drums", NSLogger::kLogAbortedByUser));
 }
 
+TEST_F(ConversionFolders, ALogThatCannotBeWrittenLeavesNoFile)
+{
+    // No room at all, and room for part of the page.
+    for (const std::uint64_t room : {0u, 100u}) {
+        SCOPED_TRACE(room);
+        const NSTramvell::CFileSpec logFile = NSAkaiConversion::MakeLogFileSpec(folder.Spec(), "Drums");
+        {
+            CScopedFailingWrites full(room);
+            EXPECT_THROW(NSLoggerImplementation::CLogger::WriteHTMLLog(NSLogger::CLogTree(), logFile, "Drums",
+                                                                       NSLogger::kLogFailed),
+                         XDiskFull);
+        }
+        EXPECT_TRUE(ListTree(folder.Path()).empty());
+    }
+}
+
 TEST_F(ConversionFolders, DeleteFolderTreeRemovesEverythingVisible)
 {
     MakeFolder("top/a/b");

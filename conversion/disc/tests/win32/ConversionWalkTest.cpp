@@ -1,10 +1,14 @@
 // The whole-disc conversion over discs held in memory: the folders and files it makes, what it logs and
-// asks, stops, "Ignore All Errors" across partitions, and the failures that abort it.
+// asks, stops, "Ignore All Errors" across partitions, and the failures of single files that it asks about.
 
+#include "akai/client/BrakvelErrors.h"
 #include "akai/parsers/ParserStrings.h"
 #include "akai/filesystem/tests/support/MemoryDiskMedia.h"
 #include "akai/parsers/tests/support/ParserTestStrings.h"
+#include "conversion/disc/AbortCause.h"
 #include "conversion/disc/Converter.h"
+#include "conversion/disc/DiscReadFailures.h"
+#include "conversion/log/ConversionStrings.h"
 #include "conversion/log/Logger.h"
 #include "conversion/disc/tests/support/ConversionDiscMaker.h"
 #include "conversion/disc/tests/support/ConversionFailingWrites.h"
@@ -18,7 +22,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <deque>
+#include <functional>
+#include <optional>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -123,6 +131,14 @@ TEST_F(ConversionWalk, MirrorsTheDiscAndLogsEveryFile)
     EXPECT_EQ(drums.GetSkippedProgram(0).cause, "bad format");
     EXPECT_EQ(a.GetVolume(2).GetName(), "Volume 3");
 
+    // The sample that a zone names but the volume lacks is looked at but takes no step.
+    const auto reported = [this](const std::string& message) {
+        return std::any_of(progress.reports.begin(), progress.reports.end(),
+                           [&](const CProgressReport& report) { return report.message == message; });
+    };
+    EXPECT_TRUE(reported("Converting sample MISSING ONE.wav"));
+    EXPECT_FALSE(reported("Writing sample MISSING ONE.wav"));
+
     // The walk's own reports, and the last one.
     const CProgressReport& last = progress.reports.back();
     EXPECT_EQ(last.done, 1u);
@@ -204,35 +220,57 @@ TEST_F(ConversionWalk, AbortAnswerStopsTheDisc)
     EXPECT_EQ(ListTree(folder.Path()), (std::vector<std::string>{"Partition A", "Partition A/V1"}));
 }
 
-TEST_F(ConversionWalk, FullDiskAbortsWithoutAskingAndLeavesNoPartFile)
+TEST_F(ConversionWalk, FullDiskIsAskedAboutPerFileAndLeavesNoPartFile)
 {
-    // The first WAVE file (about 4 kB) fits, the second does not; once after "Ignore All Errors".
-    for (const bool ignoreAllFirst : {true, false}) {
-        SCOPED_TRACE(ignoreAllFirst);
+    // The first WAVE file (about 4 kB) fits, no later one does.
+    const std::string s02Full = "The sample S02.wav cannot be converted, because the disk is full.";
+    const std::string s11Full = "The sample S11.wav cannot be converted, because the disk is full.";
+    const struct
+    {
+        const char* what;
+        std::deque<std::uint32_t> answers;
+        std::uint32_t result;
+        std::vector<std::string> messages;
+        std::size_t skippedInPartitionB;
+    } kCases[] = {
+        {"ignore, then abort", {NSErrorListener::kIgnoreError, NSErrorListener::kAbortKeepOutput},
+         NSAkaiConversion::kConversionStoppedKeepOutput, {s02Full, s11Full}, 1},
+        {"ignore all", {NSErrorListener::kIgnoreAllErrors}, NSAkaiConversion::kConversionCompleted, {s02Full}, 2},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.what);
         CTestFolder output;
         NSLoggerImplementation::CLogger roundLog;
         CRecordingErrorListener roundErrors;
-        roundErrors.answers = {NSErrorListener::kIgnoreAllErrors};
-        CMemoryDiskMedia disc(TwoPartitionDisc(ignoreAllFirst));
+        roundErrors.answers = c.answers;
+        CMemoryDiskMedia disc(TwoPartitionDisc(false));
         {
             CScopedFailingWrites full(6000);
-            EXPECT_THROW(NSAkaiConversion::ConvertDisk(progress, roundErrors, roundLog, disc, output.Spec(),
-                                                       NSAkaiConversion::kFolderOutput),
-                         XDiskFull);
+            EXPECT_EQ(NSAkaiConversion::ConvertDisk(progress, roundErrors, roundLog, disc, output.Spec(),
+                                                    NSAkaiConversion::kFolderOutput),
+                      c.result);
             EXPECT_TRUE(full.HasFailed());
         }
-        EXPECT_EQ(roundErrors.messages.size(), ignoreAllFirst ? 1u : 0u);
-        EXPECT_EQ(ListTree(output.Path()), (std::vector<std::string>{"Partition A", "Partition A/V1",
-                                                                      "Partition A/V1/S01.wav", "Partition A/V2"}));
-        const NSLogger::CLogTree tree = roundLog.GetTree();
-        const NSLogger::CLogVolume& v1 = tree.GetPartition(0).GetVolume(0);
+        EXPECT_EQ(roundErrors.messages, c.messages);
+        const std::vector<std::string> tree = ListTree(output.Path());
+        ASSERT_GE(tree.size(), 4u);
+        EXPECT_EQ(std::vector<std::string>(tree.begin(), tree.begin() + 4),
+                  (std::vector<std::string>{"Partition A", "Partition A/V1", "Partition A/V1/S01.wav", "Partition A/V2"}));
+        EXPECT_EQ(std::count_if(tree.begin(), tree.end(), [](const std::string& path) { return path.ends_with(".wav"); }),
+                  1);
+        const NSLogger::CLogTree logged = roundLog.GetTree();
+        const NSLogger::CLogVolume& v1 = logged.GetPartition(0).GetVolume(0);
         ASSERT_EQ(v1.GetSampleCount(), 1u);
         EXPECT_EQ(v1.GetSample(0).sizeInBytes, FileSize(output.Path() + "Partition A/V1/S01.wav"));
-        const NSLogger::CLogVolume& v2 = tree.GetPartition(0).GetVolume(1);
-        ASSERT_GE(v2.GetSkippedSampleCount(), 1u);
-        const NSLogger::CSkippedEntry& failed = v2.GetSkippedSample(v2.GetSkippedSampleCount() - 1);
-        EXPECT_EQ(failed.fileName, "S02.wav");
-        EXPECT_EQ(failed.cause, "disk full");
+        const NSLogger::CLogVolume& v2 = logged.GetPartition(0).GetVolume(1);
+        ASSERT_EQ(v2.GetSkippedSampleCount(), 1u);
+        EXPECT_EQ(v2.GetSkippedSample(0).fileName, "S02.wav");
+        EXPECT_EQ(v2.GetSkippedSample(0).cause, "disk full");
+        ASSERT_EQ(logged.GetPartitionCount(), 2u);
+        std::size_t skippedInB = 0;
+        for (std::size_t v = 0; v < logged.GetPartition(1).GetVolumeCount(); ++v)
+            skippedInB += logged.GetPartition(1).GetVolume(v).GetSkippedSampleCount();
+        EXPECT_EQ(skippedInB, c.skippedInPartitionB);
     }
 }
 
@@ -256,15 +294,15 @@ TEST_F(ConversionWalk, ReusesTheBlocksOfEarlierFilesAndGivesThemBackWhenItEnds)
         };
         CTestFolder output;
         CMemoryDiskMedia disc(image);
-        if (diskFull) {
-            CScopedFailingWrites full(500000);
-            EXPECT_THROW(NSAkaiConversion::ConvertDisk(progress, errors, log, disc, output.Spec(),
-                                                       NSAkaiConversion::kFolderOutput),
-                         XDiskFull);
-        } else {
+        {
+            // The second file does not fit; the error is ignored and the walk goes on to its end.
+            std::optional<CScopedFailingWrites> full;
+            if (diskFull)
+                full.emplace(500000);
             EXPECT_EQ(NSAkaiConversion::ConvertDisk(progress, errors, log, disc, output.Spec(),
                                                     NSAkaiConversion::kFolderOutput),
                       NSAkaiConversion::kConversionCompleted);
+            EXPECT_EQ(errors.messages.size(), diskFull ? 1u : 0u);
         }
         EXPECT_GE(mostKeptBytes, 400000u);
         EXPECT_EQ(NSTramvell::GetKeptBytes(), 0u);
@@ -273,19 +311,19 @@ TEST_F(ConversionWalk, ReusesTheBlocksOfEarlierFilesAndGivesThemBackWhenItEnds)
 
 namespace {
 
-// A disc whose reads of one byte range fail, as a scratched disc's would.
+// A disc whose reads of one byte range fail, as a scratched disc's would, with what the test throws.
 class CFailingDisc final : public NSAkaiFileSystem::IAkaiDiskMedia
 {
 public:
-    CFailingDisc(const CDiscImage& image, std::int64_t failFrom, std::int64_t failTo)
-        : mDisc(image), mFailFrom(failFrom), mFailTo(failTo)
+    CFailingDisc(const CDiscImage& image, std::int64_t failFrom, std::int64_t failTo, std::function<void()> fail)
+        : mDisc(image), mFailFrom(failFrom), mFailTo(failTo), mFail(std::move(fail))
     {
     }
     std::int64_t GetSize() override { return mDisc.GetSize(); }
     void ReadAt(std::int64_t position, std::int64_t length, void* buffer) override
     {
         if (position < mFailTo && position + length > mFailFrom)
-            throw NSTramvell::XRead();
+            mFail();
         mDisc.ReadAt(position, length, buffer);
     }
 
@@ -293,23 +331,62 @@ private:
     CMemoryDiskMedia mDisc;
     std::int64_t mFailFrom;
     std::int64_t mFailTo;
+    std::function<void()> mFail;
 };
 
 } // namespace
 
-TEST_F(ConversionWalk, UnreadableDiscAbortsAndLogsTheFile)
+TEST_F(ConversionWalk, AnUnreadableFileIsAskedAboutAndSkipped)
 {
     const CDiscImage image = TwoPartitionDisc(false);
     // Partition A's second volume: its sample's data cannot be read.
     const std::uint16_t block = image.GetFileBlocks(0, 1, 0).front();
     const auto start = static_cast<std::int64_t>(image.FileDataOffset(0, block));
-    CFailingDisc disc(image, start, start + static_cast<std::int64_t>(NSAkaiTestSupport::kImageBlockSizeInBytes));
-    EXPECT_THROW(NSAkaiConversion::ConvertDisk(progress, errors, log, disc, folder.Spec(), NSAkaiConversion::kFolderOutput),
-                 NSTramvell::XRead);
-    EXPECT_TRUE(errors.messages.empty());
-    const NSLogger::CLogTree tree = log.GetTree();
-    const NSLogger::CLogVolume& v2 = tree.GetPartition(0).GetVolume(1);
-    ASSERT_EQ(v2.GetSkippedSampleCount(), 1u);
-    EXPECT_EQ(v2.GetSkippedSample(0).fileName, "S02");
-    EXPECT_EQ(v2.GetSkippedSample(0).cause, "disk error");
+    const auto end = start + static_cast<std::int64_t>(NSAkaiTestSupport::kImageBlockSizeInBytes);
+    const struct
+    {
+        const char* what;
+        std::function<void()> fail;
+        const char* cause;
+        const char* shortCause;
+    } kCases[] = {
+        {"read error", [] { throw NSTramvell::XRead(); }, "there was a disk error", "disk error"},
+        {"failed device call", [] { throw NSBrakvel::XFile(); }, "there was a disk error", "disk error"},
+        {"drive no longer ready", [] { throw NSBrakvel::XDriveIsBusy(); }, "there was a disk error", "disk error"},
+        {"outside the standard family", [] { throw 42; }, "there was an unknown error", "unknown error"},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.what);
+        CTestFolder output;
+        NSLoggerImplementation::CLogger roundLog;
+        CRecordingErrorListener roundErrors;
+        CFailingDisc failing(image, start, end, c.fail);
+        NSAkaiConversion::CDiscReadFailures disc(failing);
+        EXPECT_EQ(NSAkaiConversion::ConvertDisk(progress, roundErrors, roundLog, disc, output.Spec(),
+                                                NSAkaiConversion::kFolderOutput),
+                  NSAkaiConversion::kConversionCompleted);
+        EXPECT_EQ(roundErrors.messages,
+                  std::vector<std::string>{std::string("The sample S02 cannot be read, because ") + c.cause + "."});
+        const NSLogger::CLogTree tree = roundLog.GetTree();
+        const NSLogger::CLogVolume& v2 = tree.GetPartition(0).GetVolume(1);
+        ASSERT_EQ(v2.GetSkippedSampleCount(), 1u);
+        EXPECT_EQ(v2.GetSkippedSample(0).fileName, "S02");
+        EXPECT_EQ(v2.GetSkippedSample(0).cause, c.shortCause);
+        EXPECT_EQ(v2.GetSampleCount(), 0u);
+        // The rest of the disc is converted.
+        EXPECT_EQ(tree.GetPartition(1).GetVolume(1).GetSampleCount(), 1u);
+    }
+}
+
+TEST_F(ConversionWalk, APulledDiscIsADiskErrorToTheEnd)
+{
+    CFailingDisc pulled(TwoPartitionDisc(false), 0, std::numeric_limits<std::int64_t>::max(),
+                        [] { throw NSBrakvel::XDriveIsBusy(); });
+    NSAkaiConversion::CDiscReadFailures disc(pulled);
+    try {
+        NSAkaiConversion::ConvertDisk(progress, errors, log, disc, folder.Spec(), NSAkaiConversion::kFolderOutput);
+        ADD_FAILURE() << "a disc that cannot be read ends the walk";
+    } catch (const std::exception& failure) {
+        EXPECT_EQ(NSAkaiConversion::GetAbortCauseId(&failure), NSAkaiConversion::kAbortedDiskErrorId);
+    }
 }

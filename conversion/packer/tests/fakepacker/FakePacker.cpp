@@ -24,6 +24,7 @@ struct CFakeState
 {
     bool answerAccepted = true;
     bool readLate = false;
+    bool keepInput = false;
     std::string reportPath;
     HANDLE input = nullptr;  // the handed-over parameter file while it is held
     bool closeRequested = false;
@@ -153,7 +154,7 @@ LRESULT CALLBACK FakeWindowProcedure(HWND window, UINT message, WPARAM firstPara
         gState.input = reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(secondParameter));
         if (gState.readLate)
             ::SetTimer(window, kLateReadingTimer, kLateReadingDelayMs, nullptr);
-        else
+        else if (!gState.keepInput)
             ReadInput();
         return gState.answerAccepted ? 1 : 0;
     case WM_TIMER:
@@ -226,7 +227,9 @@ HANDLE OpenOwner()
 int main()
 {
     gState.answerAccepted = GetVariable(NSPackerFake::kAnswerVariable, "1") != "0";
-    gState.readLate = GetVariable(NSPackerFake::kReadingVariable, "before") == "late";
+    const std::string reading = GetVariable(NSPackerFake::kReadingVariable, "before");
+    gState.readLate = reading == "late";
+    gState.keepInput = reading == "keep";
     gState.reportPath = GetVariable(NSPackerFake::kReportVariable, "");
     AddReportLine("process " + std::to_string(::GetCurrentProcessId()));
 

@@ -121,15 +121,29 @@ TEST(COpenFile, SizesOfTwoGigabytesOrMoreAreRefused)
     }
 }
 
-TEST(COpenFile, AFailedWriteIsMappedByItsErrorCode)
+DWORD gFailedWriteError = 0;   // 0: the fake write succeeds, writing one byte less than asked
+
+TEST(COpenFile, AFullDiskIsDiskFullHoweverTheSystemSaysIt)
 {
     CScratchFolder scratch;
     COpenFile file(scratch.GetFile("full.bin"), CMacCreatorCode("????"), CMacFileTypeCode("BINA"));
-    CScopedTableEntry fullDisk(GetKernelTable().WriteFile, [](HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED) -> BOOL {
-        ::SetLastError(ERROR_DISK_FULL);
-        return FALSE;
-    });
-    EXPECT_THROW(file.Write(4, "abcd"), XDiskFull);
+    CScopedTableEntry fullDisk(GetKernelTable().WriteFile,
+                               [](HANDLE, LPCVOID, DWORD count, LPDWORD written, LPOVERLAPPED) -> BOOL {
+                                   *written = 0;
+                                   if (gFailedWriteError != 0) {
+                                       ::SetLastError(gFailedWriteError);
+                                       return FALSE;
+                                   }
+                                   *written = count - 1;
+                                   return TRUE;
+                               });
+    for (const DWORD error : {DWORD{ERROR_DISK_FULL}, DWORD{ERROR_HANDLE_DISK_FULL}, DWORD{0}}) {
+        SCOPED_TRACE(error);
+        gFailedWriteError = error;
+        EXPECT_THROW(file.Write(4, "abcd"), XDiskFull);
+    }
+    gFailedWriteError = ERROR_ACCESS_DENIED;
+    EXPECT_THROW(file.Write(4, "abcd"), XFileLocked);
 }
 
 TEST(CTemporaryOpenFile, LeavesNoFileBehind)

@@ -119,7 +119,7 @@ void COpenFile::WriteAt(std::int32_t position, std::int32_t length, const void* 
     }
     mPosition += static_cast<std::int32_t>(writtenInBytes);
     if (writtenInBytes < static_cast<DWORD>(length))
-        throw XWrite();
+        throw XDiskFull();
 }
 
 // CTemporaryOpenFile
