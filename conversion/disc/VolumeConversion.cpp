@@ -129,11 +129,17 @@ EStepOutcome CVolumeConversion::ReadFile(std::int32_t index, std::string& messag
             return outcome;
         NSAkaiConversionImplementation::CAkaiFileMedia media(file);
         std::vector<std::string> notes;
+        // Room first: a list that cannot grow (out of memory goes to the report) must not leave a file's
+        // notes without the file, which would give the next file's output these notes.
         if (isSample) {
+            mSamples.reserve(mSamples.size() + 1);
+            mSampleNotes.reserve(mSampleNotes.size() + 1);
             auto sample = NSAkaiParser::CreateAkaiSample(media, LayoutOfKind(entry.kind), notes, file.GetName());
             mSampleNotes.push_back(std::move(notes));
             mSamples.push_back(std::move(sample));
         } else {
+            mPrograms.reserve(mPrograms.size() + 1);
+            mProgramNotes.reserve(mProgramNotes.size() + 1);
             auto program = NSAkaiParser::CreateAkaiProgram(media, LayoutOfKind(entry.kind), notes);
             mProgramNotes.push_back(std::move(notes));
             mPrograms.push_back(std::move(program));
@@ -234,9 +240,10 @@ EStepOutcome CVolumeConversion::WriteOutputItem(const COutputItem& item)
         if (const EStepOutcome outcome = Report(Message(item.writingMessageId, item.name)); IsStop(outcome))
             return outcome;
         const std::string storedName = item.store(media->AsOutputFile());
+        // A stored file is output to keep or delete, even when logging it fails.
         const auto sizeInBytes = static_cast<std::uint64_t>(media->AsOutputFile().GetSize());
-        item.record(storedName, sizeInBytes);
         mContext.bytesWritten += sizeInBytes;
+        item.record(storedName, sizeInBytes);
         return EStepOutcome::kGoOn;
     });
 }

@@ -401,10 +401,10 @@ TEST_F(ConversionCoordinator, AFailureWhileFinishingStillEndsTheConversion)
 }
 
 // A full disk when only the log is left to write: no page is left behind, and the files are the user's
-// to keep or delete.
+// to keep or delete (an alert closed without a button keeps them).
 TEST_F(ConversionCoordinator, ALogThatCannotBeWrittenLeavesNoFileAndAsksAboutTheOutput)
 {
-    for (const std::uint32_t answer : {kButton1, kButton2}) {
+    for (const std::uint32_t answer : {kButton1, kButton2, kNoButton}) {
         SCOPED_TRACE(answer);
         CConversion conversion;
         conversion.StartInFolder();

@@ -18,12 +18,14 @@
 #include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/files/FileOperations.h"
 #include "framework/foundation/core/KeptBlocks.h"
+#include "framework/foundation/platform/win32/PlatformTables.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <deque>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <filesystem>
 #include <limits>
@@ -271,6 +273,55 @@ TEST_F(ConversionWalk, FullDiskIsAskedAboutPerFileAndLeavesNoPartFile)
         for (std::size_t v = 0; v < logged.GetPartition(1).GetVolumeCount(); ++v)
             skippedInB += logged.GetPartition(1).GetVolume(v).GetSkippedSampleCount();
         EXPECT_EQ(skippedInB, c.skippedInPartitionB);
+    }
+}
+
+namespace {
+
+decltype(NSTramvell::CKernelTable::CreateFileA) gRealCreateFile = nullptr;
+
+// A folder in which no patch file may be made.
+HANDLE RefusePatchFiles(LPCSTR path, DWORD access, DWORD sharing, LPSECURITY_ATTRIBUTES security,
+                        DWORD disposition, DWORD flags, HANDLE model)
+{
+    if (std::string(path).ends_with(".mqp")) {
+        ::SetLastError(ERROR_ACCESS_DENIED);
+        return INVALID_HANDLE_VALUE;
+    }
+    return gRealCreateFile(path, access, sharing, security, disposition, flags, model);
+}
+
+} // namespace
+
+TEST_F(ConversionWalk, APatchThatCannotBeStoredIsAskedAboutAndTheRestConverted)
+{
+    gRealCreateFile = NSTramvell::GetKernelTable().CreateFileA;
+    {
+        NSTramvell::CScopedTableEntry refuse(NSTramvell::GetKernelTable().CreateFileA, &RefusePatchFiles);
+        EXPECT_EQ(Convert(MakeAcceptanceDisc().image), NSAkaiConversion::kConversionCompleted);
+    }
+    // The disc's two programs named PIANO, and KIT.
+    for (const auto& [program, count] : {std::pair{"PIANO", 2}, std::pair{"KIT", 1}}) {
+        const std::string message =
+            std::string("The program ") + program + " cannot be converted, because there was a disk error.";
+        EXPECT_EQ(std::count(errors.messages.begin(), errors.messages.end(), message), count) << program;
+    }
+    EXPECT_EQ(errors.messages.size(), 6u);   // and the three damaged files
+    const std::vector<std::string> paths = ListTree(folder.Path());
+    std::vector<std::string> stored;
+    std::copy_if(paths.begin(), paths.end(), std::back_inserter(stored), [](const std::string& path) {
+        return path.ends_with(".wav") || path.ends_with(".mqp");
+    });
+    EXPECT_EQ(stored, (std::vector<std::string>{"Partition A/DRUMS/KICK.wav", "Partition A/DRUMS/KICK2.wav",
+                                                "Partition A/PIANOS/GRAND PNO (S).wav",
+                                                "Partition A/PIANOS/STRINGS.wav", "Partition A/Volume 3/SOLO.wav"}));
+    const NSLogger::CLogTree tree = log.GetTree();
+    const NSLogger::CLogVolume& pianos = tree.GetPartition(0).GetVolume(0);
+    EXPECT_EQ(pianos.GetPatchCount(), 0u);
+    ASSERT_EQ(pianos.GetSkippedProgramCount(), 2u);
+    for (std::size_t i = 0; i < pianos.GetSkippedProgramCount(); ++i) {
+        EXPECT_EQ(pianos.GetSkippedProgram(i).fileName, "PIANO");
+        EXPECT_EQ(pianos.GetSkippedProgram(i).cause, "disk error");
     }
 }
 
