@@ -5,6 +5,7 @@
 #include "framework/gui/drawing/FontRules.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -47,9 +48,12 @@ constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwx
 // The smallest size a stand-in may take; below it texts grow hard to read.
 constexpr std::uint16_t kSmallestStandInSize = 9;
 
-bool SameFace(const char* a, const std::string& b)
+// Face names compare without regard to case, as the platform compares them.
+bool SameFace(const std::string& a, const std::string& b)
 {
-    return b.size() < LF_FACESIZE && ::lstrcmpiA(a, b.c_str()) == 0;
+    const auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 // The face as the platform draws it at `size`: false when the platform makes no font of it.
