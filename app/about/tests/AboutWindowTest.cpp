@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -120,8 +121,10 @@ TEST_F(AboutWindowTest, ShowsTheArtworkWithThisBuildsVersion)
         }
     }
     EXPECT_EQ(differing, 0);
-    // The artwork keeps the line's area plain and light: the dark pixels there are the text's.
-    EXPECT_GT(darkInVersionLine, 50);
+    // The artwork keeps the line's area plain and light: the dark pixels there are the text's, at least one
+    // for each character that has ink, whichever face draws it.
+    const std::string line = window->GetVersionLine();
+    EXPECT_GT(darkInVersionLine, std::count_if(line.begin(), line.end(), [](char c) { return c != ' '; }));
     EXPECT_FALSE(NSGuiTest::SaveScreenshot("AboutWindow").empty());
 }
 
