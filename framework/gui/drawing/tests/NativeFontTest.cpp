@@ -205,8 +205,8 @@ TEST(MakeSystemFontSpec, AMissingFaceDrawnTooWideGivesWayToAnInstalledFaceThatFi
     const CFakeFace tooWide{"Dialog Face", 0, false, 11, 13, 359};
     const CFakeFace fitting{"Dialog Face", 0, false, 11, 13, 312};
     const struct { const char* what; std::vector<CFakeFace> faces; const char* face; std::uint16_t size; } kCases[] = {
-        {"installed, kept however drawn", {{"Dialog Face", kSans, true, 11, 13, 359}, {"Sans Condensed", kSans, true, 11, 13, 318}},
-         "Dialog Face", 11},
+        {"installed, kept however drawn",
+         {{"Dialog Face", kSans, true, 11, 13, 359}, {"Sans Condensed", kSans, true, 11, 13, 318}}, "Dialog Face", 11},
         {"missing but drawn within the units, kept", {fitting, {"Sans Condensed", kSans, true, 11, 13, 318}},
          "Dialog Face", 11},
         {"the sans-serif that fits, not a mono, a vertical or a serif one",

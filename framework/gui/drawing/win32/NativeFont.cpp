@@ -84,47 +84,56 @@ bool MeasureFace(HDC screen, const std::string& face, std::uint16_t size, std::u
     return measured;
 }
 
+struct CFaceSearch
+{
+    const std::string* face;
+    bool found;
+};
+
+// The enumeration's callbacks take the platform's calling convention, which a lambda does not convert to.
+int CALLBACK ReportInstalledFace(const LOGFONTA* found, const TEXTMETRICA*, DWORD, LPARAM context)
+{
+    auto* search = reinterpret_cast<CFaceSearch*>(context);
+    search->found = search->found || SameFace(found->lfFaceName, *search->face);
+    return search->found ? 0 : 1;
+}
+
+using TTextFaces = std::vector<std::pair<std::string, bool>>;
+
+int CALLBACK ReportTextFace(const LOGFONTA* found, const TEXTMETRICA*, DWORD, LPARAM context)
+{
+    auto* faces = reinterpret_cast<TTextFaces*>(context);
+    const std::string name(found->lfFaceName);
+    // '@' names the same face turned for vertical writing.
+    if (name.empty() || name.front() == '@' || (found->lfPitchAndFamily & 3) == FIXED_PITCH ||
+        found->lfCharSet == SYMBOL_CHARSET)
+        return 1;
+    const auto known =
+        std::find_if(faces->begin(), faces->end(), [&](const auto& face) { return face.first == name; });
+    if (known == faces->end())
+        faces->emplace_back(name, (found->lfPitchAndFamily & 0xF0) == FF_SWISS);
+    return 1;
+}
+
 // Whether the platform's font enumeration knows the face itself (not a face it would draw instead).
 bool IsFaceInstalled(HDC screen, const std::string& face)
 {
-    struct CSearch { const std::string* face; bool found; } search{&face, false};
+    CFaceSearch search{&face, false};
     LOGFONTA wanted{};
     wanted.lfCharSet = DEFAULT_CHARSET;
     std::memcpy(wanted.lfFaceName, face.data(), std::min(face.size(), sizeof wanted.lfFaceName - 1));
-    GetWindowTable().EnumFontFamiliesExA(
-        screen, &wanted,
-        [](const LOGFONTA* found, const TEXTMETRICA*, DWORD, LPARAM context) -> int {
-            auto* search = reinterpret_cast<CSearch*>(context);
-            search->found = search->found || SameFace(found->lfFaceName, *search->face);
-            return search->found ? 0 : 1;
-        },
-        reinterpret_cast<LPARAM>(&search), 0);
+    GetWindowTable().EnumFontFamiliesExA(screen, &wanted, &ReportInstalledFace, reinterpret_cast<LPARAM>(&search), 0);
     return search.found;
 }
 
 // The installed faces that could draw interface texts: proportional, with letters (no symbol faces), each
 // once, in the platform's order, with whether they are sans-serif.
-std::vector<std::pair<std::string, bool>> ListTextFaces(HDC screen)
+TTextFaces ListTextFaces(HDC screen)
 {
-    std::vector<std::pair<std::string, bool>> faces;
+    TTextFaces faces;
     LOGFONTA all{};
     all.lfCharSet = DEFAULT_CHARSET;
-    GetWindowTable().EnumFontFamiliesExA(
-        screen, &all,
-        [](const LOGFONTA* found, const TEXTMETRICA*, DWORD, LPARAM context) -> int {
-            auto* faces = reinterpret_cast<std::vector<std::pair<std::string, bool>>*>(context);
-            const std::string name(found->lfFaceName);
-            // '@' names the same face turned for vertical writing.
-            if (name.empty() || name.front() == '@' || (found->lfPitchAndFamily & 3) == FIXED_PITCH ||
-                found->lfCharSet == SYMBOL_CHARSET)
-                return 1;
-            const auto known = std::find_if(faces->begin(), faces->end(),
-                                            [&](const auto& face) { return face.first == name; });
-            if (known == faces->end())
-                faces->emplace_back(name, (found->lfPitchAndFamily & 0xF0) == FF_SWISS);
-            return 1;
-        },
-        reinterpret_cast<LPARAM>(&faces), 0);
+    GetWindowTable().EnumFontFamiliesExA(screen, &all, &ReportTextFace, reinterpret_cast<LPARAM>(&faces), 0);
     return faces;
 }
 
