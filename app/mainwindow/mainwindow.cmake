@@ -25,6 +25,8 @@ dravim_add_test(app_window_tests PLATFORM_MAIN
         ${CMAKE_CURRENT_LIST_DIR}/tests/MainWindowOperationsTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/MainWindowPixelsTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/PictureButtonViewTest.cpp
-    LIBS app_mainwindow gui_window_test_support dravim_app_resources app_window_tests_resources gdi32 comctl32
+        ${CMAKE_CURRENT_LIST_DIR}/tests/TextsFitTest.cpp
+    LIBS app_mainwindow app_coordinator_core gui_window_test_support dravim_app_resources app_window_tests_resources
+         tramvell_framework_resources gdi32 comctl32
     TIMEOUT 600)
 set_tests_properties(app_window_tests PROPERTIES RESOURCE_LOCK dravim_wine_desktop)

@@ -5,6 +5,7 @@
 // and each view builds itself from the record of an item id. Only the standard (not the extended) form
 // is read, and every read is bounded by the resource's length.
 
+#include "framework/gui/drawing/FontRules.h"
 #include "framework/gui/geometry/Point.h"
 #include "framework/gui/geometry/Rect.h"
 
@@ -74,9 +75,10 @@ private:
     std::vector<CDialogItem> mItems;
 };
 
-// The base units that a template with a font uses, whatever the window system's are.
-inline constexpr std::int32_t kFontBaseUnitX = 6;
-inline constexpr std::int32_t kFontBaseUnitY = 13;
+// The base units that a template with a font uses, whatever the window system's are: the dialog font's,
+// which the interface font is fitted to.
+inline constexpr std::int32_t kFontBaseUnitX = kDialogFontBaseWidth;
+inline constexpr std::int32_t kFontBaseUnitY = kDialogFontCellHeight;
 
 // Reads a standard dialog template of `length` bytes; `baseUnits` (x horizontal, y vertical) convert
 // dialog units unless the template names a font. Counts and strings that run past the end throw
