@@ -4,6 +4,19 @@
 #include <cstring>
 
 namespace NSAkaiFileSystem {
+namespace {
+
+// Copies the part of a block (its bytes, starting on the disc at blockStart) that lies within the read
+// from position to readEnd, to its place in the read's buffer.
+void CopyPartOfBlock(const std::vector<std::uint8_t>& bytes, std::int64_t blockStart, std::int64_t position,
+                     std::int64_t readEnd, std::uint8_t* buffer)
+{
+    const std::int64_t from = std::max(position, blockStart);
+    const std::int64_t to = std::min(readEnd, blockStart + static_cast<std::int64_t>(bytes.size()));
+    std::memcpy(buffer + (from - position), bytes.data() + (from - blockStart), static_cast<std::size_t>(to - from));
+}
+
+} // namespace
 
 CReadAheadDiskMedia::CReadAheadDiskMedia(IAkaiDiskMedia& disc) : mDisc(disc) {}
 
@@ -36,11 +49,7 @@ void CReadAheadDiskMedia::ReadAt(std::int64_t position, std::int64_t length, voi
     std::int64_t index = position / kBlockSizeInBytes;
     while (index <= last) {
         if (const CKeptBlock* const block = FindBlock(index, isHeaderRead)) {
-            const std::int64_t blockStart = index * kBlockSizeInBytes;
-            const std::int64_t from = std::max(position, blockStart);
-            const std::int64_t to = std::min(position + length, blockStart + static_cast<std::int64_t>(block->bytes.size()));
-            std::memcpy(target + (from - position), block->bytes.data() + (from - blockStart),
-                        static_cast<std::size_t>(to - from));
+            CopyPartOfBlock(block->bytes, index * kBlockSizeInBytes, position, position + length, target);
             ++index;
             continue;
         }
@@ -80,13 +89,8 @@ void CReadAheadDiskMedia::ReadMissingBlocks(std::int64_t first, std::int64_t end
             mDisc.ReadAt(start, stop - start, buffer + (start - position));
             return;
         }
-        for (std::int64_t index = from; index < neededEnd; ++index) {
-            const std::int64_t blockStart = index * kBlockSizeInBytes;
-            const std::int64_t copyFrom = std::max(start, blockStart);
-            const std::int64_t copyTo = std::min(stop, blockEnd(index));
-            std::memcpy(buffer + (copyFrom - position), FindBlock(index, false)->bytes.data() + (copyFrom - blockStart),
-                        static_cast<std::size_t>(copyTo - copyFrom));
-        }
+        for (std::int64_t index = from; index < neededEnd; ++index)
+            CopyPartOfBlock(FindBlock(index, false)->bytes, index * kBlockSizeInBytes, position, readEnd, buffer);
     };
     const std::int64_t directFirst = first * kBlockSizeInBytes >= position ? first : first + 1;
     const std::int64_t directEnd = blockEnd(end - 1) <= readEnd ? end : end - 1;
