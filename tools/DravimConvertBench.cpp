@@ -13,6 +13,8 @@
 // time and wall time with sync, each against the plain I/O's. The wall time varies with the state of the
 // machine's memory and disk, and on a shared machine every figure varies with the other programs' load:
 // the medians of many rounds are what to compare.
+// It also records every read the conversion makes of the image, as the disc media sees them (the layer
+// every read of a real drive passes), and prices them by the two drive models of DriveModel.h.
 
 #include "akai/client/DiskImageDiskMedia.h"
 #include "akai/parsers/ParserTexts.h"
@@ -29,6 +31,7 @@
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "tools/BenchMemory.h"
 #include "tools/BenchSystem.h"
+#include "tools/DriveModel.h"
 
 #include <process.h>
 
@@ -59,6 +62,36 @@ public:
         std::printf("error: %s\n", message.c_str());
         return NSErrorListener::kIgnoreError;
     }
+};
+
+// The image as the conversion's disc, noting every read and size query that reaches it.
+class CRecordingDiskMedia final : public NSAkaiFileSystem::IAkaiDiskMedia
+{
+public:
+    explicit CRecordingDiskMedia(NSAkaiFileSystem::IAkaiDiskMedia& disc) : mDisc(disc) {}
+    std::int64_t GetSize() override
+    {
+        ++mSizeQueryCount;
+        return mDisc.GetSize();
+    }
+    void ReadAt(std::int64_t position, std::int64_t length, void* buffer) override
+    {
+        mReads.push_back({position, length});
+        mDisc.ReadAt(position, length, buffer);
+    }
+    const std::vector<NSDriveModel::CDiscRead>& GetReads() const { return mReads; }
+    std::int64_t GetSizeQueryCount() const { return mSizeQueryCount; }
+
+private:
+    NSAkaiFileSystem::IAkaiDiskMedia& mDisc;
+    std::vector<NSDriveModel::CDiscRead> mReads;
+    std::int64_t mSizeQueryCount = 0;
+};
+
+struct CDiscReadRecord
+{
+    std::vector<NSDriveModel::CDiscRead> reads;
+    std::int64_t sizeQueryCount = 0;
 };
 
 // Wall and processor time of one step; the processor time includes the Wine server's where it is read.
@@ -172,7 +205,7 @@ COutputFiles ListOutputFiles(const std::string& folderPath)
 
 // Converts the image into the output folder and syncs what it wrote. False when the conversion failed.
 bool TimeConversion(const NSTramvell::CFileSpec& imageSpec, const std::string& outputPath,
-                    const CWineServerClock& server, CStepTimes& times)
+                    const CWineServerClock& server, CStepTimes& times, CDiscReadRecord& record)
 {
     CSilentListeners listeners;
     NSLoggerImplementation::CLogger logger;
@@ -181,9 +214,12 @@ bool TimeConversion(const NSTramvell::CFileSpec& imageSpec, const std::string& o
         const CStepClock clock(server);
         {
             CDiskImageDiskMedia image(imageSpec);
-            result = NSAkaiConversion::ConvertDisk(listeners, listeners, logger, image,
+            CRecordingDiskMedia disc(image);
+            result = NSAkaiConversion::ConvertDisk(listeners, listeners, logger, disc,
                                                    NSTramvell::CDirSpec(NSTramvell::MakeFullPath(outputPath)),
                                                    NSAkaiConversion::kFolderOutput);
+            record.reads = disc.GetReads();
+            record.sizeQueryCount = disc.GetSizeQueryCount();
         }
         times.Add(clock);
     }
@@ -254,6 +290,21 @@ void PrintSummary(const std::vector<CRoundTimes>& rounds, double imageMegabytes)
                 [](const CRoundTimes& t) { return t.WallWithSyncRatio(); }, "  ");
 }
 
+void PrintDriveModels(const CDiscReadRecord& record, std::int64_t imageSizeInBytes)
+{
+    const NSDriveModel::CDriveCosts costs = NSDriveModel::PriceReads(record.reads, imageSizeInBytes);
+    const double imageSize = static_cast<double>(imageSizeInBytes);
+    std::printf("the conversion's reads of the image: %lld requests, %lld jumps, %lld size queries; "
+                "%.3f of the image read, %.3f of it read again\n",
+                static_cast<long long>(costs.requestCount), static_cast<long long>(costs.jumpCount),
+                static_cast<long long>(record.sizeQueryCount), static_cast<double>(costs.distinctBytesRead) / imageSize,
+                static_cast<double>(costs.bytesRequested - costs.distinctBytesRead) / imageSize);
+    std::printf("  %-38s %7.1f s against %.1f s sequential: %.2f times\n", "drive with 100 ms jumps",
+                costs.seekingDriveSeconds, costs.sequentialSeconds, costs.seekingDriveSeconds / costs.sequentialSeconds);
+    std::printf("  %-38s %7.1f s against %.1f s sequential: %.2f times\n", "kind drive", costs.kindDriveSeconds,
+                costs.sequentialSeconds, costs.kindDriveSeconds / costs.sequentialSeconds);
+}
+
 int Run(const char* program, const char* sizeText, const std::string& workPath, std::int32_t roundCount)
 {
     NSAkaiConversion::InstallConversionTexts();
@@ -277,6 +328,7 @@ int Run(const char* program, const char* sizeText, const std::string& workPath, 
         std::printf("(the Wine server's processor time cannot be read here: counted as 0)\n");
 
     COutputFiles output;
+    CDiscReadRecord discReads;
     std::vector<CRoundTimes> rounds;
     for (std::int32_t round = 0; round <= roundCount; ++round) {
         // Each step that writes starts right after the other's output was deleted, so both write into a
@@ -289,7 +341,7 @@ int Run(const char* program, const char* sizeText, const std::string& workPath, 
             ReadPlainly(imageSpec);
             times.plain.Add(clock);
         }
-        if (!TimeConversion(imageSpec, outputPath, server, times.conversion))
+        if (!TimeConversion(imageSpec, outputPath, server, times.conversion, discReads))
             return 1;
 
         output = ListOutputFiles(outputPath);
@@ -314,6 +366,7 @@ int Run(const char* program, const char* sizeText, const std::string& workPath, 
     std::printf("image: %.1f MB; output: %zu files, %.1f MB\n", imageMegabytes, output.paths.size(),
                 static_cast<double>(output.byteCount) / 1048576.0);
     PrintSummary(rounds, imageMegabytes);
+    PrintDriveModels(discReads, static_cast<std::int64_t>(std::filesystem::file_size(imagePath)));
     std::printf("peak working set: %.1f MB\n", static_cast<double>(GetPeakWorkingSetInBytes()) / 1048576.0);
     std::filesystem::remove_all(workPath);
     return 0;

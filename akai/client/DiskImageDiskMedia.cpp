@@ -12,7 +12,9 @@ CDiskImageDiskMedia::~CDiskImageDiskMedia() = default;
 
 std::int64_t CDiskImageDiskMedia::GetSize()
 {
-    return mFile.GetSize();
+    if (mSizeInBytes < 0)
+        mSizeInBytes = mFile.GetSize();
+    return mSizeInBytes;
 }
 
 void CDiskImageDiskMedia::ReadAt(std::int64_t position, std::int64_t length, void* buffer)

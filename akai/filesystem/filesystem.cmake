@@ -3,6 +3,7 @@ dravim_add_library(akai_filesystem
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/AkaiNames.cpp
         ${CMAKE_CURRENT_LIST_DIR}/AkaiDiskMedia.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/ReadAheadDiskMedia.cpp
         ${CMAKE_CURRENT_LIST_DIR}/AkaiPartition.cpp
         ${CMAKE_CURRENT_LIST_DIR}/AkaiPartitionCache.cpp
         ${CMAKE_CURRENT_LIST_DIR}/AkaiOpenFile.cpp
@@ -27,6 +28,7 @@ dravim_add_test(akai_filesystem_tests
         ${CMAKE_CURRENT_LIST_DIR}/tests/DiscImageBuilderTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/AkaiNamesTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/AkaiDiskMediaTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/ReadAheadDiskMediaTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/AkaiPartitionTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/AkaiFileSystemTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/AkaiFileTest.cpp

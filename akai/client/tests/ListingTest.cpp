@@ -9,6 +9,7 @@
 #include "akai/filesystem/tests/support/MemoryDiskMedia.h"
 #include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/files/FileSpec.h"
+#include "framework/foundation/platform/win32/PlatformTables.h"
 #include "libs/rawdisk/tests/FakeDrives.h"
 
 #include <gtest/gtest.h>
@@ -173,6 +174,39 @@ TEST(CDiskImageDiskMedia, ReadsTheImageAndRefusesRangesOutsideIt)
         SCOPED_TRACE(testing::Message() << c.position << " " << c.length);
         EXPECT_THROW(disc.ReadAt(c.position, c.length, tail.data()), NSTramvell::XRead);
     }
+}
+
+int gSizeQueryCount = 0;
+bool gSizeQueryFails = false;
+decltype(NSTramvell::CKernelTable::GetFileSize) gRealGetFileSize = nullptr;
+
+// Every read of a disc asks its size to check the range: the image's file is asked once, and again only
+// after a failed question.
+TEST(CDiskImageDiskMedia, AsksTheFileForItsSizeOnce)
+{
+    const std::vector<std::uint8_t> bytes = MakeFileContents(5000, 9);
+    const CTemporaryImageFile file(bytes);
+    CDiskImageDiskMedia disc(file.GetFileSpec());
+    gRealGetFileSize = NSTramvell::GetKernelTable().GetFileSize;
+    gSizeQueryCount = 0;
+    gSizeQueryFails = true;
+    const NSTramvell::CScopedTableEntry countedSize(NSTramvell::GetKernelTable().GetFileSize,
+                                                    [](HANDLE handle, LPDWORD high) -> DWORD {
+                                                        ++gSizeQueryCount;
+                                                        if (gSizeQueryFails) {
+                                                            SetLastError(ERROR_INVALID_HANDLE);
+                                                            return INVALID_FILE_SIZE;
+                                                        }
+                                                        return gRealGetFileSize(handle, high);
+                                                    });
+    std::vector<std::uint8_t> piece(100);
+    EXPECT_THROW(disc.ReadAt(0, 100, piece.data()), NSTramvell::XPosition);
+    gSizeQueryFails = false;
+    for (std::int64_t position = 0; position < 5000; position += 100)
+        disc.ReadAt(position, 100, piece.data());
+    EXPECT_EQ(disc.GetSize(), 5000);
+    EXPECT_EQ(piece, std::vector<std::uint8_t>(bytes.end() - 100, bytes.end()));
+    EXPECT_EQ(gSizeQueryCount, 2);
 }
 
 TEST(CDiskImageDiskMedia, AMissingImageIsNotFound)

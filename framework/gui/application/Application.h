@@ -99,9 +99,12 @@ public:
     void Run();
     // One pump step. At top level (nesting 0, no view holding the mouse, not quitting) it waits for the
     // next message; otherwise it takes at most 20 queued messages, and on an empty queue runs the idle
-    // clients and, when mayWait, pauses for a millisecond.
+    // clients and, when mayWait, waits (WaitForInput).
     void ProcessEvents(bool mayWait);
     void DispatchOneMessage(const tagMSG& message);
+    // After an empty queue in a nested step: until input, the next idle run, or a millisecond when the
+    // mouse is held.
+    void WaitForInput(bool mouseHeld);
     // A modal loop's step; it pauses on an empty queue, as a nested step never blocks.
     void RunModalStep();
     // The step long work calls to keep windows responsive; it never pauses.

@@ -236,6 +236,7 @@ struct IUnknown;
     ENTRY(int, MessageBoxA, (HWND, LPCSTR, LPCSTR, UINT))                                                   \
     ENTRY(BOOL, GetMessageA, (LPMSG, HWND, UINT, UINT))                                                     \
     ENTRY(BOOL, PeekMessageA, (LPMSG, HWND, UINT, UINT, UINT))                                              \
+    ENTRY(DWORD, MsgWaitForMultipleObjects, (DWORD, const HANDLE*, BOOL, DWORD, DWORD))                     \
     ENTRY(BOOL, TranslateMessage, (const MSG*))                                                             \
     ENTRY(LRESULT, DispatchMessageA, (const MSG*))                                                          \
     ENTRY(BOOL, PostThreadMessageA, (DWORD, UINT, WPARAM, LPARAM))                                          \

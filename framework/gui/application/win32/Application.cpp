@@ -19,6 +19,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include <optional>
 
 namespace NSTramvell {
@@ -250,11 +252,24 @@ void CApplication::ProcessEvents(bool mayWait)
         } else {
             RunIdleClients();
             if (mayWait)
-                GetKernelTable().Sleep(1);
+                WaitForInput(mouseHeld);
         }
     } catch (...) {
         Trace(0, 0, "An exception left a pump step and was dropped");
     }
+}
+
+// A view that follows the mouse is ticked every millisecond. Otherwise nothing is due before input
+// arrives or the shortest idle interval in use has passed: a modal dialog that waits for the user
+// sleeps until then rather than wake a thousand times a second.
+void CApplication::WaitForInput(bool mouseHeld)
+{
+    if (mouseHeld) {
+        GetKernelTable().Sleep(1);
+        return;
+    }
+    const DWORD waitMs = static_cast<DWORD>(std::max<std::int32_t>(1, GetIdleManager().GetWaitTime()));
+    GetWindowTable().MsgWaitForMultipleObjects(0, nullptr, FALSE, waitMs, QS_ALLINPUT);
 }
 
 void CApplication::DispatchOneMessage(const MSG& message)
