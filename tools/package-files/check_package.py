@@ -11,7 +11,6 @@ library in place of Brakvel.dll, the driver) the run takes. --run needs an X dis
 everything held.
 """
 
-import glob
 import json
 import os
 import re
@@ -89,8 +88,12 @@ def check_contents(archive, unpacked, build):
 
 
 def one_build_file(build, name):
-    found = [path for path in glob.glob(os.path.join(build, "**", name), recursive=True)
-             if "/e2e/" not in path and "/package/" not in path]
+    """The build's own file of that name, outside the test folders and the Wine prefixes, whose drive
+    links lead out of the build tree."""
+    found = []
+    for root, folders, files in os.walk(build):
+        folders[:] = [f for f in folders if "wineprefix" not in f and f not in ("e2e", "package")]
+        found += [os.path.join(root, name)] if name in files else []
     need(len(found) >= 1, "%s not found in %s" % (name, build))
     return sorted(found, key=len)[0]
 
