@@ -7,6 +7,11 @@ function(dravim_target_options target)
     if(DRAVIM_WINDOWS)
         target_compile_definitions(${target} PRIVATE _WIN32_WINNT=0x0501 WINVER=0x0501)
     endif()
+    # The 32-bit stack walk follows the chain of frame pointers, which i686 code leaves out by default; the
+    # shipped binaries are stripped, so no unwind information could stand in for it.
+    if(DRAVIM_WINDOWS AND CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+        target_compile_options(${target} PRIVATE -fno-omit-frame-pointer)
+    endif()
 endfunction()
 
 # dravim_add_library(name [STATIC|OBJECT] SOURCES ... [PUBLIC_LIBS ...] [PRIVATE_LIBS ...])

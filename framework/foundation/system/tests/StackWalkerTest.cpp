@@ -56,7 +56,7 @@ bool EndsWith(const std::string& text, const std::string& end)
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-#if defined(_WIN64)
+// Both widths: x86_64 unwinds by the modules' tables, i686 follows the frame pointers.
 TEST(StackWalker, FindsTheCallersInOrderWithAndWithoutTheLibrary)
 {
     for (const bool withLibrary : {true, false}) {
@@ -78,6 +78,54 @@ TEST(StackWalker, FindsTheCallersInOrderWithAndWithoutTheLibrary)
         EXPECT_LE(gWalked.size(), static_cast<std::size_t>(kMaxStackFrames));
     }
     EXPECT_EQ(GetStackWalker(), nullptr);
+}
+
+#if !defined(_WIN64)
+// A made-up chain of 32-bit frames, each the caller's frame pointer and then the return address, that the
+// captured registers lead into: the walk delivers the return addresses in order and stops at the first
+// link that does not lead up the stack, is not word-aligned or points at memory that cannot be read.
+TEST(StackWalker, FollowsThe32BitFrameChainToItsEnd)
+{
+    alignas(4) static std::uint32_t stack[16] = {};
+    static std::uint32_t start = 0;
+    auto at = [](int index) { return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(&stack[index])); };
+    struct CCase
+    {
+        const char* name;
+        std::uint32_t lastLink;
+        std::vector<std::uintptr_t> expected;
+    };
+    // Reserved, never committed, and above the made-up stack.
+    void* const reserved = ::VirtualAlloc(nullptr, 4096, MEM_RESERVE | MEM_TOP_DOWN, PAGE_NOACCESS);
+    ASSERT_NE(reserved, nullptr);
+    const auto unreadable = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(reserved));
+    ASSERT_GT(unreadable, at(8));
+    const CCase cases[] = {
+        {"down the stack", at(0), {0x1111, 0x2222, 0x3333}},
+        {"the same frame", at(8), {0x1111, 0x2222, 0x3333}},
+        {"misaligned", at(10) + 2, {0x1111, 0x2222, 0x3333}},
+        {"unreadable", unreadable, {0x1111, 0x2222, 0x3333}},
+        {"one more frame", at(12), {0x1111, 0x2222, 0x3333, 0x4444}},
+    };
+    CScopedTableEntry noLibrary(GetKernelTable().LoadLibraryA, [](LPCSTR) -> HMODULE { return nullptr; });
+    CStackWalkerUser user(::GetModuleHandleA(nullptr));
+    CScopedTableEntry captured(GetKernelTable().RtlCaptureContext, [](PCONTEXT registers) {
+        std::memset(registers, 0, sizeof *registers);
+        registers->Ebp = start;
+    });
+    for (const CCase& test : cases) {
+        SCOPED_TRACE(test.name);
+        std::fill(std::begin(stack), std::end(stack), 0u);
+        stack[0] = at(4), stack[1] = 0x1111;
+        stack[4] = at(8), stack[5] = 0x2222;
+        stack[8] = test.lastLink, stack[9] = 0x3333;
+        stack[12] = at(8), stack[13] = 0x4444;
+        start = at(0);
+        gWalked.clear();
+        WalkCurrentThread(&RecordFrame, nullptr);
+        EXPECT_EQ(gWalked, test.expected);
+    }
+    ::VirtualFree(reserved, 0, MEM_RELEASE);
 }
 #endif
 
