@@ -120,18 +120,26 @@ TEST_F(AlertBox, WithoutAKindTheMessageTakesTheIconsPlaceAndTwoButtonsAreCentred
     EXPECT_TRUE(noFocused);
 }
 
-TEST_F(AlertBox, ArrowsWrapAroundThreeButtonsAndTheTitleLeadsTheMessage)
+TEST_F(AlertBox, ArrowsWrapAroundThreeButtonsAndTheTitleLeadsTheMessageUnderAnEmptyCaption)
 {
     std::vector<int> focusedAfter;
     std::string shown;
-    std::string nativeText;
+    std::string title = "not read";
+    std::string label;
+    bool labelHidden = false;
     const std::uint32_t result =
         Run("[STOP][Cannot open ^0]The page '^0' cannot be opened.[Three][Two][One]", {"A", "B"},
             [&](CAlertBox& box, int) {
                 shown = box.GetMessageView()->GetText();
                 std::array<char, 256> text{};
                 ::GetWindowTextA(box.GetWindowHandle(), text.data(), static_cast<int>(text.size()));
-                nativeText = text.data();
+                title = text.data();
+                // What tools outside the program read: the hidden static child.
+                const HWND child = ::FindWindowExA(box.GetWindowHandle(), nullptr, "Static", nullptr);
+                text.fill(0);
+                ::GetWindowTextA(child, text.data(), static_cast<int>(text.size()));
+                label = text.data();
+                labelHidden = child != nullptr && !::IsWindowVisible(child);
                 const auto focusedNumber = [&box] {
                     for (int number = 1; number <= 3; ++number)
                         if (::GetFocus() == NativeButton(box, number))
@@ -148,7 +156,9 @@ TEST_F(AlertBox, ArrowsWrapAroundThreeButtonsAndTheTitleLeadsTheMessage)
             });
     EXPECT_EQ(result, 36u);
     EXPECT_EQ(shown, "Cannot open A\rThe page 'B' cannot be opened.");
-    EXPECT_EQ(nativeText, shown);
+    EXPECT_EQ(title, "");
+    EXPECT_EQ(label, shown);
+    EXPECT_TRUE(labelHidden);
     EXPECT_EQ(focusedAfter, (std::vector<int>{3, 2, 3, 1}));
 }
 
