@@ -175,6 +175,14 @@ def picture_buttons(out):
     return [row for row in children(out) if row["shown"] and row["class"].lower() == "button" and row["text"] == ""]
 
 
+def window_handle(out):
+    for line in out.splitlines():
+        fields = line.split("\t")
+        if fields[0] == "window" and len(fields) >= 4:
+            return fields[3]
+    raise Failed("no window handle in the driver's answer")
+
+
 def window_title(out):
     for line in out.splitlines():
         fields = line.split("\t")
@@ -224,9 +232,10 @@ def conversion_to_conv(run, conv):
     chooser = choose_folder(run, "chooser-on-conv", "Conv")
     run.click(chooser, "OK")
     run.wait_state(2, shot="state-2-converting")
-    run.wait_window(ERROR_QUESTION, 300000, shot="error-dialog")
+    first = window_handle(run.wait_window(ERROR_QUESTION, 300000, shot="error-dialog"))
     run.click(ERROR_QUESTION, "Ignore")
-    run.driver("gone", ERROR_QUESTION, "30000")
+    # The next error may ask at once with the same text: the answered dialog itself must go.
+    run.driver("gone", "#" + first, "30000")
     run.wait_window(ERROR_QUESTION, 300000)
     run.click(ERROR_QUESTION, "Ignore All Errors")
     run.wait_window(ALERT_COMPLETED, 600000, shot="result-alert")

@@ -5,7 +5,7 @@
 //
 //   DravimDriver wait <class|*> <text part> <timeout ms> [shot]       a visible top-level window; prints it
 //   DravimDriver wait-child <text part> <child text> <enabled|shown|active> <timeout ms> [shot]
-//   DravimDriver gone <text part> <timeout ms>                        no such window any more
+//   DravimDriver gone <text part|#handle> <timeout ms>                no such window any more
 //   DravimDriver click <text part> <button text> [shot]
 //   DravimDriver key <text part> <return|escape>                      posted to the window
 //   DravimDriver center <text part> <child text> [n]                  screen point of the n-th such child
@@ -17,6 +17,7 @@
 
 #include "framework/gui/tests/support/Driver.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -45,6 +46,23 @@ std::string GetClass(HWND window)
     return name;
 }
 
+BOOL CALLBACK CollectStaticText(HWND child, LPARAM textAddress)
+{
+    if (lstrcmpiA(GetClass(child).c_str(), "Static") == 0)
+        *reinterpret_cast<std::string*>(textAddress) += GetText(child);
+    return TRUE;
+}
+
+// What a window says: its title, or for an untitled window (an alert) the texts of its static children,
+// where the alert keeps its message.
+std::string GetWindowWords(HWND window)
+{
+    std::string text = GetText(window);
+    if (text.empty())
+        ::EnumChildWindows(window, &CollectStaticText, reinterpret_cast<LPARAM>(&text));
+    return text;
+}
+
 BOOL CALLBACK MatchTopWindow(HWND window, LPARAM foundAddress)
 {
     auto* found = reinterpret_cast<CFound*>(foundAddress);
@@ -52,7 +70,7 @@ BOOL CALLBACK MatchTopWindow(HWND window, LPARAM foundAddress)
         return TRUE;
     if (found->className != "*" && lstrcmpiA(found->className.c_str(), GetClass(window).c_str()) != 0)
         return TRUE;
-    if (found->textPart != "*" && GetText(window).find(found->textPart) == std::string::npos)
+    if (found->textPart != "*" && GetWindowWords(window).find(found->textPart) == std::string::npos)
         return TRUE;
     found->window = window;
     return FALSE;
@@ -118,7 +136,7 @@ struct CChildSearch
 BOOL CALLBACK MatchWindowWithChild(HWND window, LPARAM searchAddress)
 {
     auto* search = reinterpret_cast<CChildSearch*>(searchAddress);
-    if (!::IsWindowVisible(window) || GetText(window).find(search->textPart) == std::string::npos)
+    if (!::IsWindowVisible(window) || GetWindowWords(window).find(search->textPart) == std::string::npos)
         return TRUE;
     const HWND child = FindChild(window, search->childText);
     if (child == nullptr || (search->enabled && !::IsWindowEnabled(child)))
@@ -149,7 +167,8 @@ std::string Escape(const std::string& text)
 
 void PrintWindow(HWND window)
 {
-    std::printf("window\t%s\t%s\n", GetClass(window).c_str(), Escape(GetText(window)).c_str());
+    std::printf("window\t%s\t%s\t%llx\n", GetClass(window).c_str(), Escape(GetWindowWords(window)).c_str(),
+                static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(window)));
     for (HWND child : GetChildren(window))
         std::printf("child\t%s\t%s\t%s\t%s\n", GetClass(child).c_str(), Escape(GetText(child)).c_str(),
                     ::IsWindowEnabled(child) ? "enabled" : "disabled", IsShown(child) ? "shown" : "hidden");
@@ -237,7 +256,16 @@ int main(int argc, char** argv)
         return 0;
     }
     if (command == "gone" && argc >= 4) {
-        if (!NSGuiTest::WaitUntil([&] { return FindTopWindow("*", argv[2]) == nullptr; }, std::atoi(argv[3])))
+        // "#" and a handle as printed: that one window, for a text that the next window may show at once.
+        const std::string which = argv[2];
+        const auto handle = which.size() > 1 && which[0] == '#'
+                                ? reinterpret_cast<HWND>(static_cast<std::uintptr_t>(std::strtoull(argv[2] + 1, nullptr, 16)))
+                                : nullptr;
+        const auto isGone = [&] {
+            return handle != nullptr ? !::IsWindow(handle) || !::IsWindowVisible(handle)
+                                     : FindTopWindow("*", which) == nullptr;
+        };
+        if (!NSGuiTest::WaitUntil(isGone, std::atoi(argv[3])))
             return Fail(std::string("\"") + argv[2] + "\" is still there");
         return 0;
     }
