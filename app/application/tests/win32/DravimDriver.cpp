@@ -13,7 +13,8 @@
 //   DravimDriver close <text part>                                    posts the window a close request
 //   DravimDriver shot <name>
 //   DravimDriver look <text part> <name>         a shot, and <name>-window: what the window holds drawn;
-//                                                prints its rectangle and those of the windows in front
+//                                                prints its client rectangle on the screen and the
+//                                                rectangles of the windows in front
 //
 // Exit status 0 when the step succeeded, 1 when it did not (a message says why), 2 for bad usage.
 
@@ -296,13 +297,15 @@ int main(int argc, char** argv)
     if (command == "look" && argc >= 4) {
         // The test holds these pictures against the X server's own, so all show one moment: no wait here.
         const HWND window = FindTopWindow("*", argv[2]);
-        RECT rect{};
-        if (window == nullptr || !::GetWindowRect(window, &rect))
+        RECT client{};
+        POINT origin{};
+        if (window == nullptr || !::GetClientRect(window, &client) || !::ClientToScreen(window, &origin))
             return Fail(std::string("no window \"") + argv[2] + "\"");
         if (NSGuiTest::SaveWindowPicture(window, std::string(argv[3]) + "-window").empty() ||
             NSGuiTest::SaveScreenshot(argv[3]).empty())
             return Fail("no picture");
-        std::printf("rect\t%ld\t%ld\t%ld\t%ld\n", rect.left, rect.top, rect.right, rect.bottom);
+        std::printf("rect\t%ld\t%ld\t%ld\t%ld\n", origin.x, origin.y, origin.x + client.right,
+                    origin.y + client.bottom);
         PrintCovers(window);
         return 0;
     }

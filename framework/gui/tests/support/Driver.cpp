@@ -164,11 +164,11 @@ std::string SaveScreenshot(const std::string& name)
 
 std::string SaveWindowPicture(HWND window, const std::string& name)
 {
-    RECT rect{};
-    if (!::GetWindowRect(window, &rect))
+    RECT client{};
+    if (!::GetClientRect(window, &client))
         return "";
-    const HDC drawn = ::GetWindowDC(window);
-    const std::string path = SavePicture(drawn, rect.right - rect.left, rect.bottom - rect.top, name);
+    const HDC drawn = ::GetDC(window);
+    const std::string path = SavePicture(drawn, client.right, client.bottom, name);
     ::ReleaseDC(window, drawn);
     return path;
 }
