@@ -266,6 +266,7 @@ struct IUnknown;
     ENTRY(HFONT, CreateFontIndirectA, (const LOGFONTA*))                                                    \
     ENTRY(BOOL, GetTextMetricsA, (HDC, LPTEXTMETRICA))                                                      \
     ENTRY(BOOL, GetTextExtentPoint32A, (HDC, LPCSTR, int, LPSIZE))                                          \
+    ENTRY(int, EnumFontFamiliesExA, (HDC, LPLOGFONTA, FONTENUMPROCA, LPARAM, DWORD))                        \
     ENTRY(int, SetBkMode, (HDC, int))                                                                       \
     ENTRY(COLORREF, SetBkColor, (HDC, COLORREF))                                                            \
     ENTRY(COLORREF, SetTextColor, (HDC, COLORREF))                                                          \

@@ -57,3 +57,42 @@ TEST(FontRules, BoldIsWeight700AndReadsBackFromSemiBold)
     EXPECT_TRUE(NSTramvell::IsBoldWeight(700));
     EXPECT_FALSE(NSTramvell::IsBoldWeight(400));
 }
+
+TEST(FontRules, AFontFitsTheDialogUnitsWithinSixByThirteen)
+{
+    // 52 letters of 286 to 337 pixels round to a base width of 6, as the platform rounds it.
+    const struct { std::int32_t cell; std::int32_t alphabet; bool fits; } kCases[] = {
+        {13, 311, true}, {13, 337, true}, {13, 338, false}, {14, 300, false}, {11, 285, true}, {13, 359, false}};
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(testing::Message() << c.cell << " x " << c.alphabet);
+        EXPECT_EQ(NSTramvell::FitsDialogFont(c.cell, c.alphabet), c.fits);
+    }
+}
+
+TEST(FontRules, TheStandInIsTheLargestFittingSizeThenSansSerifThenTheWidest)
+{
+    using NSTramvell::CMeasuredFace;
+    const CMeasuredFace wide{"Wide", 11, 13, 359, true};
+    const CMeasuredFace tall{"Tall", 11, 15, 300, true};
+    const CMeasuredFace serif{"Serif", 11, 13, 330, false};
+    const CMeasuredFace narrow{"Narrow", 11, 13, 300, true};
+    const CMeasuredFace condensed{"Condensed", 11, 13, 318, true};
+    const CMeasuredFace smaller{"Smaller", 10, 11, 322, true};
+    const struct { const char* what; std::vector<CMeasuredFace> measured; const char* picked; } kCases[] = {
+        {"nothing fits", {wide, tall}, nullptr},
+        {"nothing measured", {}, nullptr},
+        {"the only fit", {wide, smaller, tall}, "Smaller"},
+        {"full size before smaller", {smaller, narrow}, "Narrow"},
+        {"sans-serif before a wider serif", {serif, narrow}, "Narrow"},
+        {"the widest sans-serif", {narrow, condensed, serif}, "Condensed"},
+        {"the first of equals", {narrow, CMeasuredFace{"Twin", 11, 12, 300, true}}, "Narrow"},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.what);
+        const auto picked = NSTramvell::PickDialogFontStandIn(c.measured);
+        ASSERT_EQ(picked.has_value(), c.picked != nullptr);
+        if (picked) {
+            EXPECT_EQ(picked->mFace, c.picked);
+        }
+    }
+}

@@ -49,6 +49,7 @@ void ReleaseScreenResources() noexcept
     if (gDefaultControlFont != nullptr)
         GetWindowTable().DeleteObject(gDefaultControlFont);
     gDefaultControlFont = nullptr;
+    ForgetFontStandIns();
 }
 
 } // namespace NSTramvell
