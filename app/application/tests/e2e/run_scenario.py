@@ -408,11 +408,16 @@ def stop_after_first_wave(run, conv, conv_for_program):
     run.click(choose_folder(run, "chooser", "Conv"), "OK")
     run.wait_state(2, 60000)
     deadline = time.time() + 600
-    while not any(name.lower().endswith(".wav") for name in tree(conv)):
+    while True:
+        files = tree(conv)
         need(run.program.poll() is None and time.time() < deadline, "no .wav file was written")
+        need(not any(name.endswith(".htm") for name in files), "the conversion ended before Stop: %s" % sorted(files))
+        # Stop is pressed as a user can press it: with no dialog over the main window.
         if run.driver("wait", "*", ERROR_QUESTION, "0", check=False).returncode == 0:
             run.click(ERROR_QUESTION, "Ignore")
             run.driver("gone", ERROR_QUESTION, "30000")
+        elif any(name.lower().endswith(".wav") for name in files):
+            break
         time.sleep(0.1)
     run.look("converting-first-wave", MAIN_WINDOW)
     run.click(MAIN_WINDOW, "Stop")
