@@ -38,7 +38,7 @@ CHOOSER_TITLE = "Select an output folder"
 MAIN_WINDOW = "Dravim"
 # Each read of the stand-in's discs waits this long in the scenarios that stop a conversion, so that Stop
 # comes while the disc is still being read.
-SLOW_READ_MS = "100"
+SLOW_READ_MS = "200"
 # The share of a window's pixels that must agree between the X server's picture and Wine's, and how long a
 # window has to reach the X screen; a window that is all one colour in Wine's picture is not painted yet.
 X_MATCH = 0.98
@@ -419,7 +419,6 @@ def stop_after_first_wave(run, conv, conv_for_program):
         elif any(name.lower().endswith(".wav") for name in files):
             break
         time.sleep(0.1)
-    run.look("converting-first-wave", MAIN_WINDOW)
     run.click(MAIN_WINDOW, "Stop")
     run.wait_window(ALERT_NOT_ALL, 120000, shot="stop-question")
 
