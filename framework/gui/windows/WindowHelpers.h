@@ -39,6 +39,9 @@ std::intptr_t ForwardToNativeControl(HWND control, std::uint32_t message, std::u
                                      std::intptr_t second);
 // The native handle of a view backed by a native control; null for other views.
 HWND GetNativeViewHandle(const CView* view);
+// Destroys a framework window's native window. Where the platform is Wine, a shown top-level window
+// leaves the screen at once (see the definition).
+void DestroyNativeWindow(HWND window);
 
 struct CMouseState
 {

@@ -48,6 +48,23 @@ std::string GetClass(HWND window)
     return name;
 }
 
+BOOL CALLBACK CollectStaticText(HWND child, LPARAM textAddress)
+{
+    if (lstrcmpiA(GetClass(child).c_str(), "Static") == 0)
+        *reinterpret_cast<std::string*>(textAddress) += GetText(child);
+    return TRUE;
+}
+
+// What a window says: its title, or for an untitled window (an alert) the texts of its static children,
+// where the alert keeps its message.
+std::string GetWindowWords(HWND window)
+{
+    std::string text = GetText(window);
+    if (text.empty())
+        ::EnumChildWindows(window, &CollectStaticText, reinterpret_cast<LPARAM>(&text));
+    return text;
+}
+
 BOOL CALLBACK MatchTopWindow(HWND window, LPARAM foundAddress)
 {
     auto* found = reinterpret_cast<CFound*>(foundAddress);
@@ -55,7 +72,7 @@ BOOL CALLBACK MatchTopWindow(HWND window, LPARAM foundAddress)
         return TRUE;
     if (found->className != "*" && lstrcmpiA(found->className.c_str(), GetClass(window).c_str()) != 0)
         return TRUE;
-    if (found->textPart != "*" && GetText(window).find(found->textPart) == std::string::npos)
+    if (found->textPart != "*" && GetWindowWords(window).find(found->textPart) == std::string::npos)
         return TRUE;
     found->window = window;
     return FALSE;
@@ -121,7 +138,7 @@ struct CChildSearch
 BOOL CALLBACK MatchWindowWithChild(HWND window, LPARAM searchAddress)
 {
     auto* search = reinterpret_cast<CChildSearch*>(searchAddress);
-    if (!::IsWindowVisible(window) || GetText(window).find(search->textPart) == std::string::npos)
+    if (!::IsWindowVisible(window) || GetWindowWords(window).find(search->textPart) == std::string::npos)
         return TRUE;
     const HWND child = FindChild(window, search->childText);
     if (child == nullptr || (search->enabled && !::IsWindowEnabled(child)))
@@ -152,7 +169,7 @@ std::string Escape(const std::string& text)
 
 void PrintWindow(HWND window)
 {
-    std::printf("window\t%s\t%s\n", GetClass(window).c_str(), Escape(GetText(window)).c_str());
+    std::printf("window\t%s\t%s\n", GetClass(window).c_str(), Escape(GetWindowWords(window)).c_str());
     for (HWND child : GetChildren(window))
         std::printf("child\t%s\t%s\t%s\t%s\n", GetClass(child).c_str(), Escape(GetText(child)).c_str(),
                     ::IsWindowEnabled(child) ? "enabled" : "disabled", IsShown(child) ? "shown" : "hidden");

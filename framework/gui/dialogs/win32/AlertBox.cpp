@@ -1,5 +1,7 @@
 #include "framework/gui/dialogs/AlertBox.h"
 
+#include "framework/foundation/core/OutOfMemory.h"
+#include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/application/Alerts.h"
 #include "framework/gui/dialogs/AlertLayout.h"
 #include "framework/gui/dialogs/Choosers.h"
@@ -27,6 +29,16 @@ CRect GetCenteredBoundsFor(const CDialogTemplate& dialogTemplate)
     const CLocationRect margins(insets.GetLeft(), insets.GetTop(), insets.GetRight(), insets.GetBottom());
     const CLocationRect outer = GetCenteredWindowRect(dialogTemplate.GetSize(), margins);
     return CRect(outer.GetLeft(), outer.GetTop(), outer.GetRight(), outer.GetBottom());
+}
+
+// The box's title is empty and the framework draws the message itself, so a hidden native static child
+// carries it for whatever reads windows from outside (a screen reader, the end-to-end driver). It goes
+// with the window.
+void AddMessageLabel(HWND box, const std::string& text)
+{
+    if (GetWindowTable().CreateWindowExA(0, "STATIC", text.c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, box, nullptr,
+                                         nullptr, nullptr) == nullptr)
+        throw XOutOfMemory();
 }
 
 std::string MakeShownText(const CAlertScript& parsed)
@@ -76,9 +88,7 @@ void CAlertBox::BuildViews()
 
     const std::string shown = MakeShownText(parsed);
     mMessageView = new CStaticTextView(root, CStaticTextView::CDescription{shown, mTemplate.GetItemRect(kMessageItem)});
-    // The box has no caption: its native text is the message, so that whatever reads windows (a screen
-    // reader, a test's driver) finds it there.
-    SetTitle(shown);
+    AddMessageLabel(GetWindowHandle(), shown);
 
     for (int number = 1; number <= mLabelCount; ++number) {
         const std::int32_t kind = number == 1 ? CPushButtonView::kDefaultButton : CPushButtonView::kOrdinaryButton;

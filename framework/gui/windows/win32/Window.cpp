@@ -118,7 +118,7 @@ void CABCWindow::Dispose()
     if (mRootView != nullptr)
         mRootView->DeleteAllChildren();
     if (mKind != kKindFrame && mHandle != nullptr)
-        GetWindowTable().DestroyWindow(mHandle);
+        DestroyNativeWindow(mHandle);
     mHandle = nullptr;
     RemoveFromWindowRegistry(this);
     mPalette.reset();

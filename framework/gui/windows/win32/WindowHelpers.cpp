@@ -16,7 +16,34 @@ CABCWindow* FindFrameworkWindow(HWND handle)
     return dynamic_cast<CABCWindow*>(FindWindowByHandle(handle));
 }
 
+bool IsWine()
+{
+    // Every process has the system library loaded for good, so the reference taken here costs nothing.
+    const HMODULE ntdll = GetKernelTable().LoadLibraryA("ntdll.dll");
+    return ntdll != nullptr && GetKernelTable().GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
 } // namespace
+
+// Wine hands a top-level window with a caption, or an active one, to the X window manager, and hiding
+// such a window first waits up to two seconds for the manager to report it mapped. With no manager
+// running nothing reports, so an answered alert stayed on the X screen for two seconds while the thread
+// stood still. A window no longer marked visible is destroyed without that hide, and its X window goes
+// at once; what lay beneath is then repainted, as the hide would have had it. Windows hides and
+// repaints on destruction by itself, so there the window is only destroyed.
+void DestroyNativeWindow(HWND window)
+{
+    CWindowTable& table = GetWindowTable();
+    const auto style = static_cast<DWORD>(table.GetWindowLongA(window, GWL_STYLE));
+    RECT bounds{};
+    const bool shownTopLevel = (style & WS_VISIBLE) != 0 && (style & WS_CHILD) == 0;
+    const bool leaveAtOnce = shownTopLevel && IsWine() && table.GetWindowRect(window, &bounds) != FALSE;
+    if (leaveAtOnce)
+        table.SetWindowLongPtrA(window, GWL_STYLE, static_cast<LONG_PTR>(style & ~static_cast<DWORD>(WS_VISIBLE)));
+    table.DestroyWindow(window);
+    if (leaveAtOnce)
+        table.RedrawWindow(nullptr, &bounds, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
 
 CABCWindow* FindFocusFrameworkWindow()
 {
