@@ -275,6 +275,15 @@ def choose_folder(run, what, selected=None):
     return title
 
 
+def answer_error_dialog(run, button):
+    """Answers the error dialog in front and returns once that dialog is gone: told apart by its message,
+    which names the file, since the next file's dialog may follow at once."""
+    title = window_title(run.driver("wait", "*", ERROR_QUESTION, "0").stdout)
+    message = title.split("\\r")[0] if "\\r" in title else ""
+    run.click(ERROR_QUESTION, button)
+    run.driver("gone", message or ERROR_QUESTION, "30000")
+
+
 def conversion_to_conv(run, conv):
     """State 1 to a finished conversion into conv with the error dialogs answered Ignore, then Ignore All."""
     click_picture_button(run, 0)
@@ -282,8 +291,7 @@ def conversion_to_conv(run, conv):
     run.click(chooser, "OK")
     run.wait_state(2, shot="state-2-converting")
     run.wait_window(ERROR_QUESTION, 300000, shot="error-dialog")
-    run.click(ERROR_QUESTION, "Ignore")
-    run.driver("gone", ERROR_QUESTION, "30000")
+    answer_error_dialog(run, "Ignore")
     run.wait_window(ERROR_QUESTION, 300000)
     run.click(ERROR_QUESTION, "Ignore All Errors")
     run.wait_window(ALERT_COMPLETED, 600000, shot="result-alert")
@@ -414,8 +422,7 @@ def stop_after_first_wave(run, conv, conv_for_program):
         need(not any(name.endswith(".htm") for name in files), "the conversion ended before Stop: %s" % sorted(files))
         # Stop is pressed as a user can press it: with no dialog over the main window.
         if run.driver("wait", "*", ERROR_QUESTION, "0", check=False).returncode == 0:
-            run.click(ERROR_QUESTION, "Ignore")
-            run.driver("gone", ERROR_QUESTION, "30000")
+            answer_error_dialog(run, "Ignore")
         elif any(name.lower().endswith(".wav") for name in files):
             break
         time.sleep(0.1)
@@ -430,8 +437,7 @@ def after_stop(run):
     while run.driver("wait-child", MAIN_WINDOW, "Stop", "shown", "0", check=False).returncode == 0:
         need(run.program.poll() is None and time.time() < deadline, "the stopped conversion does not end")
         if run.driver("wait", "*", ERROR_QUESTION, "0", check=False).returncode == 0:
-            run.click(ERROR_QUESTION, "Ignore")
-            run.driver("gone", ERROR_QUESTION, "30000")
+            answer_error_dialog(run, "Ignore")
         time.sleep(0.2)
     run.wait_state(0, 60000, shot="state-0-stopped")
     need(run.ejects() == ["eject D:"], "ejects: %s" % run.ejects())
