@@ -45,6 +45,7 @@ file(GENERATE OUTPUT ${e2e}/config.json CONTENT "{
   \"driver\": \"${e2e}/bin/DravimDriver.exe\",
   \"work\": \"${e2e}/work\",
   \"wineprefix\": \"${CMAKE_CURRENT_BINARY_DIR}/e2e-wineprefix\",
+  \"new_wineprefix\": \"${CMAKE_CURRENT_BINARY_DIR}/e2e-first-start-wineprefix\",
   \"build_root\": \"${CMAKE_BINARY_DIR}\",
   \"wine_run\": \"${CMAKE_CROSSCOMPILING_EMULATOR}\",
   \"image\": \"${imageFolder}/acceptance.img\",
@@ -55,12 +56,18 @@ file(GENERATE OUTPUT ${e2e}/config.json CONTENT "{
   \"prefs_py\": \"${CMAKE_SOURCE_DIR}/tools/prefs.py\"
 }
 ")
-foreach(scenario 1 2 5)
-    add_test(NAME dravim_e2e_scenario_${scenario}
+# Scenarios 3 and 4 stop a slowed conversion and keep or delete its files; the first start runs in a new
+# prefix of its own.
+foreach(scenario 1 2 3 4 5 first-start)
+    string(REPLACE "-" "_" name ${scenario})
+    if(scenario MATCHES "^[0-9]$")
+        set(name scenario_${scenario})
+    endif()
+    add_test(NAME dravim_e2e_${name}
         COMMAND ${DRAVIM_PYTHON3} ${CMAKE_CURRENT_LIST_DIR}/tests/e2e/run_scenario.py ${scenario} ${e2e}/config.json)
     # The scenarios share the prefix, the screen and the mouse; the images come from the converter's
     # end-to-end fixture.
-    set_tests_properties(dravim_e2e_scenario_${scenario} PROPERTIES
+    set_tests_properties(dravim_e2e_${name} PROPERTIES
         FIXTURES_REQUIRED conversion_e2e_images RESOURCE_LOCK "dravim_e2e;dravim_wine_desktop" TIMEOUT 1200)
 endforeach()
 # Onto a small real disk that fills up, mapped as a drive of the same prefix; skipped (77) where no file

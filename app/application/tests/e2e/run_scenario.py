@@ -4,29 +4,52 @@ disc images as drives D: and E:, and the driver program finding, reading and cli
 
   run_scenario.py SCENARIO CONFIG.json
 
-SCENARIO is 1 to 5; CONFIG names the build's files (see the CMake fragment that writes it). Every scenario
-works in a folder of its own under the build tree, in the Wine prefix made for these tests; the driver
-keeps a screenshot of every step beside itself. Exit status 0 when the scenario went as it should.
+SCENARIO is 1 to 5, or first-start; CONFIG names the build's files (see the CMake fragment that writes it).
+Every scenario works in a folder of its own under the build tree, in the Wine prefix made for these tests
+(a first start in a new prefix of its own). Every picture of a step is taken twice, by the driver through
+Wine and by the X server, and both land beside the driver (screenshots/NAME.bmp and NAME.png): the window
+the step looks at must show on the X screen what it draws, so a window that never reaches the screen, or
+reaches it stale, fails the scenario. Exit status 0 when the scenario went as it should.
 """
 
 import filecmp
+import importlib.util
 import json
 import os
+import re
 import shutil
 import subprocess
 import sys
 import time
 
 sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import xscreen  # noqa: E402
 
 ALERT_PACKER = "Kaplet Packer 2.4.0 or later could not be found"
 ALERT_NOT_EMPTY = "Please select an empty folder"
 ALERT_MULTIPLE = "Only one disk at a time can be converted"
 ALERT_NOT_ALL = "Not all files have been converted"
+ABORTED_BY_USER = "Conversion aborted by user."
 ALERT_COMPLETED = "Conversion completed!"
 ERROR_QUESTION = "Do you want to abort the conversion or ignore the error and continue?"
 CHOOSER_TITLE = "Select an output folder"
 MAIN_WINDOW = "Dravim"
+# Each read of the stand-in's discs waits this long in the scenarios that stop a conversion, so that Stop
+# comes while the disc is still being read.
+SLOW_READ_MS = "200"
+# The share of a window's pixels that must agree between the X server's picture and Wine's, and how long a
+# window has to reach the X screen; a window that is all one colour in Wine's picture is not painted yet.
+X_MATCH = 0.98
+X_SECONDS = 15
+# Wine 8 leaves a dialog that lies wholly over its owner black on the X screen while the dialog holds its
+# pixels drawn (no window manager, and with one the inside stays black too). Until that is mended, such a
+# dialog that does not reach the screen is reported with its pictures kept, and does not fail the scenario;
+# every other window must reach the screen.
+DIALOGS_REACH_X_SCREEN = False
+DIALOG_X_SECONDS = 3
+ONE_COLOUR = 0.99
 
 
 class Failed(Exception):
@@ -43,14 +66,16 @@ def windows_path(path):
 
 
 class Run:
-    def __init__(self, scenario, config):
+    def __init__(self, scenario, config, prefix=None, slow_reads=False):
         self.config = config
         self.scenario = scenario
-        self.work = os.path.join(config["work"], "scenario-%d" % scenario)
+        self.prefix = prefix or config["wineprefix"]
+        self.work = os.path.join(config["work"], "scenario-%s" % scenario)
         shutil.rmtree(self.work, ignore_errors=True)
         os.makedirs(self.work)
+        self.screenshots = os.path.join(config["bin"], "screenshots")
         self.env = dict(os.environ)
-        self.env["WINEPREFIX"] = config["wineprefix"]
+        self.env["WINEPREFIX"] = self.prefix
         self.env["DRAVIM_WINE_BUILD_ROOT"] = config["build_root"]
         self.disc = os.path.join(self.work, "disc.img")
         self.disc2 = os.path.join(self.work, "disc2.img")
@@ -58,12 +83,19 @@ class Run:
         self.env["DRAVIM_TEST_DISC"] = windows_path(self.disc)
         self.env["DRAVIM_TEST_DISC2"] = windows_path(self.disc2)
         self.env["DRAVIM_TEST_DEVICE_LOG"] = windows_path(self.device_log)
+        if slow_reads:
+            self.env["DRAVIM_TEST_READ_DELAY_MS"] = SLOW_READ_MS
         self.program = None
         self.step = 0
-        # Output folders lie on the prefix's drive C:, a short walk for the folder chooser's tree.
+        # Output folders lie on the prefix's drive C:, a short walk for the folder chooser's tree. The first
+        # program run makes the prefix and, without a display, the build tree's X server, which the X
+        # pictures and the mouse then use too.
         self.wine(config["driver"], "gone", "no such window", "0")
-        self.drive_c_folder = "dravim-e2e\\scenario-%d" % scenario
-        self.output = os.path.join(config["wineprefix"], "drive_c", "dravim-e2e", "scenario-%d" % scenario)
+        if not self.env.get("DISPLAY"):
+            with open(os.path.join(config["build_root"], ".xvfb-display")) as display_file:
+                self.env["DISPLAY"] = ":" + display_file.read().strip()
+        self.drive_c_folder = "dravim-e2e\\scenario-%s" % scenario
+        self.output = os.path.join(self.prefix, "drive_c", "dravim-e2e", "scenario-%s" % scenario)
         shutil.rmtree(self.output, ignore_errors=True)
         os.makedirs(self.output)
 
@@ -75,7 +107,7 @@ class Run:
 
     # The user's preference file inside the prefix.
     def prefs_path(self):
-        users = os.path.join(self.config["wineprefix"], "drive_c", "users")
+        users = os.path.join(self.prefix, "drive_c", "users")
         user = os.environ.get("USER") or "root"
         if not os.path.isdir(os.path.join(users, user)):
             candidates = [u for u in os.listdir(users) if u != "Public"] if os.path.isdir(users) else []
@@ -101,35 +133,71 @@ class Run:
 
     def shot_name(self, what):
         self.step += 1
-        return "dravim-s%d-%02d-%s" % (self.scenario, self.step, what)
+        return "dravim-%s-%02d-%s" % (self.scenario if not self.scenario.isdigit() else "s" + self.scenario,
+                                      self.step, what)
 
-    def driver(self, *arguments, shot=None, check=True):
-        extra = [self.shot_name(shot)] if shot else []
-        result = self.wine(self.config["driver"], *arguments, *extra)
+    def driver(self, *arguments, check=True):
+        result = self.wine(self.config["driver"], *arguments)
         if check:
             need(result.returncode == 0, "driver %s: %s%s" % (" ".join(arguments), result.stderr, result.stdout))
         return result
 
+    def look(self, what, text_part, dialog=False):
+        """The step's pictures, Wine's and the X server's, taken until the window with the text shows on the
+        X screen what it holds drawn (where no window in front hides it); returns the X server's picture and
+        the window's rectangle."""
+        name = self.shot_name(what)
+        lenient = dialog and not DIALOGS_REACH_X_SCREEN
+        deadline = time.time() + (DIALOG_X_SECONDS if lenient else X_SECONDS)
+        while True:
+            rows = [line.split("\t") for line in self.driver("look", text_part, name).stdout.splitlines()]
+            rects = [tuple(int(field) for field in row[1:]) for row in rows if len(row) == 5]
+            need(rows and rows[0][0] == "rect" and len(rects) == len(rows), "no rectangle for %r: %s"
+                 % (text_part, rows))
+            rect, covers = rects[0], rects[1:]
+            screen = xscreen.take_x_screenshot(self.env["DISPLAY"])
+            drawn = xscreen.read_bmp(os.path.join(self.screenshots, name + "-window.bmp"))
+            agreeing, one_colour = xscreen.compare_window(screen, drawn, rect, covers)
+            if agreeing >= X_MATCH and one_colour < ONE_COLOUR:
+                break
+            if time.time() >= deadline:
+                xscreen.write_png(screen, os.path.join(self.screenshots, name + ".png"))
+                if lenient:
+                    print("KNOWN FAULT: %s: the dialog %r shows %.1f%% of its pixels on the X screen "
+                          "(screenshots/%s.png)" % (what, text_part, 100 * agreeing, name), file=sys.stderr)
+                    return screen, rect
+                raise Failed("%s: the window %r at %s does not reach the X screen: %.1f%% of its pixels agree "
+                             "with what it holds drawn (%.0f%% needed), its commonest colour covers %.1f%% of "
+                             "it (screenshots/%s.png against %s-window.bmp)"
+                             % (what, text_part, rect, 100 * agreeing, 100 * X_MATCH, 100 * one_colour, name, name))
+            time.sleep(0.2)
+        xscreen.write_png(screen, os.path.join(self.screenshots, name + ".png"))
+        return screen, rect
+
     def wait_window(self, text_part, timeout_ms, shot=None):
-        return self.driver("wait", "*", text_part, str(timeout_ms), shot=shot).stdout
+        out = self.driver("wait", "*", text_part, str(timeout_ms)).stdout
+        if shot:
+            self.look(shot, text_part, dialog=True)
+        return out
 
     def wait_state(self, state, timeout_ms=60000, shot=None):
         child = {0: "Exit", 1: "Eject", 2: "Stop"}[state]
         deadline = time.time() + timeout_ms / 1000.0
         while True:
             # Exit is also shown on the choose page: state 0 is reached once that page is gone.
-            out = self.driver("wait-child", MAIN_WINDOW, child, "shown", str(timeout_ms),
-                              shot=shot if state != 0 else None).stdout
+            out = self.driver("wait-child", MAIN_WINDOW, child, "shown", str(timeout_ms)).stdout
             if state != 0 or not visible_child(out, "Eject"):
                 break
             need(time.time() < deadline, "the choose page is still shown:\n" + out)
             time.sleep(0.5)
-        if state == 0 and shot:
-            self.driver("shot", self.shot_name(shot))
+        if shot:
+            self.look(shot, MAIN_WINDOW)
         return out
 
     def click(self, text_part, button, shot=None):
-        self.driver("click", text_part, button, shot=shot)
+        if shot:
+            self.look(shot, text_part)
+        self.driver("click", text_part, button)
 
     def start(self):
         self.program = subprocess.Popen([self.config["wine_run"], os.path.join(self.config["bin"], "Dravim.exe")],
@@ -222,8 +290,16 @@ def choose_folder(run, what, selected=None):
             break
         need(time.time() < deadline, "the chooser does not select %s: %s" % (selected, rows))
         time.sleep(0.5)
-    run.driver("shot", run.shot_name(what))
+    run.look(what, title)
     return title
+
+
+def answer_error_dialog(run, button):
+    """Answers the error dialog in front and returns once that dialog is gone: told apart by its handle,
+    since the next file's dialog may follow at once with the same text."""
+    first = window_handle(run.driver("wait", "*", ERROR_QUESTION, "0").stdout)
+    run.click(ERROR_QUESTION, button)
+    run.driver("gone", "#" + first, "30000")
 
 
 def conversion_to_conv(run, conv):
@@ -232,10 +308,8 @@ def conversion_to_conv(run, conv):
     chooser = choose_folder(run, "chooser-on-conv", "Conv")
     run.click(chooser, "OK")
     run.wait_state(2, shot="state-2-converting")
-    first = window_handle(run.wait_window(ERROR_QUESTION, 300000, shot="error-dialog"))
-    run.click(ERROR_QUESTION, "Ignore")
-    # The next error may ask at once with the same text: the answered dialog itself must go.
-    run.driver("gone", "#" + first, "30000")
+    run.wait_window(ERROR_QUESTION, 300000, shot="error-dialog")
+    answer_error_dialog(run, "Ignore")
     run.wait_window(ERROR_QUESTION, 300000)
     run.click(ERROR_QUESTION, "Ignore All Errors")
     run.wait_window(ALERT_COMPLETED, 600000, shot="result-alert")
@@ -337,24 +411,228 @@ def scenario_5(run):
     need(run.read_prefs()["location"] != [-32768, -32768], "no window location saved")
 
 
-SCENARIOS = {1: scenario_1, 2: scenario_2, 5: scenario_5}
+def load_checker(run):
+    spec = importlib.util.spec_from_file_location("check_conversion", run.config["checker"])
+    module = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(module)
+    return module
+
+
+def converted_files(conv):
+    return [name for name in tree(conv) if name.lower().endswith(".wav") or name.lower().endswith(".mqp")]
+
+
+def stop_after_first_wave(run, conv, conv_for_program):
+    """From a slowed start to the question whether to keep what was converted: Stop is pressed as soon as
+    the first ".wav" file exists; an error dialog before that is answered Ignore."""
+    run.write_prefs({"folder_dialog": {"platform": "Win", "folder": conv_for_program + "\\"},
+                     "packer_alert_count": 3})
+    run.insert(run.disc)
+    run.start()
+    run.wait_state(1, 120000)
+    click_picture_button(run, 0)
+    run.click(choose_folder(run, "chooser", "Conv"), "OK")
+    run.wait_state(2, 60000)
+    deadline = time.time() + 600
+    while True:
+        files = tree(conv)
+        need(run.program.poll() is None and time.time() < deadline, "no .wav file was written")
+        need(not any(name.endswith(".htm") for name in files), "the conversion ended before Stop: %s" % sorted(files))
+        # Stop is pressed as a user can press it: with no dialog over the main window.
+        if run.driver("wait", "*", ERROR_QUESTION, "0", check=False).returncode == 0:
+            answer_error_dialog(run, "Ignore")
+        elif any(name.lower().endswith(".wav") for name in files):
+            break
+        time.sleep(0.1)
+    run.click(MAIN_WINDOW, "Stop")
+    run.wait_window(ALERT_NOT_ALL, 120000, shot="stop-question")
+
+
+def after_stop(run):
+    # The converter heeds Stop at its next step: a damaged file read before that still brings its error
+    # dialog, which is answered Ignore.
+    deadline = time.time() + 300
+    while run.driver("wait-child", MAIN_WINDOW, "Stop", "shown", "0", check=False).returncode == 0:
+        need(run.program.poll() is None and time.time() < deadline, "the stopped conversion does not end")
+        if run.driver("wait", "*", ERROR_QUESTION, "0", check=False).returncode == 0:
+            answer_error_dialog(run, "Ignore")
+        time.sleep(0.2)
+    run.wait_state(0, 60000, shot="state-0-stopped")
+    need(run.ejects() == ["eject D:"], "ejects: %s" % run.ejects())
+    run.click(MAIN_WINDOW, "Exit")
+    run.wait_for_exit()
+
+
+def scenario_3(run):
+    """Stop, then Keep: the log ends "Conversion aborted by user." and lists exactly the files left, which
+    are whole and right."""
+    conv, conv_for_program = run.output_folder("Conv")
+    stop_after_first_wave(run, conv, conv_for_program)
+    run.click(ALERT_NOT_ALL, "Keep")
+    after_stop(run)
+    checker = load_checker(run)
+    with open(run.config["manifest"], encoding="utf-8") as manifest_file:
+        manifest = json.load(manifest_file)
+    try:
+        files = checker.check_output(manifest, conv, checker.load_patch_checker(run.config["check_patch"]),
+                                     partial=True)
+        need(any(name.endswith(".wav") for name in files), "no .wav file kept: %s" % sorted(files))
+        need(len(converted_files(conv)) < len(manifest["waves"]) + len(manifest["patches"]),
+             "the stopped conversion wrote every file")
+        logs = [name for name in files if "/" not in name and name.endswith(".htm")]
+        need(len(logs) == 1, "logs: %s" % logs)
+        with open(os.path.join(conv, logs[0]), "rb") as log:
+            page = log.read().decode("latin-1")
+        headings = re.findall(r"<h2>(.*?)</h2>", page)
+        need(headings and headings[-1] == "<i>%s</i>" % ABORTED_BY_USER,
+             "the log's last heading is %r" % (headings[-1:],))
+        # Only the damaged files that were reached before Stop are noted.
+        reached = [note for note in checker.skipped_of(manifest) if 'File "%s/%s/%s"' % note[:3] in page]
+        checker.check_log(conv, files, checker.load_patch_checker(run.config["check_patch"]), reached,
+                          ABORTED_BY_USER)
+    except checker.Bad as error:
+        raise Failed("the kept files: %s" % error)
+
+
+def scenario_4(run):
+    """Stop, then Delete: no log and no visible file are left, and the folder stays."""
+    conv, conv_for_program = run.output_folder("Conv")
+    stop_after_first_wave(run, conv, conv_for_program)
+    run.click(ALERT_NOT_ALL, "Delete")
+    after_stop(run)
+    need(os.path.isdir(conv), "the output folder is gone")
+    visible = sorted(name for name in os.listdir(conv) if not name.startswith("."))
+    need(visible == [], "left in the output folder: %s" % visible)
+
+
+# The waiting page's texts, in the order they stand: each paragraph is a block of lines of its own on the
+# screen, set off from the next by at least a blank line's height.
+WAITING_PAGE_PARAGRAPHS = [
+    "Welcome to Quenholt Dravim!",
+    "Please insert an Akai formatted CD or other removable media into any drive in your computer.",
+    "Note: Dravim cannot convert Akai floppy discs!",
+    "Waiting for disk...",
+]
+
+
+def text_blocks(picture):
+    """The blocks of dark text on the light message pane, as (top, bottom) rows: rows with text that lie
+    closer than a text line's height go together."""
+    rows = []
+    for y, row in enumerate(picture.rows):
+        if any(row[x] + row[x + 1] + row[x + 2] < 3 * 96 for x in range(0, len(row), 3)):
+            rows.append(y)
+    if not rows:
+        return []
+    lines = [[rows[0], rows[0]]]
+    for y in rows[1:]:
+        if y == lines[-1][1] + 1:
+            lines[-1][1] = y
+        else:
+            lines.append([y, y])
+    line_height = max(bottom - top + 1 for top, bottom in lines)
+    blocks = [list(lines[0])]
+    for top, bottom in lines[1:]:
+        if top - blocks[-1][1] - 1 < line_height:
+            blocks[-1][1] = bottom
+        else:
+            blocks.append([top, bottom])
+    return blocks
+
+
+def message_pane(picture):
+    """The message pane on the main window's picture: the widest light box framed on both sides (the menu
+    bar and the button strip run to the window's edges), as far up and down as its margin stays light."""
+    def light(row, x):
+        return min(row[x], row[x + 1], row[x + 2]) >= 200
+
+    best = None
+    for y in range(0, picture.height, 4):
+        row = picture.rows[y]
+        x = 0
+        while x < picture.width:
+            if light(row, 3 * x):
+                start = x
+                while x < picture.width and light(row, 3 * x):
+                    x += 1
+                framed = start > 0 and x < picture.width
+                if framed and (best is None or x - start > best[1] - best[0]):
+                    best = (start, x, y)
+            x += 1
+    need(best is not None and best[1] - best[0] > picture.width // 4, "no message pane on the main window")
+    left, right, y = best
+    margin = left + 2
+    top = y
+    while top > 0 and light(picture.rows[top - 1], 3 * margin):
+        top -= 1
+    bottom = y
+    while bottom + 1 < picture.height and light(picture.rows[bottom + 1], 3 * margin):
+        bottom += 1
+    return picture.crop((left, top, right, bottom + 1))
+
+
+def first_start(run):
+    """A new user's first start: no preference file and no packer. The packer alert comes painted, OK closes
+    it, the waiting page shows every one of its texts, Exit ends the program and the packer alert is
+    counted in the saved preferences."""
+    need(not os.path.exists(run.prefs_path()), "the new prefix holds a preference file")
+    run.start()
+    run.wait_window(ALERT_PACKER, 300000, shot="packer-alert")
+    run.click(ALERT_PACKER, "OK")
+    run.driver("gone", ALERT_PACKER, "30000")
+    run.wait_state(0, 60000)
+    screen, rect = run.look("state-0", MAIN_WINDOW)
+    pane = message_pane(screen.crop(rect))
+    blocks = text_blocks(pane)
+    need(len(blocks) == len(WAITING_PAGE_PARAGRAPHS),
+         "the waiting page shows %d blocks of text, not the %d of its texts %s (rows %s)"
+         % (len(blocks), len(WAITING_PAGE_PARAGRAPHS), WAITING_PAGE_PARAGRAPHS, blocks))
+    run.click(MAIN_WINDOW, "Exit")
+    run.wait_for_exit()
+    prefs = run.read_prefs()
+    need(prefs["packer_alert_count"] == 1, "packer alert count %s" % prefs["packer_alert_count"])
+
+
+# Each scenario, and how its run is set up.
+SCENARIOS = {
+    "1": (scenario_1, {}),
+    "2": (scenario_2, {}),
+    "3": (scenario_3, {"slow_reads": True}),
+    "4": (scenario_4, {"slow_reads": True}),
+    "5": (scenario_5, {}),
+    "first-start": (first_start, {"new_prefix": True}),
+}
+
+
+def new_prefix(config):
+    """A Wine prefix that no program has used yet; the prefix of the last run goes, its server first."""
+    prefix = config["new_wineprefix"]
+    if os.path.isdir(prefix):
+        subprocess.run(["wineserver", "-k"], env=dict(os.environ, WINEPREFIX=prefix))
+        subprocess.run(["wineserver", "-w"], env=dict(os.environ, WINEPREFIX=prefix))
+        shutil.rmtree(prefix)
+    return prefix
 
 
 def main():
-    if len(sys.argv) != 3 or not sys.argv[1].isdigit() or int(sys.argv[1]) not in SCENARIOS:
+    if len(sys.argv) != 3 or sys.argv[1] not in SCENARIOS:
         print(__doc__, file=sys.stderr)
         return 2
     with open(sys.argv[2]) as config_file:
         config = json.load(config_file)
-    run = Run(int(sys.argv[1]), config)
+    scenario, options = SCENARIOS[sys.argv[1]]
+    prefix = new_prefix(config) if options.get("new_prefix") else None
+    run = Run(sys.argv[1], config, prefix, options.get("slow_reads", False))
     try:
-        SCENARIOS[run.scenario](run)
-    except (Failed, subprocess.SubprocessError, OSError) as error:
-        print("scenario %d failed: %s" % (run.scenario, error), file=sys.stderr)
+        scenario(run)
+    except (Failed, xscreen.BadPicture, subprocess.SubprocessError, OSError) as error:
+        print("scenario %s failed: %s" % (run.scenario, error), file=sys.stderr)
         return 1
     finally:
         run.finish()
-    print("scenario %d passed" % run.scenario)
+        if prefix is not None:
+            subprocess.run(["wineserver", "-k"], env=run.env)
+    print("scenario %s passed" % run.scenario)
     return 0
 
 

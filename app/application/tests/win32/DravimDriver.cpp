@@ -12,6 +12,9 @@
 //   DravimDriver front <title> <ms>                                   a window of its own in front
 //   DravimDriver close <text part>                                    posts the window a close request
 //   DravimDriver shot <name>
+//   DravimDriver look <text part> <name>         a shot, and <name>-window: what the window holds drawn;
+//                                                prints its client rectangle on the screen and the
+//                                                rectangles of the windows in front
 //
 // Exit status 0 when the step succeeded, 1 when it did not (a message says why), 2 for bad usage.
 
@@ -174,6 +177,16 @@ void PrintWindow(HWND window)
                     ::IsWindowEnabled(child) ? "enabled" : "disabled", IsShown(child) ? "shown" : "hidden");
 }
 
+// The visible top-level windows in front of the window, which the screen shows where they overlap it.
+void PrintCovers(HWND window)
+{
+    for (HWND above = ::GetWindow(window, GW_HWNDPREV); above != nullptr; above = ::GetWindow(above, GW_HWNDPREV)) {
+        RECT rect{};
+        if (::IsWindowVisible(above) && ::GetWindowRect(above, &rect))
+            std::printf("cover\t%ld\t%ld\t%ld\t%ld\n", rect.left, rect.top, rect.right, rect.bottom);
+    }
+}
+
 void Shot(int argc, char** argv, int index)
 {
     if (index < argc) {
@@ -309,6 +322,21 @@ int main(int argc, char** argv)
     }
     if (command == "front" && argc >= 4)
         return ShowFrontWindow(argv[2], std::atoi(argv[3]));
+    if (command == "look" && argc >= 4) {
+        // The test holds these pictures against the X server's own, so all show one moment: no wait here.
+        const HWND window = FindTopWindow("*", argv[2]);
+        RECT client{};
+        POINT origin{};
+        if (window == nullptr || !::GetClientRect(window, &client) || !::ClientToScreen(window, &origin))
+            return Fail(std::string("no window \"") + argv[2] + "\"");
+        if (NSGuiTest::SaveWindowPicture(window, std::string(argv[3]) + "-window").empty() ||
+            NSGuiTest::SaveScreenshot(argv[3]).empty())
+            return Fail("no picture");
+        std::printf("rect\t%ld\t%ld\t%ld\t%ld\n", origin.x, origin.y, origin.x + client.right,
+                    origin.y + client.bottom);
+        PrintCovers(window);
+        return 0;
+    }
     if (command == "shot" && argc >= 3)
         return NSGuiTest::SaveScreenshot(argv[2]).empty() ? Fail("no picture") : 0;
     return 2;

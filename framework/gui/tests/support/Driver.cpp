@@ -111,15 +111,17 @@ bool PressButton(HWND dialog, const std::string& label)
     return false;
 }
 
-std::string SaveScreenshot(const std::string& name)
+namespace {
+
+// The source's area as a 24-bit BMP file "<name>.bmp" in the screenshots folder; empty when it fails.
+std::string SavePicture(HDC source, int width, int height, const std::string& name)
 {
-    const int width = ::GetSystemMetrics(SM_CXSCREEN);
-    const int height = ::GetSystemMetrics(SM_CYSCREEN);
-    const HDC screen = ::GetDC(nullptr);
-    const HDC memory = ::CreateCompatibleDC(screen);
-    const HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
+    if (source == nullptr || width <= 0 || height <= 0)
+        return "";
+    const HDC memory = ::CreateCompatibleDC(source);
+    const HBITMAP bitmap = ::CreateCompatibleBitmap(source, width, height);
     const HGDIOBJ previous = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    ::BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
     ::SelectObject(memory, previous);
 
     BITMAPINFOHEADER header{};
@@ -135,7 +137,6 @@ std::string SaveScreenshot(const std::string& name)
                                  reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
     ::DeleteObject(bitmap);
     ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
     if (rows != height)
         return "";
 
@@ -151,6 +152,28 @@ std::string SaveScreenshot(const std::string& name)
     std::fwrite(&header, sizeof header, 1, file);
     std::fwrite(pixels.data(), 1, pixels.size(), file);
     std::fclose(file);
+    return path;
+}
+
+} // namespace
+
+std::string SaveScreenshot(const std::string& name)
+{
+    const HDC screen = ::GetDC(nullptr);
+    const std::string path =
+        SavePicture(screen, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), name);
+    ::ReleaseDC(nullptr, screen);
+    return path;
+}
+
+std::string SaveWindowPicture(HWND window, const std::string& name)
+{
+    RECT client{};
+    if (!::GetClientRect(window, &client))
+        return "";
+    const HDC drawn = ::GetDC(window);
+    const std::string path = SavePicture(drawn, client.right, client.bottom, name);
+    ::ReleaseDC(window, drawn);
     return path;
 }
 

@@ -24,6 +24,9 @@ bool PressButton(HWND dialog, const std::string& label);
 // The screen as a 24-bit BMP file "<name>.bmp" in the screenshots folder beside the test program (in the
 // build tree); returns its path, empty when the picture could not be taken.
 std::string SaveScreenshot(const std::string& name);
+// What the window itself holds drawn in its client area, read from its own device context rather than from
+// the screen, saved and named as a screenshot. (Without a window manager the screen shows no frame.)
+std::string SaveWindowPicture(HWND window, const std::string& name);
 
 // Real input through the X server, as the user's keyboard and mouse give it: xdotool (tools/install-deps
 // installs it; Wine starts the Unix program itself). Its events reach whichever window holds the X input
