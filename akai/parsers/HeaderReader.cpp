@@ -59,9 +59,17 @@ std::string CHeaderReader::Name(std::uint64_t position)
 
 std::int32_t CHeaderReader::Check(std::int32_t value, EParameterRow row)
 {
-    if (mKeyGroupIndex)
-        return mValidators[row].ValidateInKeyGroup(value, mReports, mErrorCount, *mKeyGroupIndex);
-    return mValidators[row].Validate(value, mReports, mErrorCount, std::string());
+    CParameterValidator& validator = mValidators[row];
+    if (mKeyGroupIndex && !validator.IsInRange(value))
+        return validator.Validate(value, mReports, mErrorCount, KeyGroupPrefix());
+    return validator.Validate(value, mReports, mErrorCount, std::string());
+}
+
+const std::string& CHeaderReader::KeyGroupPrefix()
+{
+    if (mKeyGroupPrefix.empty())
+        mKeyGroupPrefix = MakeKeyGroupPrefix(*mKeyGroupIndex);
+    return mKeyGroupPrefix;
 }
 
 void CHeaderReader::Report(std::string report)
