@@ -88,8 +88,10 @@ int FuzzAkaiFile(const std::uint8_t* data, std::size_t size)
 {
     InstallParserStringsOnce();
     CFuzzedAkaiFile file(data, size);
+    // A damaged program leaves thousands of reports; one list kept from run to run grows only once.
+    static std::vector<std::string> reports;
     for (const std::int32_t headerFormat : kHeaderFormats) {
-        std::vector<std::string> reports;
+        reports.clear();
         try {
             ParseProgram(file, headerFormat, reports);
         } catch (const NSTramvell::XBase&) {
