@@ -195,7 +195,12 @@ std::int32_t CParameterValidator::Validate(std::int32_t value, std::vector<std::
     ++errorCount;
     if (mName.empty())
         mName = NSAkaiParser::GetParserString(mNameId);
-    errors.push_back(prefix + MakeOutOfRangeReport(mName));
+    const std::string& reportText = NSAkaiParser::GetParserString(NSAkaiParser::kOutOfRangeReportId);
+    if (mReport.empty() || reportText != mReportText) {
+        mReport = NSTramvell::ReplaceParameters(reportText, mName);
+        mReportText = reportText;
+    }
+    errors.push_back(prefix + mReport);
     return value < mMinimum ? mMinimum : mMaximum;
 }
 

@@ -214,6 +214,10 @@ private:
     std::int32_t mDefault;
     std::string mName;
     std::uint32_t mNameId;
+    // The report for mName and the text it was made from, so that a table with many damaged fields
+    // builds each report once while a changed text still shows.
+    std::string mReportText;
+    std::string mReport;
 };
 
 // A whole set of validators, one per row. Each parser module keeps its own set, so the names cached by

@@ -46,10 +46,13 @@ std::int32_t CHeaderReader::Tune(std::uint64_t finePosition, std::uint64_t semit
 
 bool CHeaderReader::Flag(std::uint64_t position, std::uint32_t nameId, bool defaultFlag)
 {
-    if (mKeyGroupIndex)
-        return NSAkaiParser::ReadKeyGroupFlag(mFile, mRecordStart + position, mReports, mErrorCount, nameId,
-                                              defaultFlag, static_cast<std::uint32_t>(*mKeyGroupIndex));
-    return NSAkaiParser::ReadFlag(mFile, mRecordStart + position, mReports, mErrorCount, nameId, defaultFlag);
+    const std::size_t reportCount = mReports.size();
+    const bool flag =
+        NSAkaiParser::ReadFlag(mFile, mRecordStart + position, mReports, mErrorCount, nameId, defaultFlag);
+    // The keygroup's report takes the prefix its other reports share, built once for them all.
+    if (mKeyGroupIndex && mReports.size() != reportCount)
+        mReports.back().insert(0, KeyGroupPrefix());
+    return flag;
 }
 
 std::string CHeaderReader::Name(std::uint64_t position)
@@ -59,9 +62,17 @@ std::string CHeaderReader::Name(std::uint64_t position)
 
 std::int32_t CHeaderReader::Check(std::int32_t value, EParameterRow row)
 {
-    if (mKeyGroupIndex)
-        return mValidators[row].ValidateInKeyGroup(value, mReports, mErrorCount, *mKeyGroupIndex);
-    return mValidators[row].Validate(value, mReports, mErrorCount, std::string());
+    CParameterValidator& validator = mValidators[row];
+    if (mKeyGroupIndex && !validator.IsInRange(value))
+        return validator.Validate(value, mReports, mErrorCount, KeyGroupPrefix());
+    return validator.Validate(value, mReports, mErrorCount, std::string());
+}
+
+const std::string& CHeaderReader::KeyGroupPrefix()
+{
+    if (mKeyGroupPrefix.empty())
+        mKeyGroupPrefix = MakeKeyGroupPrefix(*mKeyGroupIndex);
+    return mKeyGroupPrefix;
 }
 
 void CHeaderReader::Report(std::string report)

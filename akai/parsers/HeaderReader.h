@@ -47,12 +47,16 @@ public:
     std::int32_t GetErrorCount() const { return mErrorCount; }
 
 private:
+    const std::string& KeyGroupPrefix();
+
     NSAkaiParser::IAkaiFileMedia& mFile;
     CParameterValidatorTable& mValidators;
     std::vector<std::string>& mReports;
     const std::uint64_t mRecordStart = 0;
     const std::optional<std::int32_t> mKeyGroupIndex;
     std::int32_t mErrorCount = 0;
+    // Built for the keygroup's first report, so a damaged keygroup builds it once.
+    std::string mKeyGroupPrefix;
 };
 
 } // namespace NSAkaiParserImplementation

@@ -19,7 +19,7 @@ void SetUIStrings(const std::vector<std::pair<std::uint32_t, std::string>>& stri
     ParserStrings() = strings;
 }
 
-std::string GetParserString(std::uint32_t id)
+const std::string& GetParserString(std::uint32_t id)
 {
     for (const auto& entry : ParserStrings()) {
         if (entry.first == id)

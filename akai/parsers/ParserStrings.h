@@ -40,7 +40,8 @@ constexpr std::uint32_t kSampleLengthNameId = ParserStringId(278);
 // Replaces the whole table by a copy of strings.
 void SetUIStrings(const std::vector<std::pair<std::uint32_t, std::string>>& strings);
 
-// The text of the first pair with this id; std::range_error("UI string not found") when none has it.
-std::string GetParserString(std::uint32_t id);
+// The text of the first pair with this id, valid until the table is next replaced; std::range_error("UI
+// string not found") when none has it.
+const std::string& GetParserString(std::uint32_t id);
 
 } // namespace NSAkaiParser

@@ -115,6 +115,22 @@ TEST(ParameterValidator, FetchesItsNameOnceAndKeepsIt)
     EXPECT_EQ(errors[1], errors[0]);
 }
 
+// The report is kept between values, but a report text installed since then still shows.
+TEST(ParameterValidator, BuildsItsReportFromTheReportTextInstalledNow)
+{
+    CParameterValidator lowKey(0, 127, 24, ParserStringId(102));
+    std::vector<std::string> errors;
+    std::int32_t errorCount = 0;
+    lowKey.Validate(200, errors, errorCount, "");
+    {
+        CScopedParserStrings reworded({{ParserStringId(100), "'^0' was damaged."}});
+        lowKey.Validate(300, errors, errorCount, "P: ");
+    }
+    lowKey.Validate(400, errors, errorCount, "");
+    EXPECT_EQ(errors, (std::vector<std::string>{OutOfRange("Low Key"), "P: 'Low Key' was damaged.",
+                                                OutOfRange("Low Key")}));
+}
+
 TEST(ParameterValidator, InRangeValuesNeedNoStrings)
 {
     CScopedParserStrings none({});

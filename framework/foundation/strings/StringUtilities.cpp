@@ -3,6 +3,7 @@
 #include "framework/foundation/core/ByteOrder.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
 
@@ -86,49 +87,77 @@ std::string FormatHex(std::uint32_t value, int width)
 
 // ---- Placeholder substitution ----
 
-std::string ReplaceParameters(const std::string& text, const std::vector<std::string>& parameters)
+namespace {
+
+// The text between placeholders is copied a run at a time, and the parameters are borrowed through
+// parameterAt, so the short forms copy none of them: a parser that reports many damaged fields builds
+// each report this way.
+template <typename TParameterAt>
+std::string ReplaceParametersFrom(const std::string& text, std::size_t parameterCount, TParameterAt parameterAt)
 {
     std::string result;
     result.reserve(text.size());
     std::size_t i = 0;
     while (i < text.size()) {
-        if (text[i] != '^' || i + 1 >= text.size() || !IsDigit(text[i + 1])) {
-            result += text[i];
-            ++i;
+        const std::size_t caret = text.find('^', i);
+        if (caret == std::string::npos) {
+            result.append(text, i, std::string::npos);
+            break;
+        }
+        result.append(text, i, caret - i);
+        i = caret + 1;
+        if (i >= text.size() || !IsDigit(text[i])) {
+            result += '^';
             continue;
         }
         // The index is compared digit by digit against the count, so no run of digits can overflow it.
         std::size_t index = 0;
         bool inRange = true;
-        ++i;
         while (i < text.size() && IsDigit(text[i])) {
             if (inRange) {
                 index = index * 10 + static_cast<std::size_t>(text[i] - '0');
-                inRange = index < parameters.size();
+                inRange = index < parameterCount;
             }
             ++i;
         }
         if (inRange)
-            result += parameters[index];
+            result += parameterAt(index);
     }
     return result;
 }
 
+template <std::size_t N>
+std::string ReplaceBorrowedParameters(const std::string& text, const std::array<const std::string*, N>& parameters)
+{
+    return ReplaceParametersFrom(text, N, [&parameters](std::size_t index) -> const std::string& {
+        return *parameters[index];
+    });
+}
+
+} // namespace
+
+std::string ReplaceParameters(const std::string& text, const std::vector<std::string>& parameters)
+{
+    return ReplaceParametersFrom(text, parameters.size(), [&parameters](std::size_t index) -> const std::string& {
+        return parameters[index];
+    });
+}
+
 std::string ReplaceParameters(const std::string& text, const std::string& parameter0)
 {
-    return ReplaceParameters(text, std::vector<std::string>{parameter0});
+    return ReplaceBorrowedParameters<1>(text, {&parameter0});
 }
 
 std::string ReplaceParameters(const std::string& text, const std::string& parameter0,
                               const std::string& parameter1)
 {
-    return ReplaceParameters(text, std::vector<std::string>{parameter0, parameter1});
+    return ReplaceBorrowedParameters<2>(text, {&parameter0, &parameter1});
 }
 
 std::string ReplaceParameters(const std::string& text, const std::string& parameter0,
                               const std::string& parameter1, const std::string& parameter2)
 {
-    return ReplaceParameters(text, std::vector<std::string>{parameter0, parameter1, parameter2});
+    return ReplaceBorrowedParameters<3>(text, {&parameter0, &parameter1, &parameter2});
 }
 
 // ---- std::string ----
