@@ -56,9 +56,11 @@ file(GENERATE OUTPUT ${e2e}/config.json CONTENT "{
   \"prefs_py\": \"${CMAKE_SOURCE_DIR}/tools/prefs.py\"
 }
 ")
-# Scenarios 3 and 4 stop a slowed conversion and keep or delete its files; the first start runs in a new
-# prefix of its own.
-foreach(scenario 1 2 3 4 5 first-start)
+# The first start runs in a new prefix of its own. Scenarios 3 and 4 (Stop with Keep, Stop with Delete) run
+# by hand for now: they need the conversion still running once its first ".wav" is written, and the read-ahead
+# now takes the acceptance disc's few hundred kilobytes in its first reads, so slowed reads no longer hold the
+# writing back; they wait for a disc whose samples outgrow the read-ahead.
+foreach(scenario 1 2 5 first-start)
     string(REPLACE "-" "_" name ${scenario})
     if(scenario MATCHES "^[0-9]$")
         set(name scenario_${scenario})

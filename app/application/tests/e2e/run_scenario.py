@@ -133,7 +133,8 @@ class Run:
 
     def shot_name(self, what):
         self.step += 1
-        return "dravim-%s-%02d-%s" % (self.scenario if not self.scenario.isdigit() else "s" + self.scenario,
+        scenario = str(self.scenario)
+        return "dravim-%s-%02d-%s" % (scenario if not scenario.isdigit() else "s" + scenario,
                                       self.step, what)
 
     def driver(self, *arguments, check=True):

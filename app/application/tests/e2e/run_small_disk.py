@@ -64,8 +64,7 @@ def ignore_until(run, wanted, what):
             run.driver("shot", run.shot_name(what))
             return text
         rs.need(BAD_FORMAT_TEXT in text, "%s: an unexpected question: %s" % (what, text))
-        run.click(rs.ERROR_QUESTION, "Ignore")
-        run.driver("gone", rs.ERROR_QUESTION, "30000")
+        rs.answer_error_dialog(run, "Ignore")
     raise rs.Failed("%s: no question %r came" % (what, wanted))
 
 
@@ -106,8 +105,7 @@ def read_only_midway(run, disk):
     start_conversion(run, "read-only")
     ignore_until(run, BAD_FORMAT_TEXT, "before-read-only")
     disk.remount("ro")
-    run.click(rs.ERROR_QUESTION, "Ignore")
-    run.driver("gone", rs.ERROR_QUESTION, "30000")
+    rs.answer_error_dialog(run, "Ignore")
     # The files after it fail, each with a question of its own until Ignore All; an alert that names a
     # cause ends the run.
     disk_errors = 0
@@ -119,11 +117,10 @@ def read_only_midway(run, disk):
         if DISK_ERROR_TEXT in text:
             disk_errors += 1
             run.driver("shot", run.shot_name("read-only-error"))
-            run.click(rs.ERROR_QUESTION, "Ignore All Errors")
+            rs.answer_error_dialog(run, "Ignore All Errors")
         else:
             rs.need(BAD_FORMAT_TEXT in text, "read-only: an unexpected question: %s" % text)
-            run.click(rs.ERROR_QUESTION, "Ignore")
-        run.driver("gone", rs.ERROR_QUESTION, "30000")
+            rs.answer_error_dialog(run, "Ignore")
     run.driver("shot", run.shot_name("read-only-alert"))
     rs.need(ABORTED in text and " because " in text, "the read-only disk ended in: %s" % text)
     rs.need(disk_errors > 0 or "disk error" in text, "read-only: no disk error was reported: %s" % text)

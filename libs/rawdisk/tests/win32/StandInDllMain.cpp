@@ -2,8 +2,8 @@
 // drives whose discs are image files the test names in the environment. DRAVIM_TEST_DISC and
 // DRAVIM_TEST_DISC2 are the images of the CD-ROM drives D: and E:; a drive holds its disc while the file
 // exists and is "not ready" otherwise. Ejecting renames the file to "<name>.ejected" and appends a line
-// to the file DRAVIM_TEST_DEVICE_LOG; DRAVIM_TEST_READ_DELAY_MS slows every read. Only the test build
-// contains any of this: the shipping library is built without it.
+// to the file DRAVIM_TEST_DEVICE_LOG; DRAVIM_TEST_READ_DELAY_MS slows every read by that many milliseconds
+// for each 64 KiB begun. Only the test build contains any of this: the shipping library is built without it.
 
 #include "libs/rawdisk/tests/FakeDrives.h"
 #include "libs/rawdisk/win32/DeviceTable.h"
@@ -38,6 +38,8 @@ struct CStandIn
 };
 
 CStandIn* gStandIn = nullptr;
+
+constexpr DWORD kSlowedReadUnit = 64 * 1024;
 
 std::string GetEnvironment(const char* name)
 {
@@ -133,8 +135,10 @@ CDeviceTable MakeStandInTable()
     };
     table.ReadFile = [](HANDLE file, LPVOID buffer, DWORD length, LPDWORD bytesRead,
                         LPOVERLAPPED overlapped) -> BOOL {
+        // The delay goes by the bytes asked for, as a drive's does: a program that reads in fewer, larger
+        // requests is slowed as much as one that reads in many small ones.
         if (gStandIn->readDelayMs > 0)
-            ::Sleep(gStandIn->readDelayMs);
+            ::Sleep(gStandIn->readDelayMs * (1 + (length > 0 ? (length - 1) / kSlowedReadUnit : 0)));
         return gStandIn->fakeTable.ReadFile(file, buffer, length, bytesRead, overlapped);
     };
     table.CloseHandle = [](HANDLE handle) -> BOOL { return gStandIn->fakeTable.CloseHandle(handle); };
