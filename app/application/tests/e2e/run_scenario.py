@@ -303,6 +303,17 @@ def answer_error_dialog(run, button):
     run.driver("gone", "#" + first, "30000")
 
 
+def start_and_choose(run, conv_for_program, timeout_ms):
+    """Starts the program with the disc in and the folder remembered, and chooses that folder as the output."""
+    run.write_prefs({"folder_dialog": {"platform": "Win", "folder": conv_for_program + "\\"},
+                     "packer_alert_count": 3})
+    run.insert(run.disc)
+    run.start()
+    run.wait_state(1, timeout_ms)
+    click_picture_button(run, 0)
+    run.click(choose_folder(run, "chooser", "Conv"), "OK")
+
+
 def conversion_to_conv(run, conv):
     """State 1 to a finished conversion into conv with the error dialogs answered Ignore, then Ignore All."""
     click_picture_button(run, 0)
@@ -380,13 +391,7 @@ def scenario_2(run):
     conv, conv_for_program = run.output_folder("Conv")
     with open(os.path.join(conv, "keep.txt"), "w") as keep:
         keep.write("x")
-    run.write_prefs({"folder_dialog": {"platform": "Win", "folder": conv_for_program + "\\"},
-                     "packer_alert_count": 3})
-    run.insert(run.disc)
-    run.start()
-    run.wait_state(1, 60000)
-    click_picture_button(run, 0)
-    run.click(choose_folder(run, "chooser", "Conv"), "OK")
+    start_and_choose(run, conv_for_program, 60000)
     run.wait_window(ALERT_NOT_EMPTY, 60000, shot="folder-not-empty")
     run.click(ALERT_NOT_EMPTY, "OK")
     run.click(choose_folder(run, "chooser-again", "Conv"), "Cancel")
@@ -426,13 +431,7 @@ def converted_files(conv):
 def stop_after_first_wave(run, conv, conv_for_program):
     """From a slowed start to the question whether to keep what was converted: Stop is pressed as soon as
     the first ".wav" file exists; an error dialog before that is answered Ignore."""
-    run.write_prefs({"folder_dialog": {"platform": "Win", "folder": conv_for_program + "\\"},
-                     "packer_alert_count": 3})
-    run.insert(run.disc)
-    run.start()
-    run.wait_state(1, 120000)
-    click_picture_button(run, 0)
-    run.click(choose_folder(run, "chooser", "Conv"), "OK")
+    start_and_choose(run, conv_for_program, 120000)
     run.wait_state(2, 60000)
     deadline = time.time() + 600
     while True:
