@@ -56,8 +56,8 @@ file(GENERATE OUTPUT ${e2e}/config.json CONTENT "{
   \"prefs_py\": \"${CMAKE_SOURCE_DIR}/tools/prefs.py\"
 }
 ")
-# The first start runs in a new prefix of its own. Scenarios 3 and 4 (Stop with Keep, Stop with Delete) run
-# by hand for now: they need the conversion still running once its first ".wav" is written, and the read-ahead
+# The first start runs in a new prefix of its own. Scenarios 3 and 4 (Stop with Keep, Stop with Delete) are
+# not registered: they need the conversion still running once its first ".wav" is written, and the read-ahead
 # now takes the acceptance disc's few hundred kilobytes in its first reads, so slowed reads no longer hold the
 # writing back; they wait for a disc whose samples outgrow the read-ahead.
 foreach(scenario 1 2 5 first-start)
