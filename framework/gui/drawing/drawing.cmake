@@ -17,7 +17,7 @@ if(DRAVIM_WINDOWS)
         ${CMAKE_CURRENT_LIST_DIR}/win32/Palette.cpp
         ${CMAKE_CURRENT_LIST_DIR}/win32/ScreenResources.cpp
         ${CMAKE_CURRENT_LIST_DIR}/win32/SystemColors.cpp)
-    set(DRAVIM_DRAWING_PLATFORM tramvell_platform tramvell_system)
+    set(DRAVIM_DRAWING_PLATFORM tramvell_platform tramvell_system tramvell_strings)
 endif()
 dravim_add_library(tramvell_drawing
     SOURCES ${DRAVIM_DRAWING_SOURCES}

@@ -47,7 +47,6 @@ X_SECONDS = 15
 # pixels drawn (no window manager, and with one the inside stays black too). Until that is mended, such a
 # dialog that does not reach the screen is reported with its pictures kept, and does not fail the scenario;
 # every other window must reach the screen.
-DIALOGS_REACH_X_SCREEN = False
 DIALOG_X_SECONDS = 3
 ONE_COLOUR = 0.99
 
@@ -148,8 +147,7 @@ class Run:
         X screen what it holds drawn (where no window in front hides it); returns the X server's picture and
         the window's rectangle."""
         name = self.shot_name(what)
-        lenient = dialog and not DIALOGS_REACH_X_SCREEN
-        deadline = time.time() + (DIALOG_X_SECONDS if lenient else X_SECONDS)
+        deadline = time.time() + (DIALOG_X_SECONDS if dialog else X_SECONDS)
         while True:
             rows = [line.split("\t") for line in self.driver("look", text_part, name).stdout.splitlines()]
             rects = [tuple(int(field) for field in row[1:]) for row in rows if len(row) == 5]
@@ -163,7 +161,7 @@ class Run:
                 break
             if time.time() >= deadline:
                 xscreen.write_png(screen, os.path.join(self.screenshots, name + ".png"))
-                if lenient:
+                if dialog:
                     print("KNOWN FAULT: %s: the dialog %r shows %.1f%% of its pixels on the X screen "
                           "(screenshots/%s.png)" % (what, text_part, 100 * agreeing, name), file=sys.stderr)
                     return screen, rect

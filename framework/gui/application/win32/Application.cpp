@@ -20,7 +20,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-
 #include <optional>
 
 namespace NSTramvell {

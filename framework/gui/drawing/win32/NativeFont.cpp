@@ -2,10 +2,10 @@
 
 #include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/foundation/strings/StringUtilities.h"
 #include "framework/gui/drawing/FontRules.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -48,14 +48,6 @@ constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwx
 // The smallest size a stand-in may take; below it texts grow hard to read.
 constexpr std::uint16_t kSmallestStandInSize = 9;
 
-// Face names compare without regard to case, as the platform compares them.
-bool SameFace(const std::string& a, const std::string& b)
-{
-    const auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char x, char y) { return lower(x) == lower(y); });
-}
-
 // The face as the platform draws it at `size`: false when the platform makes no font of it.
 bool MeasureFace(HDC screen, const std::string& face, std::uint16_t size, std::uint8_t characterSet,
                  std::int32_t dotsPerInch, CMeasuredFace& out)
@@ -94,7 +86,8 @@ struct CFaceSearch
 int CALLBACK ReportInstalledFace(const LOGFONTA* found, const TEXTMETRICA*, DWORD, LPARAM context)
 {
     auto* search = reinterpret_cast<CFaceSearch*>(context);
-    search->found = search->found || SameFace(found->lfFaceName, *search->face);
+    // Face names compare without regard to case, as the platform compares them.
+    search->found = search->found || CompareNoCase(found->lfFaceName, *search->face) == 0;
     return search->found ? 0 : 1;
 }
 
