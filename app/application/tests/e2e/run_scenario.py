@@ -43,11 +43,6 @@ SLOW_READ_MS = "200"
 # window has to reach the X screen; a window that is all one colour in Wine's picture is not painted yet.
 X_MATCH = 0.98
 X_SECONDS = 15
-# Wine 8 leaves a dialog that lies wholly over its owner black on the X screen while the dialog holds its
-# pixels drawn (no window manager, and with one the inside stays black too). Until that is mended, such a
-# dialog that does not reach the screen is reported with its pictures kept, and does not fail the scenario;
-# every other window must reach the screen.
-DIALOG_X_SECONDS = 3
 ONE_COLOUR = 0.99
 
 
@@ -142,12 +137,12 @@ class Run:
             need(result.returncode == 0, "driver %s: %s%s" % (" ".join(arguments), result.stderr, result.stdout))
         return result
 
-    def look(self, what, text_part, dialog=False):
+    def look(self, what, text_part):
         """The step's pictures, Wine's and the X server's, taken until the window with the text shows on the
         X screen what it holds drawn (where no window in front hides it); returns the X server's picture and
         the window's rectangle."""
         name = self.shot_name(what)
-        deadline = time.time() + (DIALOG_X_SECONDS if dialog else X_SECONDS)
+        deadline = time.time() + X_SECONDS
         while True:
             rows = [line.split("\t") for line in self.driver("look", text_part, name).stdout.splitlines()]
             rects = [tuple(int(field) for field in row[1:]) for row in rows if len(row) == 5]
@@ -161,10 +156,6 @@ class Run:
                 break
             if time.time() >= deadline:
                 xscreen.write_png(screen, os.path.join(self.screenshots, name + ".png"))
-                if dialog:
-                    print("KNOWN FAULT: %s: the dialog %r shows %.1f%% of its pixels on the X screen "
-                          "(screenshots/%s.png)" % (what, text_part, 100 * agreeing, name), file=sys.stderr)
-                    return screen, rect
                 raise Failed("%s: the window %r at %s does not reach the X screen: %.1f%% of its pixels agree "
                              "with what it holds drawn (%.0f%% needed), its commonest colour covers %.1f%% of "
                              "it (screenshots/%s.png against %s-window.bmp)"
@@ -176,7 +167,7 @@ class Run:
     def wait_window(self, text_part, timeout_ms, shot=None):
         out = self.driver("wait", "*", text_part, str(timeout_ms)).stdout
         if shot:
-            self.look(shot, text_part, dialog=True)
+            self.look(shot, text_part)
         return out
 
     def wait_state(self, state, timeout_ms=60000, shot=None):

@@ -2,15 +2,20 @@
 
 Wine draws a window into a surface of its own and hands that to the X server; a window whose surface never
 reaches the server stays black (or stale) on the user's screen while Wine's own capture shows it painted.
-These helpers read the X server's picture (`xwd -root`), the driver's capture (a BMP file), and say how
+These helpers read the X server's picture of its screen, the driver's capture (a BMP file), and say how
 much of a window's rectangle agrees between the two.
+
+The screen is read with one GetImage request on the root window, which returns the screen's own pixels.
+`xwd -root` is no witness here: when windows carry colormaps of their own (Wine gives each top-level window
+one), it reads the screen window by window and composes the picture itself, and a window lying wholly
+inside the one below comes out black though the screen shows it painted.
 """
 
 import collections
+import ctypes
+import ctypes.util
 import importlib.util
 import os
-import struct
-import subprocess
 
 # Two captures of one painted screen are the same picture; a channel may still move a little where a
 # colour passes through another depth.
@@ -46,25 +51,17 @@ def _mask_byte(mask, byte_order, bytes_per_pixel):
     raise BadPicture("colour mask %#x is not one whole byte" % mask)
 
 
-def read_xwd(data):
-    """A true-colour ZPixmap XWD file of 24 or 32 bits a pixel, as the X server writes its screen."""
-    if len(data) < 100:
-        raise BadPicture("no XWD header")
-    fields = struct.unpack_from(">25I", data, 0)
-    header_size, version, pixmap_format, depth, width, height = fields[0:6]
-    byte_order, bits_per_pixel, bytes_per_line = fields[7], fields[11], fields[12]
-    red_mask, green_mask, blue_mask, colours = fields[14], fields[15], fields[16], fields[19]
-    if version != 7 or pixmap_format != 2 or bits_per_pixel not in (24, 32) or depth < 24:
-        raise BadPicture("XWD version %d, format %d, %d bits a pixel, depth %d: not a true-colour screen"
-                         % (version, pixmap_format, bits_per_pixel, depth))
+def pixels_to_picture(data, width, height, bytes_per_line, bits_per_pixel, byte_order, masks):
+    """True-colour pixels of 24 or 32 bits, as the X server hands them out, in RGB rows."""
+    if bits_per_pixel not in (24, 32):
+        raise BadPicture("%d bits a pixel: not a true-colour screen" % bits_per_pixel)
     step = bits_per_pixel // 8
-    red, green, blue = (_mask_byte(m, byte_order, step) for m in (red_mask, green_mask, blue_mask))
-    start = header_size + 12 * colours
-    if width == 0 or height == 0 or start + bytes_per_line * height > len(data):
-        raise BadPicture("the pixels end before the header says")
+    red, green, blue = (_mask_byte(m, byte_order, step) for m in masks)
+    if width == 0 or height == 0 or bytes_per_line * height > len(data):
+        raise BadPicture("the pixels end before the picture does")
     rows = []
     for y in range(height):
-        line = data[start + y * bytes_per_line:start + y * bytes_per_line + width * step]
+        line = data[y * bytes_per_line:y * bytes_per_line + width * step]
         row = bytearray(width * 3)
         row[0::3], row[1::3], row[2::3] = line[red::step], line[green::step], line[blue::step]
         rows.append(bytes(row))
@@ -90,12 +87,59 @@ def write_png(picture, path):
         f.write(_bmp2png().png_bytes(picture.width, picture.height, picture.rows))
 
 
+class _XImage(ctypes.Structure):
+    _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int),
+                ("format", ctypes.c_int), ("data", ctypes.c_void_p), ("byte_order", ctypes.c_int),
+                ("bitmap_unit", ctypes.c_int), ("bitmap_bit_order", ctypes.c_int), ("bitmap_pad", ctypes.c_int),
+                ("depth", ctypes.c_int), ("bytes_per_line", ctypes.c_int), ("bits_per_pixel", ctypes.c_int),
+                ("red_mask", ctypes.c_ulong), ("green_mask", ctypes.c_ulong), ("blue_mask", ctypes.c_ulong)]
+
+
+_Z_PIXMAP = 2
+_ALL_PLANES = ctypes.c_ulong(-1).value
+
+
+def _xlib():
+    name = ctypes.util.find_library("X11") or "libX11.so.6"
+    xlib = ctypes.CDLL(name)
+    xlib.XOpenDisplay.restype = ctypes.c_void_p
+    xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    xlib.XDefaultRootWindow.restype = ctypes.c_ulong
+    xlib.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+    xlib.XDefaultScreen.argtypes = [ctypes.c_void_p]
+    for query in (xlib.XDisplayWidth, xlib.XDisplayHeight):
+        query.argtypes = [ctypes.c_void_p, ctypes.c_int]
+    xlib.XGetImage.restype = ctypes.POINTER(_XImage)
+    xlib.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
+                               ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+    xlib.XDestroyImage.argtypes = [ctypes.POINTER(_XImage)]
+    xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    return xlib
+
+
 def take_x_screenshot(display):
     """The X server's picture of its whole screen."""
-    result = subprocess.run(["xwd", "-root", "-silent", "-display", display], capture_output=True, timeout=60)
-    if result.returncode != 0:
-        raise BadPicture("xwd: " + result.stderr.decode("latin-1", "replace"))
-    return read_xwd(result.stdout)
+    xlib = _xlib()
+    connection = xlib.XOpenDisplay(display.encode())
+    if not connection:
+        raise BadPicture("cannot open the X display %s" % display)
+    try:
+        screen = xlib.XDefaultScreen(connection)
+        width, height = xlib.XDisplayWidth(connection, screen), xlib.XDisplayHeight(connection, screen)
+        image = xlib.XGetImage(connection, xlib.XDefaultRootWindow(connection), 0, 0, width, height, _ALL_PLANES,
+                               _Z_PIXMAP)
+        if not image:
+            raise BadPicture("the X server gave no picture of its screen")
+        try:
+            fields = image.contents
+            data = ctypes.string_at(fields.data, fields.bytes_per_line * fields.height)
+            return pixels_to_picture(data, fields.width, fields.height, fields.bytes_per_line,
+                                     fields.bits_per_pixel, fields.byte_order,
+                                     (fields.red_mask, fields.green_mask, fields.blue_mask))
+        finally:
+            xlib.XDestroyImage(image)
+    finally:
+        xlib.XCloseDisplay(connection)
 
 
 def _agree(a, b, x):
