@@ -50,17 +50,17 @@ file(GENERATE OUTPUT ${e2e}/config.json CONTENT "{
   \"wine_run\": \"${CMAKE_CROSSCOMPILING_EMULATOR}\",
   \"image\": \"${imageFolder}/acceptance.img\",
   \"manifest\": \"${imageFolder}/acceptance.json\",
+  \"stop_image\": \"${imageFolder}/stop.img\",
+  \"stop_manifest\": \"${imageFolder}/stop.json\",
   \"image_convert\": \"$<TARGET_FILE:DravimImageConvert>\",
   \"checker\": \"${CMAKE_SOURCE_DIR}/conversion/disc/tests/check_conversion.py\",
   \"check_patch\": \"${CMAKE_SOURCE_DIR}/conversion/patch/tests/check_patch.py\",
   \"prefs_py\": \"${CMAKE_SOURCE_DIR}/tools/prefs.py\"
 }
 ")
-# The first start runs in a new prefix of its own. Scenarios 3 and 4 (Stop with Keep, Stop with Delete) are
-# not registered: they need the conversion still running once its first ".wav" is written, and the read-ahead
-# now takes the acceptance disc's few hundred kilobytes in its first reads, so slowed reads no longer hold the
-# writing back; they wait for a disc whose samples outgrow the read-ahead.
-foreach(scenario 1 2 5 first-start)
+# The first start runs in a new prefix of its own. Scenarios 3 and 4 (Stop with Keep, Stop with Delete) convert
+# the stop disc, whose long samples keep slowed reads going after the first files are written.
+foreach(scenario 1 2 3 4 5 first-start)
     string(REPLACE "-" "_" name ${scenario})
     if(scenario MATCHES "^[0-9]$")
         set(name scenario_${scenario})

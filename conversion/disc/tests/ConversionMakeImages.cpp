@@ -1,5 +1,6 @@
-// Writes the synthetic disc of the end-to-end check and its manifest:
+// Writes a synthetic disc of the end-to-end checks and its manifest:
 //     conversion_make_test_images FOLDER [NAME]   ->   FOLDER/NAME.img, FOLDER/NAME.json (NAME: acceptance)
+// NAME "stop" makes the disc that a slowed conversion is stopped on; any other the acceptance disc.
 
 #include "conversion/disc/tests/support/ConversionDiscMaker.h"
 
@@ -16,7 +17,8 @@ int main(int argc, char** argv)
     try {
         const std::string folder = argv[1];
         const std::string name = argc == 3 ? argv[2] : "acceptance";
-        const NSConversionTestSupport::CTestDisc disc = NSConversionTestSupport::MakeAcceptanceDisc();
+        const NSConversionTestSupport::CTestDisc disc = name == "stop" ? NSConversionTestSupport::MakeStopDisc()
+                                                                       : NSConversionTestSupport::MakeAcceptanceDisc();
         NSConversionTestSupport::WriteBytesToFile(folder + "/" + name + ".img", disc.image.Bytes());
         NSConversionTestSupport::WriteTextToFile(folder + "/" + name + ".json", disc.manifest);
     } catch (const std::exception& e) {

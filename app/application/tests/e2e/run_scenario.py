@@ -60,8 +60,10 @@ def windows_path(path):
 
 
 class Run:
-    def __init__(self, scenario, config, prefix=None, slow_reads=False):
+    def __init__(self, scenario, config, prefix=None, slow_reads=False, stop_disc=False):
         self.config = config
+        self.image = config["stop_image"] if stop_disc else config["image"]
+        self.manifest = config["stop_manifest"] if stop_disc else config["manifest"]
         self.scenario = scenario
         self.prefix = prefix or config["wineprefix"]
         self.work = os.path.join(config["work"], "scenario-%s" % scenario)
@@ -200,7 +202,7 @@ class Run:
             raise Failed("Dravim.exe did not end")
 
     def insert(self, path):
-        shutil.copyfile(self.config["image"], path + ".part")
+        shutil.copyfile(self.image, path + ".part")
         os.replace(path + ".part", path)
 
     def ejects(self):
@@ -321,7 +323,7 @@ def conversion_to_conv(run, conv):
 def reference_conversion(run):
     reference = os.path.join(run.work, "reference", "Conv")
     os.makedirs(reference)
-    result = run.wine(run.config["image_convert"], run.config["image"], reference)
+    result = run.wine(run.config["image_convert"], run.image, reference)
     need(result.returncode == 0, "the reference conversion failed: " + result.stdout + result.stderr)
     return reference
 
@@ -336,7 +338,7 @@ def same_files(conv, reference):
 
 
 def check_output(run, conv):
-    result = subprocess.run([sys.executable, run.config["checker"], "check", run.config["manifest"], conv,
+    result = subprocess.run([sys.executable, run.config["checker"], "check", run.manifest, conv,
                              run.config["check_patch"]], capture_output=True, text=True)
     need(result.returncode == 0, "check_conversion.py: " + result.stdout + result.stderr)
 
@@ -460,7 +462,7 @@ def scenario_3(run):
     run.click(ALERT_NOT_ALL, "Keep")
     after_stop(run)
     checker = load_checker(run)
-    with open(run.config["manifest"], encoding="utf-8") as manifest_file:
+    with open(run.manifest, encoding="utf-8") as manifest_file:
         manifest = json.load(manifest_file)
     try:
         files = checker.check_output(manifest, conv, checker.load_patch_checker(run.config["check_patch"]),
@@ -586,8 +588,8 @@ def first_start(run):
 SCENARIOS = {
     "1": (scenario_1, {}),
     "2": (scenario_2, {}),
-    "3": (scenario_3, {"slow_reads": True}),
-    "4": (scenario_4, {"slow_reads": True}),
+    "3": (scenario_3, {"slow_reads": True, "stop_disc": True}),
+    "4": (scenario_4, {"slow_reads": True, "stop_disc": True}),
     "5": (scenario_5, {}),
     "first-start": (first_start, {"new_prefix": True}),
 }
@@ -611,7 +613,7 @@ def main():
         config = json.load(config_file)
     scenario, options = SCENARIOS[sys.argv[1]]
     prefix = new_prefix(config) if options.get("new_prefix") else None
-    run = Run(sys.argv[1], config, prefix, options.get("slow_reads", False))
+    run = Run(sys.argv[1], config, prefix, options.get("slow_reads", False), options.get("stop_disc", False))
     try:
         scenario(run)
     except (Failed, xscreen.BadPicture, subprocess.SubprocessError, OSError) as error:

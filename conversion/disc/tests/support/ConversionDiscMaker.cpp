@@ -173,10 +173,17 @@ std::vector<std::uint8_t> MakeBadProgramFile(const std::string& name, std::uint8
     return header.Bytes();
 }
 
-CTestDisc MakeAcceptanceDisc()
+namespace {
+
+struct CAcceptanceLayout
 {
-    CManifest manifest;
-    CDiscImageBuilder builder;
+    std::size_t partition = 0;
+    std::size_t volume = 0;
+    std::size_t brokenFile = 0;
+};
+
+CAcceptanceLayout AddAcceptanceContent(CDiscImageBuilder& builder, CManifest& manifest)
+{
 
     // Partition A, volume PIANOS (S1000, short records): a stereo pair played by a program, a mono unlooped
     // sample, and two programs named PIANO, the second naming a sample the volume lacks.
@@ -240,10 +247,47 @@ CTestDisc MakeAcceptanceDisc()
     builder.AddFile(b, others, CFileDescription("EFFECTS", kOtherFileType, std::vector<std::uint8_t>(500, 1)));
     manifest.AddFolder("Partition B/OTHERS");
 
+    return {a, drums, brokenFile};
+}
+
+CTestDisc BuildWithBrokenChain(const CDiscImageBuilder& builder, const CManifest& manifest,
+                               const CAcceptanceLayout& layout)
+{
     CTestDisc disc{builder.Build(), manifest.Text()};
     // The broken file's chain leaves the disc after its first block.
-    disc.image.SetChainLink(a, drums, brokenFile, 0, 4000);
+    disc.image.SetChainLink(layout.partition, layout.volume, layout.brokenFile, 0, 4000);
     return disc;
+}
+
+} // namespace
+
+CTestDisc MakeAcceptanceDisc()
+{
+    CManifest manifest;
+    CDiscImageBuilder builder;
+    const CAcceptanceLayout layout = AddAcceptanceContent(builder, manifest);
+    return BuildWithBrokenChain(builder, manifest, layout);
+}
+
+CTestDisc MakeStopDisc()
+{
+    constexpr std::size_t kLongSampleCount = 4;
+    constexpr std::size_t kFramesPerLongSample = 512 * 1024;
+    constexpr std::size_t kBlocksPerLongSample = (2 * kFramesPerLongSample + 192 + 8191) / 8192;
+    CManifest manifest;
+    CDiscImageBuilder builder;
+    const CAcceptanceLayout layout = AddAcceptanceContent(builder, manifest);
+    const std::size_t c = builder.AddPartition(static_cast<std::uint16_t>(12 + kLongSampleCount * kBlocksPerLongSample));
+    manifest.AddFolder("Partition C");
+    const std::size_t longs = builder.AddVolume(c, CVolumeDescription("LONGS", EVolumeKind::kS3000));
+    manifest.AddFolder("Partition C/LONGS");
+    for (std::size_t i = 0; i < kLongSampleCount; ++i) {
+        const CSampleSpec sample{"LONG " + std::to_string(i + 1),
+                                 MakeSampleData(kFramesPerLongSample, static_cast<std::int32_t>(20 + i)), 2, false, 0, 0};
+        builder.AddFile(c, longs, CFileDescription(sample.name, kLongSampleType, MakeSampleFile(sample, kLongSampleType)));
+        manifest.AddWave("Partition C/LONGS/" + sample.name + ".wav", 1, sample.data, false, 0, 0);
+    }
+    return BuildWithBrokenChain(builder, manifest, layout);
 }
 
 CDiscImage MakeBenchmarkDisc(std::uint64_t sizeInBytes)

@@ -64,6 +64,10 @@ struct CTestDisc
 // three damaged files (a bad sample header, a bad program header, a broken block chain).
 CTestDisc MakeAcceptanceDisc();
 
+// The acceptance disc followed by a partition of four long mono samples (1 MB each): read slowly, it
+// is still being read well after its first files are written, so a conversion of it can be stopped midway.
+CTestDisc MakeStopDisc();
+
 // About sizeInBytes of mono samples (2 MB each, no loops) over as many partitions as they need, with one
 // program per volume naming its samples.
 NSAkaiTestSupport::CDiscImage MakeBenchmarkDisc(std::uint64_t sizeInBytes);
