@@ -58,9 +58,10 @@ file(GENERATE OUTPUT ${e2e}/config.json CONTENT "{
   \"prefs_py\": \"${CMAKE_SOURCE_DIR}/tools/prefs.py\"
 }
 ")
-# The first start runs in a new prefix of its own. Scenarios 3 and 4 (Stop with Keep, Stop with Delete) convert
+# The first start runs in a new prefix of its own; first-start-wm the same under a window manager, on an X
+# server of its own. Scenarios 3 and 4 (Stop with Keep, Stop with Delete) convert
 # the stop disc, whose long samples keep slowed reads going after the first files are written.
-foreach(scenario 1 2 3 4 5 first-start)
+foreach(scenario 1 2 3 4 5 first-start first-start-wm)
     string(REPLACE "-" "_" name ${scenario})
     if(scenario MATCHES "^[0-9]$")
         set(name scenario_${scenario})

@@ -4,7 +4,8 @@ disc images as drives D: and E:, and the driver program finding, reading and cli
 
   run_scenario.py SCENARIO CONFIG.json
 
-SCENARIO is 1 to 5, or first-start; CONFIG names the build's files (see the CMake fragment that writes it).
+SCENARIO is 1 to 5, first-start, or first-start-wm (the first start under a window manager, on an X server
+of its own); CONFIG names the build's files (see the CMake fragment that writes it).
 Every scenario works in a folder of its own under the build tree, in the Wine prefix made for these tests
 (a first start in a new prefix of its own). Every picture of a step is taken twice, by the driver through
 Wine and by the X server, and both land beside the driver (screenshots/NAME.bmp and NAME.png): the window
@@ -592,12 +593,50 @@ SCENARIOS = {
     "4": (scenario_4, {"slow_reads": True, "stop_disc": True}),
     "5": (scenario_5, {}),
     "first-start": (first_start, {"new_prefix": True}),
+    # The same under a window manager, which frames and places the windows itself.
+    "first-start-wm": (first_start, {"new_prefix": True, "window_manager": True}),
 }
 
 
-def new_prefix(config):
+class ManagedDisplay:
+    """An X server of its own with a window manager running on it, for as long as the scenario lasts."""
+
+    def __init__(self):
+        self.processes = []
+        try:
+            self.start()
+        except BaseException:
+            self.close()
+            raise
+
+    def start(self):
+        read_end, write_end = os.pipe()
+        self.processes.append(subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp", "-screen", "0", "1024x768x24"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        os.close(write_end)
+        with os.fdopen(read_end) as number:
+            self.display = ":" + number.readline().strip()
+        need(self.display != ":", "Xvfb did not start")
+        env = dict(os.environ, DISPLAY=self.display)
+        self.processes.append(subprocess.Popen(["openbox", "--sm-disable"], env=env, stdout=subprocess.DEVNULL,
+                                               stderr=subprocess.DEVNULL))
+        deadline = time.time() + 60
+        while "window id" not in subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=env,
+                                                capture_output=True, text=True).stdout:
+            need(time.time() < deadline and self.processes[-1].poll() is None, "the window manager did not start")
+            time.sleep(0.1)
+
+    def close(self):
+        for process in reversed(self.processes):
+            process.terminate()
+            process.wait(timeout=30)
+        self.processes = []
+
+
+def new_prefix(config, suffix=""):
     """A Wine prefix that no program has used yet; the prefix of the last run goes, its server first."""
-    prefix = config["new_wineprefix"]
+    prefix = config["new_wineprefix"] + suffix
     if os.path.isdir(prefix):
         subprocess.run(["wineserver", "-k"], env=dict(os.environ, WINEPREFIX=prefix))
         subprocess.run(["wineserver", "-w"], env=dict(os.environ, WINEPREFIX=prefix))
@@ -612,7 +651,15 @@ def main():
     with open(sys.argv[2]) as config_file:
         config = json.load(config_file)
     scenario, options = SCENARIOS[sys.argv[1]]
-    prefix = new_prefix(config) if options.get("new_prefix") else None
+    managed = None
+    if options.get("window_manager"):
+        try:
+            managed = ManagedDisplay()
+        except (Failed, OSError, subprocess.SubprocessError) as error:
+            print("scenario %s failed: %s" % (sys.argv[1], error), file=sys.stderr)
+            return 1
+        os.environ["DISPLAY"] = managed.display
+    prefix = new_prefix(config, "-wm" if managed else "") if options.get("new_prefix") else None
     run = Run(sys.argv[1], config, prefix, options.get("slow_reads", False), options.get("stop_disc", False))
     try:
         scenario(run)
@@ -623,6 +670,8 @@ def main():
         run.finish()
         if prefix is not None:
             subprocess.run(["wineserver", "-k"], env=run.env)
+        if managed is not None:
+            managed.close()
     print("scenario %s passed" % run.scenario)
     return 0
 
