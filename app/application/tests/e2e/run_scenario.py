@@ -70,7 +70,8 @@ class Run:
         self.work = os.path.join(config["work"], "scenario-%s" % scenario)
         shutil.rmtree(self.work, ignore_errors=True)
         os.makedirs(self.work)
-        self.screenshots = os.path.join(config["bin"], "screenshots")
+        # The driver saves its pictures beside itself, which need not be beside the program.
+        self.screenshots = os.path.join(os.path.dirname(config["driver"]), "screenshots")
         self.env = dict(os.environ)
         self.env["WINEPREFIX"] = self.prefix
         self.env["DRAVIM_WINE_BUILD_ROOT"] = config["build_root"]
