@@ -37,6 +37,7 @@ ALERT_COMPLETED = "Conversion completed!"
 ERROR_QUESTION = "Do you want to abort the conversion or ignore the error and continue?"
 CHOOSER_TITLE = "Select an output folder"
 MAIN_WINDOW = "Dravim"
+ABOUT_TITLE = "About Dravim"
 # Each read of the stand-in's discs waits this long in the scenarios that stop a conversion, so that Stop
 # comes while the disc is still being read.
 SLOW_READ_MS = "200"
@@ -564,10 +565,19 @@ def message_pane(picture):
     return picture.crop((left, top, right, bottom + 1))
 
 
+def open_about_window(run):
+    """Chooses "About Dravim", the first item of the first menu, from the keyboard as a user can: F10 takes
+    the menu bar, Return opens its first menu and Return chooses that menu's first item."""
+    subprocess.run(["xdotool", "key", "F10", "Return"], env=run.env, check=True)
+    run.driver("wait", "#32768", "", "10000")
+    subprocess.run(["xdotool", "key", "Return"], env=run.env, check=True)
+    run.wait_window(ABOUT_TITLE, 30000)
+
+
 def first_start(run):
     """A new user's first start: no preference file and no packer. The packer alert comes painted, OK closes
-    it, the waiting page shows every one of its texts, Exit ends the program and the packer alert is
-    counted in the saved preferences."""
+    it, the waiting page shows every one of its texts, the about window comes painted, Exit ends the program
+    and the packer alert is counted in the saved preferences."""
     need(not os.path.exists(run.prefs_path()), "the new prefix holds a preference file")
     run.start()
     run.wait_window(ALERT_PACKER, 300000, shot="packer-alert")
@@ -580,6 +590,10 @@ def first_start(run):
     need(len(blocks) == len(WAITING_PAGE_PARAGRAPHS),
          "the waiting page shows %d blocks of text, not the %d of its texts %s (rows %s)"
          % (len(blocks), len(WAITING_PAGE_PARAGRAPHS), WAITING_PAGE_PARAGRAPHS, blocks))
+    open_about_window(run)
+    run.look("about", ABOUT_TITLE)
+    run.driver("close", ABOUT_TITLE)
+    run.driver("gone", ABOUT_TITLE, "30000")
     run.click(MAIN_WINDOW, "Exit")
     run.wait_for_exit()
     prefs = run.read_prefs()
