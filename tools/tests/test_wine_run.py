@@ -103,6 +103,29 @@ def main():
         _, calls = run(x86_64, "64", prefix="old")
         check(calls == ["wine64 " + x86_64], "a prefix without a kind mark was made again: %s" % calls)
 
+        # Without a display each build tree gets an X server of its own and keeps it: a display number
+        # left from an earlier server of its own, which another tree's server has taken since, is not used.
+        displays = {}
+        stand_in(os.path.join(work, "show-display"), 'echo "$DISPLAY"\n')
+        for tree in ("tree-a", "tree-b", "tree-a"):
+            tree_root = os.path.join(work, tree)
+            os.makedirs(os.path.join(tree_root, "prefix"), exist_ok=True)
+            open(os.path.join(tree_root, "prefix", ".dravim-prefix-ready"), "w").close()
+            if tree == "tree-b":
+                with open(os.path.join(tree_root, ".xvfb-display"), "w") as number:
+                    number.write(displays["tree-a"].lstrip(":") + "\n")
+                with open(os.path.join(tree_root, ".xvfb-pid"), "w") as pid:
+                    pid.write("%d\n" % os.getpid())
+            env = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
+            env.update(PATH=tools + os.pathsep + os.environ["PATH"], DRAVIM_WINE_BUILD_ROOT=tree_root,
+                       WINEPREFIX=os.path.join(tree_root, "prefix"), DRAVIM_WINE64=os.path.join(work, "show-display"),
+                       DRAVIM_WINE32="")
+            shown = subprocess.run([wine_run, x86_64], env=env, capture_output=True, text=True, timeout=60)
+            display = shown.stdout.strip()
+            check(display.startswith(":"), "%s ran without a display: %r %r" % (tree, display, shown.stderr))
+            check(displays.setdefault(tree, display) == display, "%s changed its display" % tree)
+        check(displays["tree-a"] != displays["tree-b"], "two build trees share the display %s" % displays["tree-a"])
+
         # The probe: its x86_64 twin, written by the same code, runs and exits 0 here; the probe's answer
         # agrees with executing the 32-bit program directly.
         probe = os.path.join(root, "tools", "can-run-32bit")
