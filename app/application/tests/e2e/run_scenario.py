@@ -565,9 +565,14 @@ def message_pane(picture):
     return picture.crop((left, top, right, bottom + 1))
 
 
-def open_about_window(run):
-    """Chooses "About Dravim", the first item of the first menu, from the keyboard as a user can: F10 takes
-    the menu bar, Return opens its first menu and Return chooses that menu's first item."""
+def open_about_window(run, rect):
+    """Chooses "About Dravim", the first item of the first menu, from the keyboard as a user can: a click on
+    the main window (at `rect`) gives it the keyboard, F10 takes the menu bar, Return opens its first menu
+    and Return chooses that menu's first item."""
+    # Without a window manager the X server's keyboard follows the pointer (other scenarios leave it in a
+    # corner), whichever window Wine has activated: the pointer stays over the window while the keys go.
+    subprocess.run(["xdotool", "mousemove", str(rect[0] + 20), str(rect[1] + 20), "click", "1"], env=run.env,
+                   check=True)
     subprocess.run(["xdotool", "key", "F10", "Return"], env=run.env, check=True)
     run.driver("wait", "#32768", "", "10000")
     subprocess.run(["xdotool", "key", "Return"], env=run.env, check=True)
@@ -590,7 +595,7 @@ def first_start(run):
     need(len(blocks) == len(WAITING_PAGE_PARAGRAPHS),
          "the waiting page shows %d blocks of text, not the %d of its texts %s (rows %s)"
          % (len(blocks), len(WAITING_PAGE_PARAGRAPHS), WAITING_PAGE_PARAGRAPHS, blocks))
-    open_about_window(run)
+    open_about_window(run, rect)
     run.look("about", ABOUT_TITLE)
     run.driver("close", ABOUT_TITLE)
     run.driver("gone", ABOUT_TITLE, "30000")
