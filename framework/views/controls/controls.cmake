@@ -32,6 +32,7 @@ if(DRAVIM_WINDOWS)
         SOURCES
             ${CMAKE_CURRENT_LIST_DIR}/tests/ControlTestSupport.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/NativeControlGlueTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/NativeCaptureTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/PushButtonViewTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/ProgressBarViewTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/StaticTextViewTest.cpp
