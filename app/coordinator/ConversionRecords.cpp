@@ -24,11 +24,6 @@ void SkipTag(NSTramvell::CMedia& media)
     media.Read(kTagSizeInBytes, tag);
 }
 
-void WriteCount(NSTramvell::CMedia& media, std::size_t count)
-{
-    media.WriteBigEndian32(static_cast<std::uint32_t>(count));
-}
-
 void Write64(NSTramvell::CMedia& media, std::uint64_t value)
 {
     media.WriteBigEndian32(static_cast<std::uint32_t>(value >> 32));
@@ -41,23 +36,37 @@ std::uint64_t Read64(NSTramvell::CMedia& media)
     return high << 32 | media.ReadBigEndian32();
 }
 
-void WriteStrings(NSTramvell::CMedia& media, const std::vector<std::string>& texts)
+// A list is its 32-bit count and its items.
+template <typename TWriteItem>
+void WriteList(NSTramvell::CMedia& media, std::size_t count, TWriteItem&& writeItem)
 {
-    WriteCount(media, texts.size());
-    for (const std::string& text : texts)
-        NSTramvell::WriteStdString(media, text);
+    media.WriteBigEndian32(static_cast<std::uint32_t>(count));
+    for (std::size_t i = 0; i < count; ++i)
+        writeItem(i);
 }
 
-// Grows item by item, so that a damaged count fails at the end of the media, not in an allocation.
+// Item by item, so that a damaged count fails at the end of the media, not in an allocation.
+template <typename TReadItem>
+void ReadList(NSTramvell::CMedia& media, TReadItem&& readItem)
+{
+    for (std::uint32_t count = media.ReadBigEndian32(); count > 0; --count)
+        readItem();
+}
+
+void WriteStrings(NSTramvell::CMedia& media, const std::vector<std::string>& texts)
+{
+    WriteList(media, texts.size(), [&](std::size_t i) { NSTramvell::WriteStdString(media, texts[i]); });
+}
+
 std::vector<std::string> ReadStrings(NSTramvell::CMedia& media)
 {
     std::vector<std::string> texts;
-    for (std::uint32_t count = media.ReadBigEndian32(); count > 0; --count)
-        texts.push_back(NSTramvell::ReadStdString(media));
+    ReadList(media, [&] { texts.push_back(NSTramvell::ReadStdString(media)); });
     return texts;
 }
 
-void WriteNames(NSTramvell::CMedia& media, const std::string& partitionName, const std::string& volumeName,
+// Every entry begins with where it lies: partition, volume and its own name.
+void WritePlace(NSTramvell::CMedia& media, const std::string& partitionName, const std::string& volumeName,
                 const std::string& itemName)
 {
     NSTramvell::WriteStdString(media, partitionName);
@@ -65,11 +74,33 @@ void WriteNames(NSTramvell::CMedia& media, const std::string& partitionName, con
     NSTramvell::WriteStdString(media, itemName);
 }
 
-void WritePatch(NSTramvell::CMedia& media, const NSLogger::CPatchEntry& entry)
+void ReadPlace(NSTramvell::CMedia& media, std::string& partitionName, std::string& volumeName, std::string& itemName)
 {
-    WriteNames(media, entry.partitionName, entry.volumeName, entry.itemName);
+    partitionName = NSTramvell::ReadStdString(media);
+    volumeName = NSTramvell::ReadStdString(media);
+    itemName = NSTramvell::ReadStdString(media);
+}
+
+// A patch's and a sample's entries go on alike: the name shown and the size written.
+template <typename TEntry>
+void WriteFileEntry(NSTramvell::CMedia& media, const TEntry& entry)
+{
+    WritePlace(media, entry.partitionName, entry.volumeName, entry.itemName);
     NSTramvell::WriteStdString(media, entry.shownName);
     Write64(media, entry.sizeInBytes);
+}
+
+template <typename TEntry>
+void ReadFileEntry(NSTramvell::CMedia& media, TEntry& entry)
+{
+    ReadPlace(media, entry.partitionName, entry.volumeName, entry.itemName);
+    entry.shownName = NSTramvell::ReadStdString(media);
+    entry.sizeInBytes = Read64(media);
+}
+
+void WritePatch(NSTramvell::CMedia& media, const NSLogger::CPatchEntry& entry)
+{
+    WriteFileEntry(media, entry);
     WriteStrings(media, entry.referencedSamples);
     WriteStrings(media, entry.missingSamples);
     WriteStrings(media, entry.notes);
@@ -78,11 +109,7 @@ void WritePatch(NSTramvell::CMedia& media, const NSLogger::CPatchEntry& entry)
 NSLogger::CPatchEntry ReadPatch(NSTramvell::CMedia& media)
 {
     NSLogger::CPatchEntry entry;
-    entry.partitionName = NSTramvell::ReadStdString(media);
-    entry.volumeName = NSTramvell::ReadStdString(media);
-    entry.itemName = NSTramvell::ReadStdString(media);
-    entry.shownName = NSTramvell::ReadStdString(media);
-    entry.sizeInBytes = Read64(media);
+    ReadFileEntry(media, entry);
     entry.referencedSamples = ReadStrings(media);
     entry.missingSamples = ReadStrings(media);
     entry.notes = ReadStrings(media);
@@ -91,36 +118,28 @@ NSLogger::CPatchEntry ReadPatch(NSTramvell::CMedia& media)
 
 void WriteSample(NSTramvell::CMedia& media, const NSLogger::CSampleEntry& entry)
 {
-    WriteNames(media, entry.partitionName, entry.volumeName, entry.itemName);
-    NSTramvell::WriteStdString(media, entry.shownName);
-    Write64(media, entry.sizeInBytes);
+    WriteFileEntry(media, entry);
     WriteStrings(media, entry.notes);
 }
 
 NSLogger::CSampleEntry ReadSample(NSTramvell::CMedia& media)
 {
     NSLogger::CSampleEntry entry;
-    entry.partitionName = NSTramvell::ReadStdString(media);
-    entry.volumeName = NSTramvell::ReadStdString(media);
-    entry.itemName = NSTramvell::ReadStdString(media);
-    entry.shownName = NSTramvell::ReadStdString(media);
-    entry.sizeInBytes = Read64(media);
+    ReadFileEntry(media, entry);
     entry.notes = ReadStrings(media);
     return entry;
 }
 
 void WriteSkipped(NSTramvell::CMedia& media, const NSLogger::CSkippedEntry& entry)
 {
-    WriteNames(media, entry.partitionName, entry.volumeName, entry.fileName);
+    WritePlace(media, entry.partitionName, entry.volumeName, entry.fileName);
     NSTramvell::WriteStdString(media, entry.cause);
 }
 
 NSLogger::CSkippedEntry ReadSkipped(NSTramvell::CMedia& media)
 {
     NSLogger::CSkippedEntry entry;
-    entry.partitionName = NSTramvell::ReadStdString(media);
-    entry.volumeName = NSTramvell::ReadStdString(media);
-    entry.fileName = NSTramvell::ReadStdString(media);
+    ReadPlace(media, entry.partitionName, entry.volumeName, entry.fileName);
     entry.cause = NSTramvell::ReadStdString(media);
     return entry;
 }
@@ -128,54 +147,41 @@ NSLogger::CSkippedEntry ReadSkipped(NSTramvell::CMedia& media)
 void WriteVolume(NSTramvell::CMedia& media, const NSLogger::CLogVolume& volume)
 {
     NSTramvell::WriteStdString(media, volume.GetName());
-    WriteCount(media, volume.GetPatchCount());
-    for (std::size_t i = 0; i < volume.GetPatchCount(); ++i)
-        WritePatch(media, volume.GetPatch(i));
-    WriteCount(media, volume.GetSampleCount());
-    for (std::size_t i = 0; i < volume.GetSampleCount(); ++i)
-        WriteSample(media, volume.GetSample(i));
-    WriteCount(media, volume.GetSkippedProgramCount());
-    for (std::size_t i = 0; i < volume.GetSkippedProgramCount(); ++i)
-        WriteSkipped(media, volume.GetSkippedProgram(i));
-    WriteCount(media, volume.GetSkippedSampleCount());
-    for (std::size_t i = 0; i < volume.GetSkippedSampleCount(); ++i)
-        WriteSkipped(media, volume.GetSkippedSample(i));
+    WriteList(media, volume.GetPatchCount(), [&](std::size_t i) { WritePatch(media, volume.GetPatch(i)); });
+    WriteList(media, volume.GetSampleCount(), [&](std::size_t i) { WriteSample(media, volume.GetSample(i)); });
+    WriteList(media, volume.GetSkippedProgramCount(),
+              [&](std::size_t i) { WriteSkipped(media, volume.GetSkippedProgram(i)); });
+    WriteList(media, volume.GetSkippedSampleCount(),
+              [&](std::size_t i) { WriteSkipped(media, volume.GetSkippedSample(i)); });
 }
 
 void ReadVolume(NSTramvell::CMedia& media, const std::string& partitionName, NSLogger::CLogTree& tree)
 {
     NSLogger::CLogVolume& volume = tree.FindOrAddVolume(partitionName, NSTramvell::ReadStdString(media));
-    for (std::uint32_t count = media.ReadBigEndian32(); count > 0; --count)
-        volume.AddPatch(ReadPatch(media));
-    for (std::uint32_t count = media.ReadBigEndian32(); count > 0; --count)
-        volume.AddSample(ReadSample(media));
-    for (std::uint32_t count = media.ReadBigEndian32(); count > 0; --count)
-        volume.AddSkippedProgram(ReadSkipped(media));
-    for (std::uint32_t count = media.ReadBigEndian32(); count > 0; --count)
-        volume.AddSkippedSample(ReadSkipped(media));
+    ReadList(media, [&] { volume.AddPatch(ReadPatch(media)); });
+    ReadList(media, [&] { volume.AddSample(ReadSample(media)); });
+    ReadList(media, [&] { volume.AddSkippedProgram(ReadSkipped(media)); });
+    ReadList(media, [&] { volume.AddSkippedSample(ReadSkipped(media)); });
 }
 
 void WriteTree(NSTramvell::CMedia& media, const NSLogger::CLogTree& tree)
 {
-    WriteCount(media, tree.GetPartitionCount());
-    for (std::size_t p = 0; p < tree.GetPartitionCount(); ++p) {
+    WriteList(media, tree.GetPartitionCount(), [&](std::size_t p) {
         const NSLogger::CLogPartition& partition = tree.GetPartition(p);
         NSTramvell::WriteStdString(media, partition.GetName());
-        WriteCount(media, partition.GetVolumeCount());
-        for (std::size_t v = 0; v < partition.GetVolumeCount(); ++v)
-            WriteVolume(media, partition.GetVolume(v));
-    }
+        WriteList(media, partition.GetVolumeCount(),
+                  [&](std::size_t v) { WriteVolume(media, partition.GetVolume(v)); });
+    });
 }
 
 // A partition exists in the tree only through its volumes, so one stored without any is not restored.
 NSLogger::CLogTree ReadTree(NSTramvell::CMedia& media)
 {
     NSLogger::CLogTree tree;
-    for (std::uint32_t partitions = media.ReadBigEndian32(); partitions > 0; --partitions) {
+    ReadList(media, [&] {
         const std::string partitionName = NSTramvell::ReadStdString(media);
-        for (std::uint32_t volumes = media.ReadBigEndian32(); volumes > 0; --volumes)
-            ReadVolume(media, partitionName, tree);
-    }
+        ReadList(media, [&] { ReadVolume(media, partitionName, tree); });
+    });
     return tree;
 }
 

@@ -5,14 +5,15 @@
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/gui/windows/Window.h"
-#include "framework/views/controls/NativeControlGlue.h"
+#include "framework/views/controls/NativeControl.h"
 #include "framework/views/controls/NativeWindowHandle.h"
 
 using NSTramvell::CBitmapKey;
 using NSTramvell::CRect;
 using NSTramvell::CRegion;
 using NSTramvell::GetWindowTable;
-using NSWinControlUtils::CNativeControlLink;
+using NSWinControlUtils::CNativeControl;
+using NSWinControlUtils::EControlKeys;
 
 namespace {
 
@@ -37,20 +38,19 @@ BUTTON_IMAGELIST MakeEmptyImages()
 class CPictureButtonViewImplementation : public NSWinControlUtils::IWinControlCallback
 {
 public:
-    CPictureButtonViewImplementation(CPictureButtonView* view, const CRect& frame, const CBitmapKey& key,
+    CPictureButtonViewImplementation(CPictureButtonView* view, const CBitmapKey& key,
                                      IPictureButtonPushListener* listener);
     ~CPictureButtonViewImplementation() override;
     CPictureButtonViewImplementation(const CPictureButtonViewImplementation&) = delete;
     CPictureButtonViewImplementation& operator=(const CPictureButtonViewImplementation&) = delete;
 
     NSTramvell::CView* GetView() const override { return mView; }
-    HWND GetNativeHandle() const override { return mHandle; }
+    HWND GetNativeHandle() const override { return mControl.GetHandle(); }
     NSTramvell::CView* GetFocusView() const override { return mView; }
     std::intptr_t HandleNativeMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
     std::intptr_t HandleParentNotification(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
 
-    void EnabledChanged();
-    void PlaceControl();
+    CNativeControl& GetControl() { return mControl; }
     NSTramvell::CMouseDownResult HandleMouseDown();
     HIMAGELIST GetImageList(bool enabled) const { return enabled ? mEnabledImages.himl : mDisabledImages.himl; }
 
@@ -62,55 +62,48 @@ private:
     // (a sent click), and one on a hidden page may still hold the focus.
     bool MayPush() const;
     void PushIfAllowed();
-    void CleanUp() noexcept;
+    void ReleasePictures() noexcept;
 
     CPictureButtonView* mView;               // borrowed: the view owns this object
     IPictureButtonPushListener* mListener;   // borrowed, may be null
-    HWND mHandle = nullptr;
     HICON mEnabledIcon = nullptr;
     HICON mDisabledIcon = nullptr;
     BUTTON_IMAGELIST mEnabledImages = MakeEmptyImages();
     BUTTON_IMAGELIST mDisabledImages = MakeEmptyImages();
-    std::unique_ptr<CNativeControlLink> mLink;
+    CNativeControl mControl;
 };
 
-CPictureButtonViewImplementation::CPictureButtonViewImplementation(CPictureButtonView* view, const CRect& frame,
-                                                                   const CBitmapKey& key,
+CPictureButtonViewImplementation::CPictureButtonViewImplementation(CPictureButtonView* view, const CBitmapKey& key,
                                                                    IPictureButtonPushListener* listener)
-    : mView(view), mListener(listener)
+    : mView(view), mListener(listener), mControl(*view, EControlKeys::kSpaceWhileShown)
 {
     try {
-        mHandle = NSWinControlUtils::CreateNativeControl(*view->GetWindow(), 0, kIconButtonStyle, kPushButtonKind, "",
-                                                         frame);
-        mLink = std::make_unique<CNativeControlLink>(mHandle, this);
+        mControl.Create(this, kIconButtonStyle, kPushButtonKind, "");
         mEnabledIcon = LoadIcon(key.GetResourceId());
         const auto disabledIcon = key.GetResourceId() + CPictureButtonView::kDisabledIconOffset;
         mDisabledIcon = LoadIcon(static_cast<std::uint16_t>(disabledIcon));
         mEnabledImages.himl = MakeImageList(mEnabledIcon);
         mDisabledImages.himl = MakeImageList(mDisabledIcon);
-        if (NSTramvell::PassNativeWindowMessage(mHandle, BCM_SETIMAGELIST, 0,
+        if (NSTramvell::PassNativeWindowMessage(GetNativeHandle(), BCM_SETIMAGELIST, 0,
                                                 reinterpret_cast<std::intptr_t>(&mEnabledImages)) == 0)
             throw NSTramvell::XBase();
     } catch (...) {
-        CleanUp();
+        mControl.Discard();
+        ReleasePictures();
         throw;
     }
 }
 
+// The button goes before the pictures it shows.
 CPictureButtonViewImplementation::~CPictureButtonViewImplementation()
 {
-    mView->SetToolTipText(std::string());
-    CleanUp();
+    mControl.Destroy();
+    ReleasePictures();
 }
 
-void CPictureButtonViewImplementation::CleanUp() noexcept
+void CPictureButtonViewImplementation::ReleasePictures() noexcept
 {
     NSTramvell::CWindowTable& table = GetWindowTable();
-    if (mHandle != nullptr) {
-        NSWinControlUtils::DestroyNativeControl(mHandle);
-        mHandle = nullptr;
-    }
-    mLink.reset();
     if (mEnabledImages.himl != nullptr)
         table.ImageList_Destroy(mEnabledImages.himl);
     if (mDisabledImages.himl != nullptr)
@@ -148,34 +141,16 @@ HIMAGELIST CPictureButtonViewImplementation::MakeImageList(HICON icon)
 
 void CPictureButtonViewImplementation::ShowImages(BUTTON_IMAGELIST& images)
 {
-    NSTramvell::PassNativeWindowMessage(mHandle, BCM_SETIMAGELIST, 0, reinterpret_cast<std::intptr_t>(&images));
+    NSTramvell::PassNativeWindowMessage(GetNativeHandle(), BCM_SETIMAGELIST, 0,
+                                        reinterpret_cast<std::intptr_t>(&images));
 }
 
 std::intptr_t CPictureButtonViewImplementation::HandleNativeMessage(std::uint32_t message, std::uintptr_t first,
                                                                     std::intptr_t second)
 {
-    switch (message) {
-    case WM_SETFOCUS:
-        NSWinControlUtils::NotifyNativeFocusGained(mHandle, message, first, second);
-        break;
-    case WM_KILLFOCUS:
-        NSWinControlUtils::NotifyNativeFocusLost(mHandle);
-        break;
-    case WM_ENABLE:
+    if (message == WM_ENABLE)
         ShowImages(first == TRUE ? mEnabledImages : mDisabledImages);
-        break;
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-        if (first != VK_SPACE)
-            return NSTramvell::PassNativeWindowMessage(NSTramvell::GetNativeParentWindow(mHandle), message, first,
-                                                       second);
-        if (!NSWinControlUtils::IsVisibleInWindow(*mView))
-            return 0;
-        break;
-    default:
-        break;
-    }
-    return mLink->HandleMessage(message, first, second);
+    return mControl.HandleMessage(message, first, second);
 }
 
 std::intptr_t CPictureButtonViewImplementation::HandleParentNotification(std::uint32_t message, std::uintptr_t,
@@ -196,17 +171,6 @@ void CPictureButtonViewImplementation::PushIfAllowed()
 {
     if (MayPush())
         mListener->PictureButtonPushed(mView);
-}
-
-void CPictureButtonViewImplementation::EnabledChanged()
-{
-    if (NSWinControlUtils::SyncNativeEnabled(mHandle, mView->IsEnabled()))
-        mView->Invalidate();
-}
-
-void CPictureButtonViewImplementation::PlaceControl()
-{
-    NSWinControlUtils::PlaceNativeControl(mHandle, *mView->GetFrame());
 }
 
 NSTramvell::CMouseDownResult CPictureButtonViewImplementation::HandleMouseDown()
@@ -230,7 +194,7 @@ CPictureButtonView::CPictureButtonView(NSTramvell::CABCGroupView* parent, const 
 CPictureButtonView::CPictureButtonView(NSTramvell::CABCGroupView* parent, const CRect& frame, const CBitmapKey& key,
                                        IPictureButtonPushListener* listener)
     : CView(parent, frame)
-    , mImplementation(std::make_unique<CPictureButtonViewImplementation>(this, frame, key, listener))
+    , mImplementation(std::make_unique<CPictureButtonViewImplementation>(this, key, listener))
 {
 }
 
@@ -243,7 +207,7 @@ CPictureButtonView::~CPictureButtonView()
 
 void CPictureButtonView::EnabledChanged(bool)
 {
-    mImplementation->EnabledChanged();
+    mImplementation->GetControl().FollowEnabled();
 }
 
 CRegion CPictureButtonView::GetInnerRegion() const
@@ -255,14 +219,13 @@ CRegion CPictureButtonView::GetInnerRegion() const
 
 void CPictureButtonView::FrameChanged(const CRect& oldFrame, const CRect& newFrame)
 {
-    mImplementation->PlaceControl();
-    InvalidateOldAndNew(oldFrame, newFrame);
+    mImplementation->GetControl().FollowFrame(oldFrame, newFrame);
 }
 
 void CPictureButtonView::MoveBy(std::int32_t dx, std::int32_t dy)
 {
     CView::MoveBy(dx, dy);
-    mImplementation->PlaceControl();
+    mImplementation->GetControl().Place();
 }
 
 NSTramvell::CMouseDownResult CPictureButtonView::HandleMouseDown(const NSTramvell::CMouseEvent&)

@@ -1,6 +1,6 @@
 # Lengthy operations (tramvell_progress): the progress records and the older operation's tick clock are
-# platform-free; the operation, its modal window base, the progress windows and the frameless child window
-# are Windows only.
+# platform-free; the operation, its modal window base and the frameless child window are Windows only. The
+# progress windows, made of control views, stand above them in framework/viewwindows/progress.
 dravim_add_library(tramvell_progress_records
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProgressInfo.cpp
     PUBLIC_LIBS tramvell_runtime)
@@ -16,20 +16,12 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/win32/NoFrameWindow.cpp
         PUBLIC_LIBS tramvell_progress_records tramvell_windows tramvell_application tramvell_platform)
 
-    # The progress windows are laid out with control views (framework/views), so they are a library of
-    # their own, above both.
-    dravim_add_library(tramvell_progress_windows
-        SOURCES
-            ${CMAKE_CURRENT_LIST_DIR}/win32/SimpleLengthyOperation.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/win32/OldLengthyOperation.cpp
-        PUBLIC_LIBS tramvell_progress tramvell_native_controls tramvell_dialogs tramvell_strings)
-
     dravim_add_test(gui_progress_tests PLATFORM_MAIN
         SOURCES
             ${CMAKE_CURRENT_LIST_DIR}/tests/LengthyOperationTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/NoFrameWindowTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/ProgressTemplateTest.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/tests/ProgressWindowsTest.cpp
-        LIBS tramvell_progress_windows tramvell_framework_resources gui_window_test_support dravim_test_program_resources gui_test_program_resources)
+        LIBS tramvell_progress tramvell_framework_resources gui_window_test_support dravim_test_program_resources
+             gui_test_program_resources)
     set_tests_properties(gui_progress_tests PROPERTIES RESOURCE_LOCK dravim_wine_desktop)
 endif()

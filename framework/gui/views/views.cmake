@@ -14,7 +14,6 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_CURRENT_LIST_DIR}/tests/ViewTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/GroupViewTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/RootViewTest.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/tests/NativeCaptureTest.cpp
         LIBS gui_window_test_support dravim_test_program_resources gui_test_program_resources)
     set_tests_properties(gui_views_tests PROPERTIES RESOURCE_LOCK dravim_wine_desktop)
 endif()

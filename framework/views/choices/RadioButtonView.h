@@ -8,7 +8,7 @@
 #include "framework/gui/views/GroupView.h"
 #include "framework/gui/views/View.h"
 #include "framework/views/choices/ChoiceRules.h"
-#include "framework/views/controls/NativeControlGlue.h"
+#include "framework/views/controls/NativeControl.h"
 
 #include <cstdint>
 #include <memory>
@@ -43,7 +43,7 @@ public:
     void MoveBy(std::int32_t dx, std::int32_t dy) override;
     CMouseDownResult HandleMouseDown(const CMouseEvent&) override { return CMouseDownResult(true); }
 
-    HWND GetNativeHandle() const override { return mHandle; }
+    HWND GetNativeHandle() const override { return mControl.GetHandle(); }
     CView* GetView() const override { return const_cast<CRadioButtonView*>(this); }
     CView* GetFocusView() const override { return const_cast<CRadioButtonView*>(this); }
     std::intptr_t HandleNativeMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
@@ -56,11 +56,8 @@ public:
     void ShowChecked(bool checked);
 
 private:
-    void PlaceControl();
-
-    HWND mHandle = nullptr;
-    std::unique_ptr<NSWinControlUtils::CNativeControlLink> mLink;
     bool mShownChecked = false;
+    NSWinControlUtils::CNativeControl mControl{*this, NSWinControlUtils::EControlKeys::kSpace};
 };
 
 class CRadioButtonGroupView : public CStandardGroupView,

@@ -5,7 +5,7 @@
 // there. The control never moves its own position, so it keeps stepping at either end.
 
 #include "framework/gui/views/View.h"
-#include "framework/views/controls/NativeControlGlue.h"
+#include "framework/views/controls/NativeControl.h"
 
 #include <cstdint>
 #include <memory>
@@ -43,7 +43,7 @@ public:
     void MoveBy(std::int32_t dx, std::int32_t dy) override;
     CMouseDownResult HandleMouseDown(const CMouseEvent&) override { return CMouseDownResult(true); }
 
-    HWND GetNativeHandle() const override { return mHandle; }
+    HWND GetNativeHandle() const override { return mControl.GetHandle(); }
     CView* GetView() const override { return const_cast<CUpDownButtonView*>(this); }
     CView* GetFocusView() const override { return const_cast<CUpDownButtonView*>(this); }
     std::intptr_t HandleNativeMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
@@ -54,12 +54,9 @@ public:
     void NotifyStep(std::int16_t step);
 
 private:
-    void PlaceControl();
-
     std::int16_t mPendingStep = kNoStep;
     bool mPending = false;
-    HWND mHandle = nullptr;
-    std::unique_ptr<NSWinControlUtils::CNativeControlLink> mLink;
+    NSWinControlUtils::CNativeControl mControl{*this, NSWinControlUtils::EControlKeys::kUpAndDown};
 };
 
 } // namespace NSTramvell

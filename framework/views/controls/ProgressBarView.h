@@ -5,6 +5,7 @@
 // position changes with the window's next paint. 6666 stands for progress that is not known.
 
 #include "framework/gui/views/View.h"
+#include "framework/views/controls/NativeControl.h"
 
 #include <cstdint>
 
@@ -39,16 +40,14 @@ public:
     CRegion GetDrawRegion() const override;
     void FrameChanged(const CRect& oldFrame, const CRect& newFrame) override;
     void MoveBy(std::int32_t dx, std::int32_t dy) override;
-    HWND GetNativeHandle() const override { return mHandle; }
+    HWND GetNativeHandle() const override { return mControl.GetHandle(); }
 
     void SetValue(std::uint16_t value);
     std::uint16_t GetValue() const { return mValue; }
 
 private:
-    void PlaceControl();
-
-    HWND mHandle = nullptr;
     std::uint16_t mValue = 0;
+    NSWinControlUtils::CNativeControl mControl{*this, NSWinControlUtils::EControlKeys::kAll, &GetControlRect};
 };
 
 } // namespace NSTramvell

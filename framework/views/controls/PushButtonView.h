@@ -64,8 +64,6 @@ public:
     std::string GetTitle() const;
 
 private:
-    void PlaceControl();
-
     std::unique_ptr<CPushButtonImplementation> mImplementation;
 };
 

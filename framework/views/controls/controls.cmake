@@ -1,4 +1,5 @@
-# The native-control glue and the control views built on it: push button, progress bar, static text, icon.
+# The native-control glue, the life cycle every native-control view shares (CNativeControl), and the control
+# views built on them: push button, progress bar, static text, icon.
 # tramvell_control_values (platform-free) is their geometry, the control registry and the progress values;
 # tramvell_native_controls (Windows only) the controls themselves. The window procedure hands the
 # controls' notifications to the registry, so the window base links the controls back.
@@ -17,6 +18,7 @@ if(DRAVIM_WINDOWS)
     dravim_add_library(tramvell_native_controls
         SOURCES
             ${CMAKE_CURRENT_LIST_DIR}/win32/NativeControlGlue.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/win32/NativeControl.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/PushButtonView.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/ProgressBarView.cpp
             ${CMAKE_CURRENT_LIST_DIR}/win32/StaticTextView.cpp
@@ -30,6 +32,7 @@ if(DRAVIM_WINDOWS)
         SOURCES
             ${CMAKE_CURRENT_LIST_DIR}/tests/ControlTestSupport.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/NativeControlGlueTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/NativeCaptureTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/PushButtonViewTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/ProgressBarViewTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/StaticTextViewTest.cpp

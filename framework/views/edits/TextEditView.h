@@ -12,7 +12,7 @@
 #include "framework/gui/input/KeyEvent.h"
 #include "framework/gui/menus/MenuCommand.h"
 #include "framework/gui/views/View.h"
-#include "framework/views/controls/NativeControlGlue.h"
+#include "framework/views/controls/NativeControl.h"
 #include "framework/views/edits/EditRules.h"
 
 #include <cstdint>
@@ -38,7 +38,7 @@ public:
     // The control takes its own presses.
     CMouseDownResult HandleMouseDown(const CMouseEvent&) override { return CMouseDownResult(true); }
 
-    HWND GetNativeHandle() const override { return mHandle; }
+    HWND GetNativeHandle() const override { return mControl.GetHandle(); }
     CView* GetView() const override { return const_cast<CABCTextEditView*>(this); }
     CView* GetFocusView() const override { return const_cast<CABCTextEditView*>(this); }
     std::intptr_t HandleNativeMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
@@ -103,17 +103,16 @@ protected:
 private:
     std::intptr_t HandleNativeKey(std::uint32_t message, std::uintptr_t first, std::intptr_t second);
     std::int32_t SendChangeNotice(std::int32_t kind);
-    void PlaceControl();
 
-    HWND mHandle = nullptr;
     std::int32_t mFlags;
     std::int32_t mMaximumLength;
     std::int32_t mChangeKind = kEditNoChange;
     std::uint8_t mChangeCharacter = 0;
     bool mCharacterAccepted = false;
     CKeyEvent mChangeKeyEvent;
-    std::unique_ptr<NSWinControlUtils::CNativeControlLink> mLink;
     std::int32_t mChangeDepth = 0;
+    NSWinControlUtils::CNativeControl mControl{*this, NSWinControlUtils::EControlKeys::kAll,
+                                               [this](const CRect& frame) { return GetControlRect(frame); }};
 };
 
 } // namespace NSTramvell

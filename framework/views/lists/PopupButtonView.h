@@ -6,7 +6,7 @@
 
 #include "framework/gui/input/InputInterfaces.h"
 #include "framework/gui/views/View.h"
-#include "framework/views/controls/NativeControlGlue.h"
+#include "framework/views/controls/NativeControl.h"
 
 #include <cstdint>
 #include <memory>
@@ -37,7 +37,7 @@ public:
     void MoveBy(std::int32_t dx, std::int32_t dy) override;
     CMouseDownResult HandleMouseDown(const CMouseEvent&) override { return CMouseDownResult(true); }
 
-    HWND GetNativeHandle() const override { return mHandle; }
+    HWND GetNativeHandle() const override { return mControl.GetHandle(); }
     CView* GetView() const override { return const_cast<CPopupButtonView*>(this); }
     CView* GetFocusView() const override { return const_cast<CPopupButtonView*>(this); }
     std::intptr_t HandleNativeMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
@@ -65,13 +65,12 @@ private:
     void ShowSelection(std::uint16_t index);
     void ResizeControl(std::int32_t height);
 
-    HWND mHandle = nullptr;
-    std::unique_ptr<NSWinControlUtils::CNativeControlLink> mLink;
     const IStringList* mStrings;   // borrowed
     std::uint16_t mSelection = kNoSelection;
     std::uint16_t mPending = 666;
     bool mChoosing = false;
     bool mDropped = false;
+    NSWinControlUtils::CNativeControl mControl{*this, NSWinControlUtils::EControlKeys::kAll, &GetControlRect};
 };
 
 } // namespace NSTramvell

@@ -7,7 +7,7 @@
 // reports are moved back by the range's minimum.
 
 #include "framework/gui/views/View.h"
-#include "framework/views/controls/NativeControlGlue.h"
+#include "framework/views/controls/NativeControl.h"
 #include "framework/views/scrollbars/ScrollBarRange.h"
 #include "framework/views/scrollbars/ScrollBarSupport.h"
 
@@ -55,7 +55,7 @@ public:
     void MoveBy(std::int32_t dx, std::int32_t dy) override;
     CMouseDownResult HandleMouseDown(const CMouseEvent&) override { return CMouseDownResult(true); }
 
-    HWND GetNativeHandle() const override { return mHandle; }
+    HWND GetNativeHandle() const override { return mControl.GetHandle(); }
     CView* GetView() const override { return const_cast<CScrollBarView*>(this); }
     CView* GetFocusView() const override { return const_cast<CScrollBarView*>(this); }
     std::intptr_t HandleNativeMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
@@ -84,18 +84,16 @@ public:
 
 private:
     void MirrorRange();
-    void PlaceControl();
     void NotifyPending(std::int32_t kind, std::int32_t amount);
     IScrollBarHandler& GetHandler() { return mHandler != nullptr ? *mHandler : *this; }
 
     bool mHorizontal;
-    HWND mHandle = nullptr;
-    std::unique_ptr<NSWinControlUtils::CNativeControlLink> mLink;
     CScrollBarRange mRange;
     std::int32_t mPendingKind = kPendingPosition;
     std::int32_t mPendingAmount = kNoPendingAmount;
     bool mTracking = false;
     IScrollBarHandler* mHandler;   // borrowed; null for the view itself
+    NSWinControlUtils::CNativeControl mControl{*this, NSWinControlUtils::EControlKeys::kArrowsAndPaging};
 };
 
 } // namespace NSTramvell

@@ -18,12 +18,6 @@ CABCCanvas* CanvasOf(CABCViewDrawSpec& drawSpec)
     return viewSpec != nullptr ? viewSpec->GetCanvas() : nullptr;
 }
 
-void DrawTopLines(CABCCanvas& canvas, const CRect& frame)
-{
-    canvas.DrawLine(frame.GetLeft(), frame.GetTop(), frame.GetRight() - 1, frame.GetTop(), GetSystemShadowColor());
-    canvas.DrawLine(frame.GetLeft(), frame.GetTop() + 1, frame.GetRight() - 1, frame.GetTop() + 1, kColorWhite);
-}
-
 } // namespace
 
 CStripWindow::CStripWindow(CABCWindow& parent, const CRect& frame)
@@ -48,62 +42,48 @@ std::int32_t CStripWindow::GetFrameBorderWidth() const { return GetFrameMetricWi
 
 std::int32_t CStripWindow::GetFrameBorderHeight() const { return GetFrameMetricHeight(false); }
 
+void CStripToolRootView::DrawBackground(CABCViewDrawSpec& drawSpec)
+{
+    if (CABCCanvas* canvas = CanvasOf(drawSpec))
+        canvas->FillRect(*GetFrame(), CView::GetBackgroundColor(this));
+}
+
+void CStripToolRootView::Draw(CABCViewDrawSpec& drawSpec)
+{
+    CABCCanvas* canvas = CanvasOf(drawSpec);
+    if (canvas == nullptr)
+        return;
+    const CRect& frame = *GetFrame();
+    const std::int32_t right = frame.GetRight() - 1;
+    canvas->DrawLine(frame.GetLeft(), frame.GetTop(), right, frame.GetTop(), GetSystemShadowColor());
+    canvas->DrawLine(frame.GetLeft(), frame.GetTop() + 1, right, frame.GetTop() + 1, kColorWhite);
+    if (mBottomEdge) {
+        canvas->DrawLine(frame.GetLeft(), frame.GetBottom() - 2, right, frame.GetBottom() - 2, GetSystemShadowColor());
+        canvas->DrawLine(frame.GetLeft(), frame.GetBottom() - 1, right, frame.GetBottom() - 1, kColorBlack);
+    }
+    const CClipGuard clip(canvas, GetInsideEdges());
+    CStandardGroupView::Draw(drawSpec);
+}
+
+CRect CStripToolRootView::GetInsideEdges() const
+{
+    CRect inside = *GetFrame();
+    inside.SetTop(inside.GetTop() + 2);
+    if (mBottomEdge)
+        inside.SetBottom(inside.GetBottom() - 2);
+    return inside;
+}
+
 CApplicationStatusBar::CApplicationStatusBar(CABCWindow& parent, const CRect& frame) : CStripWindow(parent, frame)
 {
     SetToolRootView(new CToolRootView(GetRootView()));
     GetToolRootView()->SetFrame(GetClientBounds());
 }
 
-void CApplicationStatusBar::CToolRootView::DrawBackground(CABCViewDrawSpec& drawSpec)
-{
-    if (CABCCanvas* canvas = CanvasOf(drawSpec))
-        canvas->FillRect(*GetFrame(), CView::GetBackgroundColor(this));
-}
-
-void CApplicationStatusBar::CToolRootView::Draw(CABCViewDrawSpec& drawSpec)
-{
-    CABCCanvas* canvas = CanvasOf(drawSpec);
-    if (canvas == nullptr)
-        return;
-    DrawTopLines(*canvas, *GetFrame());
-    const CClipGuard clip(canvas, GetContentRect());
-    CStandardGroupView::Draw(drawSpec);
-}
-
-CRect CApplicationStatusBar::CToolRootView::GetContentRect() const
-{
-    CRect content = *GetFrame();
-    content.SetTop(content.GetTop() + 2);
-    return content;
-}
-
 CApplicationToolbar::CApplicationToolbar(CABCWindow& parent, const CRect& frame) : CStripWindow(parent, frame)
 {
     SetToolRootView(new CToolRootView(GetRootView()));
     GetToolRootView()->SetFrame(GetClientBounds());
-}
-
-void CApplicationToolbar::CToolRootView::DrawBackground(CABCViewDrawSpec& drawSpec)
-{
-    if (CABCCanvas* canvas = CanvasOf(drawSpec))
-        canvas->FillRect(*GetFrame(), CView::GetBackgroundColor(this));
-}
-
-void CApplicationToolbar::CToolRootView::Draw(CABCViewDrawSpec& drawSpec)
-{
-    CABCCanvas* canvas = CanvasOf(drawSpec);
-    if (canvas == nullptr)
-        return;
-    const CRect& frame = *GetFrame();
-    DrawTopLines(*canvas, frame);
-    const std::int32_t right = frame.GetRight() - 1;
-    canvas->DrawLine(frame.GetLeft(), frame.GetBottom() - 2, right, frame.GetBottom() - 2, GetSystemShadowColor());
-    canvas->DrawLine(frame.GetLeft(), frame.GetBottom() - 1, right, frame.GetBottom() - 1, kColorBlack);
-    CRect inner = frame;
-    inner.SetTop(frame.GetTop() + 2);
-    inner.SetBottom(frame.GetBottom() - 2);
-    const CClipGuard clip(canvas, inner);
-    CStandardGroupView::Draw(drawSpec);
 }
 
 std::int32_t AbsoluteValue(std::int32_t value) noexcept

@@ -33,19 +33,38 @@ private:
     CStandardGroupView* mToolRoot = nullptr;   // a child of the root view, which deletes it
 };
 
+// A strip's group of views: it fills its frame with the background, draws a shadow line and a white one
+// along the top (with a bottom edge, a shadow line and a black one along the bottom too) and clips its
+// children to what the edges leave.
+class CStripToolRootView : public CStandardGroupView
+{
+public:
+    void EnabledChanged(bool) override {}
+    void Draw(CABCViewDrawSpec& drawSpec) override;
+    CRegion GetDrawRegion() const override { return CRegion(*GetFrame()); }
+    void DrawBackground(CABCViewDrawSpec& drawSpec) override;
+
+protected:
+    CStripToolRootView(CABCGroupView* parent, bool bottomEdge)
+        : CStandardGroupView(parent, CRect()), mBottomEdge(bottomEdge)
+    {
+    }
+    // The frame less its edges.
+    CRect GetInsideEdges() const;
+
+private:
+    bool mBottomEdge;
+};
+
 class CApplicationStatusBar : public CStripWindow
 {
 public:
-    // A shadow line and a white one along the top; the children below them.
-    class CToolRootView : public CStandardGroupView
+    // The top edge alone; the children lie below it.
+    class CToolRootView : public CStripToolRootView
     {
     public:
-        explicit CToolRootView(CABCGroupView* parent) : CStandardGroupView(parent, CRect()) {}
-        void EnabledChanged(bool) override {}
-        void Draw(CABCViewDrawSpec& drawSpec) override;
-        CRegion GetDrawRegion() const override { return CRegion(*GetFrame()); }
-        CRect GetContentRect() const override;
-        void DrawBackground(CABCViewDrawSpec& drawSpec) override;
+        explicit CToolRootView(CABCGroupView* parent) : CStripToolRootView(parent, false) {}
+        CRect GetContentRect() const override { return GetInsideEdges(); }
     };
 
 protected:
@@ -55,15 +74,11 @@ protected:
 class CApplicationToolbar : public CStripWindow
 {
 public:
-    // The status bar's top lines, and a shadow line and a black one along the bottom.
-    class CToolRootView : public CStandardGroupView
+    // Both edges.
+    class CToolRootView : public CStripToolRootView
     {
     public:
-        explicit CToolRootView(CABCGroupView* parent) : CStandardGroupView(parent, CRect()) {}
-        void EnabledChanged(bool) override {}
-        void Draw(CABCViewDrawSpec& drawSpec) override;
-        CRegion GetDrawRegion() const override { return CRegion(*GetFrame()); }
-        void DrawBackground(CABCViewDrawSpec& drawSpec) override;
+        explicit CToolRootView(CABCGroupView* parent) : CStripToolRootView(parent, true) {}
     };
 
 protected:

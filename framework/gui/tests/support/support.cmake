@@ -14,8 +14,12 @@ if(DRAVIM_WINDOWS)
             ${CMAKE_SOURCE_DIR}/framework/foundation/files/tests/FilesTestSupport.cpp
         PUBLIC_LIBS tramvell_application gui_test_fakes GTest::gtest)
 
-    add_library(gui_test_program_resources OBJECT ${CMAKE_CURRENT_LIST_DIR}/fixtures/GuiTestProgram.rc)
+    # The control views' resources come as a script of their own: the window layer includes nothing of the
+    # views above it.
+    add_library(gui_test_program_resources OBJECT ${CMAKE_CURRENT_LIST_DIR}/fixtures/GuiTestProgram.rc
+                ${CMAKE_SOURCE_DIR}/framework/views/resources/ViewResources.rc)
     target_include_directories(gui_test_program_resources PRIVATE ${CMAKE_CURRENT_LIST_DIR}/fixtures ${CMAKE_SOURCE_DIR})
-    set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/fixtures/GuiTestProgram.rc PROPERTIES OBJECT_DEPENDS
-        "${CMAKE_SOURCE_DIR}/framework/views/resources/ViewResources.rc;${CMAKE_SOURCE_DIR}/framework/views/resources/common-strings-1000.txt")
+    set(viewResources ${CMAKE_SOURCE_DIR}/framework/views/resources)
+    set_source_files_properties(${viewResources}/ViewResources.rc PROPERTIES OBJECT_DEPENDS
+        "${viewResources}/split-rows.cur;${viewResources}/split-columns.cur;${viewResources}/common-strings-1000.txt")
 endif()

@@ -3,10 +3,13 @@
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/gui/windows/Window.h"
-#include "framework/views/controls/NativeControlGlue.h"
-#include "framework/views/controls/NativeWindowHandle.h"
+#include "framework/views/controls/NativeControl.h"
 
 namespace NSTramvell {
+
+using NSWinControlUtils::CNativeControl;
+using NSWinControlUtils::EControlKeys;
+
 namespace {
 constexpr std::uint32_t kCheckBoxStyle = WS_CHILD | WS_VISIBLE | BS_CHECKBOX;
 static_assert(kCheckBoxStyle == 0x50000002);
@@ -17,49 +20,35 @@ constexpr auto kCheckBoxKind = static_cast<std::int32_t>(NSWinControlUtils::ENat
 class CCheckBoxViewImplementation : public NSWinControlUtils::IWinControlCallback
 {
 public:
-    CCheckBoxViewImplementation(CCheckBoxView* view, const std::string& title, const CRect& frame);
-    ~CCheckBoxViewImplementation() override;
+    CCheckBoxViewImplementation(CCheckBoxView* view, const std::string& title);
+    ~CCheckBoxViewImplementation() override { mControl.Destroy(); }
     CCheckBoxViewImplementation(const CCheckBoxViewImplementation&) = delete;
     CCheckBoxViewImplementation& operator=(const CCheckBoxViewImplementation&) = delete;
 
     CView* GetView() const override { return mView; }
-    HWND GetNativeHandle() const override { return mHandle; }
+    HWND GetNativeHandle() const override { return mControl.GetHandle(); }
     CView* GetFocusView() const override { return mView; }
-    std::intptr_t HandleNativeMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
+    std::intptr_t HandleNativeMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override
+    {
+        return mControl.HandleMessage(message, first, second);
+    }
     std::intptr_t HandleParentNotification(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
 
     void SetChecked(bool checked);
-    void PlaceControl();
+    CNativeControl& GetControl() { return mControl; }
 
     bool mChecked = false;
     bool mChanged = false;
 
 private:
     CCheckBoxView* mView;   // borrowed: the view owns this object
-    HWND mHandle = nullptr;
-    std::unique_ptr<NSWinControlUtils::CNativeControlLink> mLink;
+    CNativeControl mControl;
 };
 
-CCheckBoxViewImplementation::CCheckBoxViewImplementation(CCheckBoxView* view, const std::string& title,
-                                                         const CRect& frame)
-    : mView(view)
+CCheckBoxViewImplementation::CCheckBoxViewImplementation(CCheckBoxView* view, const std::string& title)
+    : mView(view), mControl(*view, EControlKeys::kSpaceWhileShown)
 {
-    mHandle = NSWinControlUtils::CreateNativeControl(*view->GetWindow(), 0, kCheckBoxStyle, kCheckBoxKind,
-                                                     title.c_str(), frame);
-    try {
-        mLink = std::make_unique<NSWinControlUtils::CNativeControlLink>(mHandle, this);
-    } catch (...) {
-        NSWinControlUtils::DestroyNativeControl(mHandle);   // nothing when the link destroyed it already
-        throw;
-    }
-}
-
-CCheckBoxViewImplementation::~CCheckBoxViewImplementation()
-{
-    mView->SetToolTipText(std::string());
-    NSWinControlUtils::DestroyNativeControl(mHandle);
-    mHandle = nullptr;
-    mLink.reset();
+    mControl.Create(this, kCheckBoxStyle, kCheckBoxKind, title.c_str());
 }
 
 void CCheckBoxViewImplementation::SetChecked(bool checked)
@@ -67,36 +56,7 @@ void CCheckBoxViewImplementation::SetChecked(bool checked)
     if (checked == mChecked)
         return;
     mChecked = checked;
-    GetWindowTable().SendMessageA(mHandle, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-void CCheckBoxViewImplementation::PlaceControl()
-{
-    NSWinControlUtils::PlaceNativeControl(mHandle, *mView->GetFrame());
-}
-
-std::intptr_t CCheckBoxViewImplementation::HandleNativeMessage(std::uint32_t message, std::uintptr_t first,
-                                                               std::intptr_t second)
-{
-    switch (message) {
-    case WM_SETFOCUS:
-        NSWinControlUtils::NotifyNativeFocusGained(mHandle, message, first, second);
-        break;
-    case WM_KILLFOCUS:
-        NSWinControlUtils::NotifyNativeFocusLost(mHandle);
-        break;
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-        if (first != VK_SPACE)
-            return PassNativeWindowMessage(GetNativeParentWindow(mHandle), message, first, second);
-        // A check box on a hidden page may still hold the focus; Space must not toggle what is not seen.
-        if (!NSWinControlUtils::IsVisibleInWindow(*mView))
-            return 0;
-        break;
-    default:
-        break;
-    }
-    return mLink->HandleMessage(message, first, second);
+    GetWindowTable().SendMessageA(GetNativeHandle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 std::intptr_t CCheckBoxViewImplementation::HandleParentNotification(std::uint32_t message, std::uintptr_t,
@@ -119,7 +79,7 @@ CCheckBoxView::CCheckBoxView(CABCGroupView* parent, const CRect& frame) : CCheck
 }
 
 CCheckBoxView::CCheckBoxView(CABCGroupView* parent, const std::string& title, const CRect& frame)
-    : CView(parent, frame), mImplementation(std::make_unique<CCheckBoxViewImplementation>(this, title, frame))
+    : CView(parent, frame), mImplementation(std::make_unique<CCheckBoxViewImplementation>(this, title))
 {
 }
 
@@ -129,7 +89,7 @@ CCheckBoxView::CCheckBoxView(CABCGroupView* parent, const CCheckBoxViewDescripti
     CRect frame;
     description.GetFrame(frame);
     SetFrameRect(frame);
-    mImplementation = std::make_unique<CCheckBoxViewImplementation>(this, description.GetTitle(), frame);
+    mImplementation = std::make_unique<CCheckBoxViewImplementation>(this, description.GetTitle());
 }
 
 CCheckBoxView::~CCheckBoxView()
@@ -146,21 +106,18 @@ HWND CCheckBoxView::GetNativeHandle() const
 
 void CCheckBoxView::EnabledChanged(bool)
 {
-    HWND handle = GetNativeHandle();
-    if (NSWinControlUtils::SyncNativeEnabled(handle, IsEnabled()))
-        Invalidate();
+    mImplementation->GetControl().FollowEnabled();
 }
 
 void CCheckBoxView::FrameChanged(const CRect& oldFrame, const CRect& newFrame)
 {
-    mImplementation->PlaceControl();
-    InvalidateOldAndNew(oldFrame, newFrame);
+    mImplementation->GetControl().FollowFrame(oldFrame, newFrame);
 }
 
 void CCheckBoxView::MoveBy(std::int32_t dx, std::int32_t dy)
 {
     CView::MoveBy(dx, dy);
-    mImplementation->PlaceControl();
+    mImplementation->GetControl().Place();
 }
 
 bool CCheckBoxView::IsChecked() const

@@ -3,32 +3,17 @@
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/gui/windows/Window.h"
-#include "framework/views/controls/NativeControlGlue.h"
-#include "framework/views/controls/NativeWindowHandle.h"
+#include "framework/views/controls/NativeControl.h"
 
 namespace NSTramvell {
+
+using NSWinControlUtils::CNativeControl;
+using NSWinControlUtils::EControlKeys;
+
 namespace {
 
 constexpr auto kSliderKind = static_cast<std::int32_t>(NSWinControlUtils::ENativeControlKind::kSlider);
 constexpr std::int32_t kEndTrackCode = TB_ENDTRACK;
-
-// The keys a focused trackbar moves by; the rest are the window's.
-bool IsKeyForTrackbar(std::uintptr_t virtualKey)
-{
-    switch (virtualKey) {
-    case VK_LEFT:
-    case VK_RIGHT:
-    case VK_UP:
-    case VK_DOWN:
-    case VK_PRIOR:
-    case VK_NEXT:
-    case VK_HOME:
-    case VK_END:
-        return true;
-    default:
-        return false;
-    }
-}
 
 } // namespace
 
@@ -38,21 +23,24 @@ class CFaderViewImplementation : public NSWinControlUtils::IWinControlCallback
 public:
     CFaderViewImplementation(CFaderView* view, std::int32_t orientation, std::int32_t tickPlacement,
                              std::uint16_t maximum);
-    ~CFaderViewImplementation() override;
+    ~CFaderViewImplementation() override { mControl.Destroy(); }
     CFaderViewImplementation(const CFaderViewImplementation&) = delete;
     CFaderViewImplementation& operator=(const CFaderViewImplementation&) = delete;
 
     CView* GetView() const override { return mView; }
-    HWND GetNativeHandle() const override { return mHandle; }
+    HWND GetNativeHandle() const override { return mControl.GetHandle(); }
     CView* GetFocusView() const override { return mView; }
-    std::intptr_t HandleNativeMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
+    std::intptr_t HandleNativeMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override
+    {
+        return mControl.HandleMessage(message, first, second);
+    }
     std::intptr_t HandleParentNotification(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
 
     void SetValue(std::uint16_t value);
     void SetMaximum(std::uint16_t maximum);
     void OfferValue(std::uint16_t value);
     bool TakePendingValue(std::uint16_t& value);
-    void PlaceControl();
+    CNativeControl& GetControl() { return mControl; }
 
     std::int32_t GetOrientation() const { return mOrientation; }
     std::uint16_t GetMaximum() const { return mMaximum; }
@@ -64,8 +52,6 @@ private:
     std::int32_t ReadPosition() const;
 
     CFaderView* mView;   // borrowed: the view owns this object
-    HWND mHandle = nullptr;
-    std::unique_ptr<NSWinControlUtils::CNativeControlLink> mLink;
     std::int32_t mOrientation;
     std::int32_t mTickPlacement;
     std::uint16_t mMaximum;
@@ -73,6 +59,7 @@ private:
     std::uint16_t mValue = 0;
     std::uint16_t mPendingValue = 0;
     bool mChoosing = false;
+    CNativeControl mControl;
 };
 
 CFaderViewImplementation::CFaderViewImplementation(CFaderView* view, std::int32_t orientation,
@@ -82,41 +69,28 @@ CFaderViewImplementation::CFaderViewImplementation(CFaderView* view, std::int32_
     , mTickPlacement(tickPlacement)
     , mMaximum(maximum)
     , mPageSize(GetFaderPageSize(maximum))
+    , mControl(*view, EControlKeys::kArrowsAndPaging)
 {
-    mHandle = NSWinControlUtils::CreateNativeControl(*view->GetWindow(), 0, GetFaderStyle(orientation, tickPlacement),
-                                                     kSliderKind, "", *view->GetFrame());
-    try {
-        mLink = std::make_unique<NSWinControlUtils::CNativeControlLink>(mHandle, this);
-    } catch (...) {
-        NSWinControlUtils::DestroyNativeControl(mHandle);   // nothing when the link destroyed it already
-        throw;
-    }
+    mControl.Create(this, GetFaderStyle(orientation, tickPlacement), kSliderKind, "");
     SendRange();
     SendPosition();
 }
 
-CFaderViewImplementation::~CFaderViewImplementation()
-{
-    mView->SetToolTipText(std::string());
-    NSWinControlUtils::DestroyNativeControl(mHandle);
-    mHandle = nullptr;
-    mLink.reset();
-}
-
 void CFaderViewImplementation::SendRange()
 {
-    GetWindowTable().SendMessageA(mHandle, TBM_SETRANGE, FALSE, MAKELPARAM(0, mMaximum));
-    GetWindowTable().SendMessageA(mHandle, TBM_SETPAGESIZE, 0, mPageSize);
+    GetWindowTable().SendMessageA(GetNativeHandle(), TBM_SETRANGE, FALSE, MAKELPARAM(0, mMaximum));
+    GetWindowTable().SendMessageA(GetNativeHandle(), TBM_SETPAGESIZE, 0, mPageSize);
 }
 
 void CFaderViewImplementation::SendPosition()
 {
-    GetWindowTable().SendMessageA(mHandle, TBM_SETPOS, TRUE, FaderValueToPosition(mOrientation, mMaximum, mValue));
+    GetWindowTable().SendMessageA(GetNativeHandle(), TBM_SETPOS, TRUE,
+                                  FaderValueToPosition(mOrientation, mMaximum, mValue));
 }
 
 std::int32_t CFaderViewImplementation::ReadPosition() const
 {
-    return static_cast<std::int32_t>(GetWindowTable().SendMessageA(mHandle, TBM_GETPOS, 0, 0));
+    return static_cast<std::int32_t>(GetWindowTable().SendMessageA(GetNativeHandle(), TBM_GETPOS, 0, 0));
 }
 
 void CFaderViewImplementation::SetValue(std::uint16_t value)
@@ -125,7 +99,7 @@ void CFaderViewImplementation::SetValue(std::uint16_t value)
         return;
     mValue = value;
     // While the user drags, the thumb already stands where the accepted value puts it.
-    if (GetWindowTable().GetCapture() == mHandle &&
+    if (GetWindowTable().GetCapture() == GetNativeHandle() &&
         ReadPosition() == FaderValueToPosition(mOrientation, mMaximum, value))
         return;
     SendPosition();
@@ -163,32 +137,6 @@ bool CFaderViewImplementation::TakePendingValue(std::uint16_t& value)
     mPendingValue = 0;
     mChoosing = false;
     return true;
-}
-
-void CFaderViewImplementation::PlaceControl()
-{
-    NSWinControlUtils::PlaceNativeControl(mHandle, *mView->GetFrame());
-}
-
-std::intptr_t CFaderViewImplementation::HandleNativeMessage(std::uint32_t message, std::uintptr_t first,
-                                                            std::intptr_t second)
-{
-    switch (message) {
-    case WM_SETFOCUS:
-        NSWinControlUtils::NotifyNativeFocusGained(mHandle, message, first, second);
-        break;
-    case WM_KILLFOCUS:
-        NSWinControlUtils::NotifyNativeFocusLost(mHandle);
-        break;
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-        if (!IsKeyForTrackbar(first))
-            return PassNativeWindowMessage(GetNativeParentWindow(mHandle), message, first, second);
-        break;
-    default:
-        break;
-    }
-    return mLink->HandleMessage(message, first, second);
 }
 
 std::intptr_t CFaderViewImplementation::HandleParentNotification(std::uint32_t message, std::uintptr_t first,
@@ -247,21 +195,18 @@ HWND CFaderView::GetNativeHandle() const
 
 void CFaderView::EnabledChanged(bool)
 {
-    HWND handle = GetNativeHandle();
-    if (NSWinControlUtils::SyncNativeEnabled(handle, IsEnabled()))
-        Invalidate();
+    mImplementation->GetControl().FollowEnabled();
 }
 
 void CFaderView::FrameChanged(const CRect& oldFrame, const CRect& newFrame)
 {
-    mImplementation->PlaceControl();
-    InvalidateOldAndNew(oldFrame, newFrame);
+    mImplementation->GetControl().FollowFrame(oldFrame, newFrame);
 }
 
 void CFaderView::MoveBy(std::int32_t dx, std::int32_t dy)
 {
     CView::MoveBy(dx, dy);
-    mImplementation->PlaceControl();
+    mImplementation->GetControl().Place();
 }
 
 std::uint16_t CFaderView::GetValue() const

@@ -3,7 +3,6 @@
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/gui/windows/Window.h"
-#include "framework/views/controls/NativeWindowHandle.h"
 
 #include <algorithm>
 
@@ -51,23 +50,14 @@ CRadioButtonView::CRadioButtonView(CABCGroupView* parent, const CDialogItem& ite
 CRadioButtonView::CRadioButtonView(CABCGroupView* parent, const std::string& title, const CRect& frame)
     : CView(parent, frame)
 {
-    mHandle = NSWinControlUtils::CreateNativeControl(*GetWindow(), 0, kRadioStyle, kRadioKind, title.c_str(), frame);
-    try {
-        mLink = std::make_unique<NSWinControlUtils::CNativeControlLink>(mHandle, this);
-    } catch (...) {
-        NSWinControlUtils::DestroyNativeControl(mHandle);   // nothing when the link destroyed it already
-        throw;
-    }
+    mControl.Create(this, kRadioStyle, kRadioKind, title.c_str());
 }
 
 CRadioButtonView::~CRadioButtonView()
 {
     if (GetWindow() != nullptr)
         GetWindow()->DropFocusIfHeldBy(this);
-    SetToolTipText(std::string());
-    NSWinControlUtils::DestroyNativeControl(mHandle);
-    mLink.reset();
-    mHandle = nullptr;
+    mControl.Destroy();
 }
 
 CRadioButtonGroupView* CRadioButtonView::GetGroup() const
@@ -80,56 +70,36 @@ void CRadioButtonView::ShowChecked(bool checked)
     if (checked == mShownChecked)
         return;
     mShownChecked = checked;
-    GetWindowTable().SendMessageA(mHandle, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    GetWindowTable().SendMessageA(GetNativeHandle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void CRadioButtonView::EnabledChanged(bool)
 {
-    if (NSWinControlUtils::SyncNativeEnabled(mHandle, IsEnabled()))
-        Invalidate();
+    mControl.FollowEnabled();
 }
 
 void CRadioButtonView::FrameChanged(const CRect& oldFrame, const CRect& newFrame)
 {
-    PlaceControl();
-    InvalidateOldAndNew(oldFrame, newFrame);
+    mControl.FollowFrame(oldFrame, newFrame);
 }
 
 void CRadioButtonView::MoveBy(std::int32_t dx, std::int32_t dy)
 {
     CView::MoveBy(dx, dy);
-    PlaceControl();
+    mControl.Place();
 }
 
-void CRadioButtonView::PlaceControl()
-{
-    NSWinControlUtils::PlaceNativeControl(mHandle, *GetFrame());
-}
-
+// The arrow keys move the group's selection; the control would only move its own check.
 std::intptr_t CRadioButtonView::HandleNativeMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
 {
-    switch (message) {
-    case WM_SETFOCUS:
-        NSWinControlUtils::NotifyNativeFocusGained(mHandle, message, first, second);
-        break;
-    case WM_KILLFOCUS:
-        NSWinControlUtils::NotifyNativeFocusLost(mHandle);
-        break;
-    case WM_KEYDOWN:
-    case WM_KEYUP:
+    if (message == WM_KEYDOWN || message == WM_KEYUP) {
         if (const std::int32_t step = GetArrowStep(first)) {
             if (message == WM_KEYDOWN && GetGroup() != nullptr)
                 GetGroup()->SelectRelative(this, step);
             return 0;
         }
-        // The control's own course would keep Tab, Return and Escape from the window.
-        if (first != VK_SPACE)
-            return PassNativeWindowMessage(GetNativeParentWindow(mHandle), message, first, second);
-        break;
-    default:
-        break;
     }
-    return mLink->HandleMessage(message, first, second);
+    return mControl.HandleMessage(message, first, second);
 }
 
 std::intptr_t CRadioButtonView::HandleParentNotification(std::uint32_t message, std::uintptr_t first, std::intptr_t)

@@ -5,7 +5,6 @@
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/gui/windows/Window.h"
-#include "framework/views/controls/NativeWindowHandle.h"
 
 namespace NSTramvell {
 namespace {
@@ -34,75 +33,46 @@ CUpDownButtonView::CUpDownButtonView(CABCGroupView* parent, const CDialogItem& i
 
 CUpDownButtonView::CUpDownButtonView(CABCGroupView* parent, const CRect& frame) : CView(parent, frame)
 {
+    // The up-down control is none of the glue's nine kinds, so it is made here.
     CWindowTable& table = GetWindowTable();
     CABCCodeModule* module = CABCCodeModule::GetCurrent();
-    mHandle = table.CreateWindowExA(0, "msctls_updown32", "", kUpDownStyle, frame.GetLeft(), frame.GetTop(),
-                                    frame.GetWidth(), frame.GetHeight(), GetWindow()->GetWindowHandle(), nullptr,
-                                    module != nullptr ? module->GetInstanceHandle() : nullptr, nullptr);
-    if (mHandle == nullptr)
+    HWND handle = table.CreateWindowExA(0, "msctls_updown32", "", kUpDownStyle, frame.GetLeft(), frame.GetTop(),
+                                        frame.GetWidth(), frame.GetHeight(), GetWindow()->GetWindowHandle(), nullptr,
+                                        module != nullptr ? module->GetInstanceHandle() : nullptr, nullptr);
+    if (handle == nullptr)
         throw XOutOfMemory();
-    try {
-        mLink = std::make_unique<NSWinControlUtils::CNativeControlLink>(mHandle, this);
-    } catch (...) {
-        NSWinControlUtils::DestroyNativeControl(mHandle);   // nothing when the link destroyed it already
-        throw;
-    }
+    mControl.Attach(handle, this);
     // The control's default range runs from 100 down to 0, which turns up into -1.
-    table.SendMessageA(mHandle, kSetRange32, 0, kControlMaximum);
-    table.SendMessageA(mHandle, kSetPosition32, 0, kControlPosition);
+    table.SendMessageA(handle, kSetRange32, 0, kControlMaximum);
+    table.SendMessageA(handle, kSetPosition32, 0, kControlPosition);
 }
 
 CUpDownButtonView::~CUpDownButtonView()
 {
     if (GetWindow() != nullptr)
         GetWindow()->DropFocusIfHeldBy(this);
-    SetToolTipText(std::string());
-    NSWinControlUtils::DestroyNativeControl(mHandle);
-    mLink.reset();
-    mHandle = nullptr;
+    mControl.Destroy();
 }
 
 void CUpDownButtonView::EnabledChanged(bool)
 {
-    if (NSWinControlUtils::SyncNativeEnabled(mHandle, IsEnabled()))
-        Invalidate();
+    mControl.FollowEnabled();
 }
 
 void CUpDownButtonView::FrameChanged(const CRect& oldFrame, const CRect& newFrame)
 {
-    PlaceControl();
-    InvalidateOldAndNew(oldFrame, newFrame);
+    mControl.FollowFrame(oldFrame, newFrame);
 }
 
 void CUpDownButtonView::MoveBy(std::int32_t dx, std::int32_t dy)
 {
     CView::MoveBy(dx, dy);
-    PlaceControl();
-}
-
-void CUpDownButtonView::PlaceControl()
-{
-    NSWinControlUtils::PlaceNativeControl(mHandle, *GetFrame());
+    mControl.Place();
 }
 
 std::intptr_t CUpDownButtonView::HandleNativeMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
 {
-    switch (message) {
-    case WM_SETFOCUS:
-        NSWinControlUtils::NotifyNativeFocusGained(mHandle, message, first, second);
-        break;
-    case WM_KILLFOCUS:
-        NSWinControlUtils::NotifyNativeFocusLost(mHandle);
-        break;
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-        if (first != VK_UP && first != VK_DOWN)
-            return PassNativeWindowMessage(GetNativeParentWindow(mHandle), message, first, second);
-        break;
-    default:
-        break;
-    }
-    return mLink->HandleMessage(message, first, second);
+    return mControl.HandleMessage(message, first, second);
 }
 
 std::intptr_t CUpDownButtonView::HandleParentNotification(std::uint32_t message, std::uintptr_t, std::intptr_t second)

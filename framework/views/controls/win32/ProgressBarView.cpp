@@ -2,7 +2,6 @@
 
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/windows/Window.h"
-#include "framework/views/controls/NativeControlGlue.h"
 
 namespace NSTramvell {
 namespace {
@@ -12,32 +11,29 @@ constexpr auto kProgressBarKind = static_cast<std::int32_t>(NSWinControlUtils::E
 CProgressBarView::CProgressBarView(CABCGroupView* parent, const CRect& frame)
     : CView(parent, frame)
 {
-    mHandle = NSWinControlUtils::CreateNativeControl(*GetWindow(), 0, WS_CHILD | WS_VISIBLE, kProgressBarKind, nullptr,
-                                                     GetControlRect(frame));
-    GetWindowTable().SendMessageA(mHandle, PBM_SETRANGE, 0, MAKELPARAM(0, kFullProgress));
+    // The bar tells nothing back: it has no callback to link.
+    mControl.Create(nullptr, WS_CHILD | WS_VISIBLE, kProgressBarKind, nullptr);
+    GetWindowTable().SendMessageA(GetNativeHandle(), PBM_SETRANGE, 0, MAKELPARAM(0, kFullProgress));
 }
 
 CProgressBarView::~CProgressBarView()
 {
-    SetToolTipText(std::string());
-    NSWinControlUtils::DestroyNativeControl(mHandle);
-    mHandle = nullptr;
+    mControl.Destroy();
 }
 
 void CProgressBarView::EnabledChanged(bool)
 {
-    if (NSWinControlUtils::SyncNativeEnabled(mHandle, IsEnabled()))
-        Invalidate();
+    mControl.FollowEnabled();
 }
 
 void CProgressBarView::Draw(CABCViewDrawSpec& drawSpec)
 {
     const std::uint16_t position = mValue == kUnknownProgress ? 0 : mValue;
-    GetWindowTable().SendMessageA(mHandle, PBM_SETPOS, position, 0);
+    GetWindowTable().SendMessageA(GetNativeHandle(), PBM_SETPOS, position, 0);
     CRect visible = *GetFrame();
     if (GetVisibleRect(this, visible) && !visible.IsEmpty()) {
         visible.Offset(-GetFrame()->GetLeft(), -GetFrame()->GetTop());
-        NSWinControlUtils::RedrawNativeArea(mHandle, &visible, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        NSWinControlUtils::RedrawNativeArea(GetNativeHandle(), &visible, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     }
     CView::Draw(drawSpec);
 }
@@ -49,14 +45,13 @@ CRegion CProgressBarView::GetDrawRegion() const
 
 void CProgressBarView::FrameChanged(const CRect& oldFrame, const CRect& newFrame)
 {
-    PlaceControl();
-    InvalidateOldAndNew(oldFrame, newFrame);
+    mControl.FollowFrame(oldFrame, newFrame);
 }
 
 void CProgressBarView::MoveBy(std::int32_t dx, std::int32_t dy)
 {
     CView::MoveBy(dx, dy);
-    PlaceControl();
+    mControl.Place();
 }
 
 void CProgressBarView::SetValue(std::uint16_t value)
@@ -65,11 +60,6 @@ void CProgressBarView::SetValue(std::uint16_t value)
         return;
     mValue = value;
     Invalidate();
-}
-
-void CProgressBarView::PlaceControl()
-{
-    NSWinControlUtils::PlaceNativeControl(mHandle, GetControlRect(*GetFrame()));
 }
 
 } // namespace NSTramvell

@@ -4,12 +4,12 @@
 #include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/gui/windows/InputSeams.h"
 #include "framework/gui/windows/Window.h"
-#include "framework/views/controls/NativeControlGlue.h"
-#include "framework/views/controls/NativeWindowHandle.h"
+#include "framework/views/controls/NativeControl.h"
 
 namespace NSTramvell {
 
-using NSWinControlUtils::CNativeControlLink;
+using NSWinControlUtils::CNativeControl;
+using NSWinControlUtils::EControlKeys;
 
 namespace {
 constexpr auto kPushButtonKind = static_cast<std::int32_t>(NSWinControlUtils::ENativeControlKind::kPushButton);
@@ -20,85 +20,43 @@ constexpr auto kPushButtonKind = static_cast<std::int32_t>(NSWinControlUtils::EN
 class CPushButtonImplementation : public NSWinControlUtils::IWinControlCallback
 {
 public:
-    CPushButtonImplementation(CPushButtonView* view, const std::string& title, std::int32_t kind, const CRect& frame);
-    ~CPushButtonImplementation() override;
+    CPushButtonImplementation(CPushButtonView* view, const std::string& title, std::int32_t kind);
+    ~CPushButtonImplementation() override { mControl.Destroy(); }
     CPushButtonImplementation(const CPushButtonImplementation&) = delete;
     CPushButtonImplementation& operator=(const CPushButtonImplementation&) = delete;
 
     CView* GetView() const override { return mView; }
-    HWND GetNativeHandle() const override { return mHandle; }
+    HWND GetNativeHandle() const override { return mControl.GetHandle(); }
     CView* GetFocusView() const override { return mView; }
-    std::intptr_t HandleNativeMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
+    std::intptr_t HandleNativeMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override
+    {
+        return mControl.HandleMessage(message, first, second);
+    }
     std::intptr_t HandleParentNotification(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
     // The view's frame around a rectangle that the native button is to take.
     static CRect FrameAroundControlRect(const CRect& rect) { return CPushButtonView::FrameFromItemRect(rect); }
 
+    CNativeControl& GetControl() { return mControl; }
+
     bool mPushed = false;
 
 private:
-    std::intptr_t HandleKey(std::uint32_t message, std::uintptr_t first, std::intptr_t second);
-
     CPushButtonView* mView;   // borrowed: the view owns this object
-    HWND mHandle = nullptr;
-    std::unique_ptr<CNativeControlLink> mLink;
+    CNativeControl mControl;
 };
 
 CPushButtonImplementation::CPushButtonImplementation(CPushButtonView* view, const std::string& title,
-                                                     std::int32_t kind, const CRect& frame)
-    : mView(view)
+                                                     std::int32_t kind)
+    : mView(view), mControl(*view, EControlKeys::kSpaceWhileShown, &CPushButtonView::GetControlRect)
 {
-    CWindowTable& table = GetWindowTable();
-    mHandle = NSWinControlUtils::CreateNativeControl(*view->GetWindow(), 0, WS_CHILD | WS_VISIBLE, kPushButtonKind,
-                                                     title.c_str(), CPushButtonView::GetControlRect(frame));
-    try {
-        mLink = std::make_unique<CNativeControlLink>(mHandle, this);
-    } catch (...) {
-        NSWinControlUtils::DestroyNativeControl(mHandle);   // nothing when the link destroyed it already
-        throw;
-    }
+    mControl.Create(this, WS_CHILD | WS_VISIBLE, kPushButtonKind, title.c_str());
     if (kind == CPushButtonView::kDefaultButton) {
-        const LONG_PTR style = table.GetWindowLongPtrA(mHandle, GWL_STYLE);
-        table.SetWindowLongPtrA(mHandle, GWL_STYLE, style | BS_DEFPUSHBUTTON);
+        CWindowTable& table = GetWindowTable();
+        const HWND handle = mControl.GetHandle();
+        table.SetWindowLongPtrA(handle, GWL_STYLE, table.GetWindowLongPtrA(handle, GWL_STYLE) | BS_DEFPUSHBUTTON);
         // The button reads its style when it paints.
-        table.InvalidateRect(mHandle, nullptr, FALSE);
+        table.InvalidateRect(handle, nullptr, FALSE);
     }
-}
-
-CPushButtonImplementation::~CPushButtonImplementation()
-{
-    mView->SetToolTipText(std::string());
-    NSWinControlUtils::DestroyNativeControl(mHandle);
-    mHandle = nullptr;
-    mLink.reset();
-}
-
-std::intptr_t CPushButtonImplementation::HandleNativeMessage(std::uint32_t message, std::uintptr_t first,
-                                                             std::intptr_t second)
-{
-    switch (message) {
-    case WM_SETFOCUS:
-        NSWinControlUtils::NotifyNativeFocusGained(mHandle, message, first, second);
-        break;
-    case WM_KILLFOCUS:
-        NSWinControlUtils::NotifyNativeFocusLost(mHandle);
-        break;
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-        return HandleKey(message, first, second);
-    default:
-        break;
-    }
-    return mLink->HandleMessage(message, first, second);
-}
-
-std::intptr_t CPushButtonImplementation::HandleKey(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
-{
-    if (first != VK_SPACE)
-        return PassNativeWindowMessage(GetNativeParentWindow(mHandle), message, first, second);
-    // A button on a hidden page may still hold the focus; Space must not push what the user cannot see.
-    if (!NSWinControlUtils::IsVisibleInWindow(*mView))
-        return 0;
-    return mLink->HandleMessage(message, first, second);
 }
 
 std::intptr_t CPushButtonImplementation::HandleParentNotification(std::uint32_t message, std::uintptr_t,
@@ -123,7 +81,7 @@ CPushButtonView::CPushButtonView(CABCGroupView* parent, const CDialogItem& item,
 CPushButtonView::CPushButtonView(CABCGroupView* parent, const std::string& title, std::int32_t kind,
                                  const CRect& frame)
     : CView(parent, frame)
-    , mImplementation(std::make_unique<CPushButtonImplementation>(this, title, kind, frame))
+    , mImplementation(std::make_unique<CPushButtonImplementation>(this, title, kind))
 {
 }
 
@@ -136,9 +94,7 @@ CPushButtonView::~CPushButtonView()
 
 void CPushButtonView::EnabledChanged(bool)
 {
-    HWND handle = GetNativeHandle();
-    if (NSWinControlUtils::SyncNativeEnabled(handle, IsEnabled()))
-        Invalidate();
+    mImplementation->GetControl().FollowEnabled();
 }
 
 CRegion CPushButtonView::GetDrawRegion() const
@@ -148,14 +104,13 @@ CRegion CPushButtonView::GetDrawRegion() const
 
 void CPushButtonView::FrameChanged(const CRect& oldFrame, const CRect& newFrame)
 {
-    PlaceControl();
-    InvalidateOldAndNew(oldFrame, newFrame);
+    mImplementation->GetControl().FollowFrame(oldFrame, newFrame);
 }
 
 void CPushButtonView::MoveBy(std::int32_t dx, std::int32_t dy)
 {
     CView::MoveBy(dx, dy);
-    PlaceControl();
+    mImplementation->GetControl().Place();
 }
 
 CMouseDownResult CPushButtonView::HandleMouseDown(const CMouseEvent&)
@@ -205,12 +160,6 @@ void CPushButtonView::SetTitle(const std::string& title)
 std::string CPushButtonView::GetTitle() const
 {
     return NSWinControlUtils::GetNativeText(GetNativeHandle());
-}
-
-void CPushButtonView::PlaceControl()
-{
-    HWND handle = GetNativeHandle();
-    NSWinControlUtils::PlaceNativeControl(handle, GetControlRect(*GetFrame()));
 }
 
 } // namespace NSTramvell

@@ -5,7 +5,6 @@
 #include "framework/gui/menus/MenuBar.h"
 #include "framework/gui/shell/Clipboard.h"
 #include "framework/gui/windows/Window.h"
-#include "framework/views/controls/NativeWindowHandle.h"
 
 #include <vector>
 
@@ -38,66 +37,37 @@ CABCTextEditView::~CABCTextEditView()
 {
     if (GetWindow() != nullptr)
         GetWindow()->DropFocusIfHeldBy(this);
-    SetToolTipText(std::string());
-    if (mHandle != nullptr)
-        NSWinControlUtils::DestroyNativeControl(mHandle);
-    mLink.reset();
-    mHandle = nullptr;
+    mControl.Destroy();
 }
 
 void CABCTextEditView::AttachNativeControl(HWND handle)
 {
-    try {
-        mLink = std::make_unique<NSWinControlUtils::CNativeControlLink>(handle, this);
-    } catch (...) {
-        NSWinControlUtils::DestroyNativeControl(handle);   // nothing when the link destroyed it already
-        throw;
-    }
-    mHandle = handle;
-    Send(mHandle, EM_LIMITTEXT, static_cast<WPARAM>(mMaximumLength), 0);
+    mControl.Attach(handle, this);
+    Send(handle, EM_LIMITTEXT, static_cast<WPARAM>(mMaximumLength), 0);
 }
 
 void CABCTextEditView::EnabledChanged(bool)
 {
-    if (NSWinControlUtils::SyncNativeEnabled(mHandle, IsEnabled()))
-        Invalidate();
+    mControl.FollowEnabled();
 }
 
 void CABCTextEditView::FrameChanged(const CRect& oldFrame, const CRect& newFrame)
 {
-    PlaceControl();
-    InvalidateOldAndNew(oldFrame, newFrame);
+    mControl.FollowFrame(oldFrame, newFrame);
 }
 
 void CABCTextEditView::MoveBy(std::int32_t dx, std::int32_t dy)
 {
     CView::MoveBy(dx, dy);
-    PlaceControl();
-}
-
-void CABCTextEditView::PlaceControl()
-{
-    NSWinControlUtils::PlaceNativeControl(mHandle, GetControlRect(*GetFrame()));
+    mControl.Place();
 }
 
 std::intptr_t CABCTextEditView::HandleNativeMessage(std::uint32_t message, std::uintptr_t first,
                                                     std::intptr_t second)
 {
-    switch (message) {
-    case WM_SETFOCUS:
-        NSWinControlUtils::NotifyNativeFocusGained(mHandle, message, first, second);
-        break;
-    case WM_KILLFOCUS:
-        NSWinControlUtils::NotifyNativeFocusLost(mHandle);
-        break;
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_CHAR:
+    if (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_CHAR)
         return HandleNativeKey(message, first, second);
-    default:
-        break;
-    }
-    return mLink->HandleMessage(message, first, second);
+    return mControl.HandleMessage(message, first, second);
 }
 
 // The filter has the first word; what it leaves goes to the control when the control acts on it (typed
@@ -109,8 +79,8 @@ std::intptr_t CABCTextEditView::HandleNativeKey(std::uint32_t message, std::uint
     if (HandleKey(event))
         return 0;
     if (event.HasCharacter() || IsKeyForNativeControl(event))
-        return mLink->HandleMessage(message, first, second);
-    return PassNativeWindowMessage(GetNativeParentWindow(mHandle), message, first, second);
+        return mControl.PassToControl(message, first, second);
+    return mControl.PassToWindow(message, first, second);
 }
 
 bool CABCTextEditView::HandleKey(const CKeyEvent& event)
@@ -184,11 +154,11 @@ std::intptr_t CABCTextEditView::HandleParentNotification(std::uint32_t message, 
 
 std::string CABCTextEditView::GetText() const
 {
-    const int length = GetWindowTable().GetWindowTextLengthA(mHandle);
+    const int length = GetWindowTable().GetWindowTextLengthA(GetNativeHandle());
     if (length <= 0)
         return std::string();
     std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTable().GetWindowTextA(mHandle, buffer.data(), length + 1);
+    const int copied = GetWindowTable().GetWindowTextA(GetNativeHandle(), buffer.data(), length + 1);
     return std::string(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
 }
 
@@ -196,7 +166,7 @@ void CABCTextEditView::SetText(const std::string& text)
 {
     BeginChange();
     try {
-        GetWindowTable().SetWindowTextA(mHandle, text.c_str());
+        GetWindowTable().SetWindowTextA(GetNativeHandle(), text.c_str());
     } catch (...) {
         EndChange();
         throw;
@@ -208,14 +178,15 @@ void CABCTextEditView::GetSelection(std::int32_t& start, std::int32_t& end) cons
 {
     DWORD selectionStart = 666;
     DWORD selectionEnd = 666;
-    Send(mHandle, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart), reinterpret_cast<LPARAM>(&selectionEnd));
+    Send(GetNativeHandle(), EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart),
+         reinterpret_cast<LPARAM>(&selectionEnd));
     start = static_cast<std::int32_t>(selectionStart);
     end = static_cast<std::int32_t>(selectionEnd);
 }
 
 void CABCTextEditView::SetSelection(std::int32_t start, std::int32_t end)
 {
-    Send(mHandle, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+    Send(GetNativeHandle(), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
 }
 
 void CABCTextEditView::SelectAll()
@@ -234,7 +205,7 @@ bool CABCTextEditView::HasSelection() const
 void CABCTextEditView::SetMaximumLength(std::int32_t maximumLength)
 {
     mMaximumLength = maximumLength;
-    Send(mHandle, EM_LIMITTEXT, static_cast<WPARAM>(maximumLength), 0);
+    Send(GetNativeHandle(), EM_LIMITTEXT, static_cast<WPARAM>(maximumLength), 0);
 }
 
 bool CABCTextEditView::FitsLength(std::int32_t count) const
@@ -242,7 +213,8 @@ bool CABCTextEditView::FitsLength(std::int32_t count) const
     std::int32_t start = 0;
     std::int32_t end = 0;
     GetSelection(start, end);
-    return FitsEditLength(GetWindowTable().GetWindowTextLengthA(mHandle), end - start, count, mMaximumLength);
+    return FitsEditLength(GetWindowTable().GetWindowTextLengthA(GetNativeHandle()), end - start, count,
+                          mMaximumLength);
 }
 
 bool CABCTextEditView::InsertText(const std::string& text)
@@ -251,7 +223,7 @@ bool CABCTextEditView::InsertText(const std::string& text)
         return false;
     BeginChange();
     try {
-        Send(mHandle, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+        Send(GetNativeHandle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
     } catch (...) {
         EndChange();
         throw;
@@ -299,8 +271,9 @@ void CABCTextEditView::Paste()
     std::int32_t start = 0;
     std::int32_t end = 0;
     GetSelection(start, end);
-    const std::string text = CutToEditLength(TextBeforeNul(block), GetWindowTable().GetWindowTextLengthA(mHandle),
-                                             end - start, mMaximumLength);
+    const std::string text = CutToEditLength(TextBeforeNul(block),
+                                             GetWindowTable().GetWindowTextLengthA(GetNativeHandle()), end - start,
+                                             mMaximumLength);
     InsertText(text);
 }
 
@@ -318,7 +291,7 @@ void CABCTextEditView::EnableMenuCommands(CMenuBar* menuBar)
     enable(application->GetCopyCommand(), selection);
     enable(application->GetClearCommand(), selection);
     enable(application->GetPasteCommand(), IsClipboardFlavourAvailable(kTextClippingType));
-    enable(application->GetExtraEditCommand(), GetWindowTable().GetWindowTextLengthA(mHandle) > 0);
+    enable(application->GetExtraEditCommand(), GetWindowTable().GetWindowTextLengthA(GetNativeHandle()) > 0);
 }
 
 bool CABCTextEditView::DoMenuCommand(const CMenuCommand& command)

@@ -29,32 +29,15 @@ WPARAM SelectionParameter(std::uint16_t index)
 CPopupButtonView::CPopupButtonView(CABCGroupView* parent, const CRect& frame, const IStringList* strings)
     : CView(parent, frame), mStrings(strings)
 {
-    mHandle = NSWinControlUtils::CreateNativeControl(*GetWindow(), 0, kPopupStyle, kComboBoxKind, nullptr,
-                                                     GetControlRect(frame));
-    try {
-        mLink = std::make_unique<NSWinControlUtils::CNativeControlLink>(mHandle, this);
-    } catch (...) {
-        NSWinControlUtils::DestroyNativeControl(mHandle);
-        throw;
-    }
-    // No destructor runs for a view whose construction fails: the control must not outlive it.
-    try {
-        Fill();
-    } catch (...) {
-        NSWinControlUtils::DestroyNativeControl(mHandle);
-        mLink.reset();
-        throw;
-    }
+    mControl.Create(this, kPopupStyle, kComboBoxKind, nullptr);
+    Fill();
 }
 
 CPopupButtonView::~CPopupButtonView()
 {
     if (GetWindow() != nullptr)
         GetWindow()->DropFocusIfHeldBy(this);
-    SetToolTipText(std::string());
-    NSWinControlUtils::DestroyNativeControl(mHandle);
-    mLink.reset();
-    mHandle = nullptr;
+    mControl.Destroy();
 }
 
 CRect CPopupButtonView::GetControlRect(const CRect& frame)
@@ -77,7 +60,7 @@ CRect CPopupButtonView::FrameFromTemplate(const CDialogTemplate& layout, std::ui
 
 void CPopupButtonView::EnabledChanged(bool)
 {
-    GetWindowTable().EnableWindow(mHandle, IsEnabled() ? TRUE : FALSE);
+    GetWindowTable().EnableWindow(GetNativeHandle(), IsEnabled() ? TRUE : FALSE);
 }
 
 void CPopupButtonView::FrameChanged(const CRect& oldFrame, const CRect& newFrame)
@@ -96,8 +79,8 @@ void CPopupButtonView::ResizeControl(std::int32_t height)
 {
     CRect control = GetControlRect(*GetFrame());
     control.SetHeight(height);
-    GetWindowTable().MoveWindow(mHandle, control.GetLeft(), control.GetTop(), control.GetWidth(), control.GetHeight(),
-                                TRUE);
+    GetWindowTable().MoveWindow(GetNativeHandle(), control.GetLeft(), control.GetTop(), control.GetWidth(),
+                                control.GetHeight(), TRUE);
 }
 
 void CPopupButtonView::SetStringList(const IStringList* strings)
@@ -108,18 +91,18 @@ void CPopupButtonView::SetStringList(const IStringList* strings)
 
 void CPopupButtonView::Fill()
 {
-    Send(mHandle, CB_RESETCONTENT, 0, 0);
+    Send(GetNativeHandle(), CB_RESETCONTENT, 0, 0);
     const std::int32_t count = mStrings != nullptr ? mStrings->GetLineCount() : 0;
     for (std::int32_t index = 0; index < count; ++index) {
         const std::string line = mStrings->GetLine(index);
-        Send(mHandle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+        Send(GetNativeHandle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
     }
     ShowSelection(mSelection);
 }
 
 void CPopupButtonView::ShowSelection(std::uint16_t index)
 {
-    Send(mHandle, CB_SETCURSEL, SelectionParameter(index), 0);
+    Send(GetNativeHandle(), CB_SETCURSEL, SelectionParameter(index), 0);
 }
 
 void CPopupButtonView::SetSelection(std::uint16_t index)
@@ -128,7 +111,7 @@ void CPopupButtonView::SetSelection(std::uint16_t index)
         return;
     mSelection = index;
     // A list in use keeps what the user sees; the stored selection returns when it closes.
-    if (mStrings != nullptr && !mDropped && GetWindowTable().GetCapture() != mHandle)
+    if (mStrings != nullptr && !mDropped && GetWindowTable().GetCapture() != GetNativeHandle())
         ShowSelection(index);
 }
 
@@ -142,17 +125,7 @@ bool CPopupButtonView::TakeChoice(std::uint16_t& index) const
 
 std::intptr_t CPopupButtonView::HandleNativeMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
 {
-    switch (message) {
-    case WM_SETFOCUS:
-        NSWinControlUtils::NotifyNativeFocusGained(mHandle, message, first, second);
-        break;
-    case WM_KILLFOCUS:
-        NSWinControlUtils::NotifyNativeFocusLost(mHandle);
-        break;
-    default:
-        break;
-    }
-    return mLink->HandleMessage(message, first, second);
+    return mControl.HandleMessage(message, first, second);
 }
 
 std::intptr_t CPopupButtonView::HandleParentNotification(std::uint32_t message, std::uintptr_t first, std::intptr_t)
@@ -169,7 +142,7 @@ std::intptr_t CPopupButtonView::HandleParentNotification(std::uint32_t message, 
         mDropped = false;
         break;
     case CBN_SELENDOK: {
-        const LRESULT chosen = Send(mHandle, CB_GETCURSEL, 0, 0);
+        const LRESULT chosen = Send(GetNativeHandle(), CB_GETCURSEL, 0, 0);
         mPending = chosen < 0 || chosen >= kNoSelection ? kNoSelection : static_cast<std::uint16_t>(chosen);
         mChoosing = true;
         try {

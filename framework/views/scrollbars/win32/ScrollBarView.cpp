@@ -3,7 +3,6 @@
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/dialogs/DialogTemplate.h"
 #include "framework/gui/windows/Window.h"
-#include "framework/views/controls/NativeWindowHandle.h"
 
 #include <algorithm>
 
@@ -13,24 +12,6 @@ namespace {
 constexpr auto kScrollBarKind = static_cast<std::int32_t>(NSWinControlUtils::ENativeControlKind::kScrollBar);
 constexpr std::int32_t kInitialMaximum = 1000;
 constexpr std::int32_t kInitialVisible = 100;
-
-// The keys a focused scroll bar acts on itself; the rest are the window's.
-bool IsKeyForScrollBar(std::uintptr_t virtualKey)
-{
-    switch (virtualKey) {
-    case VK_LEFT:
-    case VK_RIGHT:
-    case VK_UP:
-    case VK_DOWN:
-    case VK_PRIOR:
-    case VK_NEXT:
-    case VK_HOME:
-    case VK_END:
-        return true;
-    default:
-        return false;
-    }
-}
 
 } // namespace
 
@@ -57,13 +38,7 @@ CScrollBarView::CScrollBarView(CABCGroupView* parent, bool horizontal, const CRe
 {
     mRange.SetVisible(0, kInitialVisible);
     const std::uint32_t style = WS_CHILD | WS_VISIBLE | (horizontal ? SBS_HORZ : SBS_VERT);
-    mHandle = NSWinControlUtils::CreateNativeControl(*GetWindow(), 0, style, kScrollBarKind, "", frame);
-    try {
-        mLink = std::make_unique<NSWinControlUtils::CNativeControlLink>(mHandle, this);
-    } catch (...) {
-        NSWinControlUtils::DestroyNativeControl(mHandle);   // nothing when the link destroyed it already
-        throw;
-    }
+    mControl.Create(this, style, kScrollBarKind, "");
     MirrorRange();
 }
 
@@ -71,10 +46,7 @@ CScrollBarView::~CScrollBarView()
 {
     if (GetWindow() != nullptr)
         GetWindow()->DropFocusIfHeldBy(this);
-    SetToolTipText(std::string());
-    NSWinControlUtils::DestroyNativeControl(mHandle);
-    mLink.reset();
-    mHandle = nullptr;
+    mControl.Destroy();
 }
 
 void CScrollBarView::SetRange(const CScrollBarRange& range)
@@ -92,50 +64,28 @@ void CScrollBarView::MirrorRange()
     info.nMax = mRange.GetRangeSize() - 1;
     info.nPage = static_cast<UINT>(std::max(mRange.GetVisibleSize(), 0));
     info.nPos = mRange.GetVisibleStart() - mRange.GetMinimum();
-    GetWindowTable().SetScrollInfo(mHandle, SB_CTL, &info, TRUE);
+    GetWindowTable().SetScrollInfo(GetNativeHandle(), SB_CTL, &info, TRUE);
 }
 
 void CScrollBarView::EnabledChanged(bool)
 {
-    if (NSWinControlUtils::SyncNativeEnabled(mHandle, IsEnabled()))
-        Invalidate();
+    mControl.FollowEnabled();
 }
 
 void CScrollBarView::FrameChanged(const CRect& oldFrame, const CRect& newFrame)
 {
-    PlaceControl();
-    InvalidateOldAndNew(oldFrame, newFrame);
+    mControl.FollowFrame(oldFrame, newFrame);
 }
 
 void CScrollBarView::MoveBy(std::int32_t dx, std::int32_t dy)
 {
     CView::MoveBy(dx, dy);
-    PlaceControl();
-}
-
-void CScrollBarView::PlaceControl()
-{
-    NSWinControlUtils::PlaceNativeControl(mHandle, *GetFrame());
+    mControl.Place();
 }
 
 std::intptr_t CScrollBarView::HandleNativeMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
 {
-    switch (message) {
-    case WM_SETFOCUS:
-        NSWinControlUtils::NotifyNativeFocusGained(mHandle, message, first, second);
-        break;
-    case WM_KILLFOCUS:
-        NSWinControlUtils::NotifyNativeFocusLost(mHandle);
-        break;
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-        if (!IsKeyForScrollBar(first))
-            return PassNativeWindowMessage(GetNativeParentWindow(mHandle), message, first, second);
-        break;
-    default:
-        break;
-    }
-    return mLink->HandleMessage(message, first, second);
+    return mControl.HandleMessage(message, first, second);
 }
 
 std::intptr_t CScrollBarView::HandleParentNotification(std::uint32_t message, std::uintptr_t first, std::intptr_t)
@@ -148,7 +98,7 @@ std::intptr_t CScrollBarView::HandleParentNotification(std::uint32_t message, st
         SCROLLINFO info{};
         info.cbSize = sizeof info;
         info.fMask = SIF_TRACKPOS;
-        GetWindowTable().GetScrollInfo(mHandle, SB_CTL, &info);
+        GetWindowTable().GetScrollInfo(GetNativeHandle(), SB_CTL, &info);
         trackPosition = info.nTrackPos + mRange.GetMinimum();
     }
     const bool wasTracking = mTracking;

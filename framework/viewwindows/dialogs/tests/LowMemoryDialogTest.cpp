@@ -2,8 +2,8 @@
 // out in its window, closed by its button, and what closing it leaves the application's memory state.
 
 #include "framework/foundation/platform/MemoryReserve.h"
-#include "framework/gui/dialogs/LowMemoryDialog.h"
-#include "framework/gui/dialogs/tests/FrameworkDialogsTestSupport.h"
+#include "framework/viewwindows/dialogs/LowMemoryDialog.h"
+#include "framework/viewwindows/dialogs/tests/FrameworkDialogsTestSupport.h"
 #include "framework/gui/tests/support/Driver.h"
 #include "framework/gui/tests/support/TestApplication.h"
 #include "framework/views/controls/IconView.h"

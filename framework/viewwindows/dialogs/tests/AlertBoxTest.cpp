@@ -2,8 +2,8 @@
 // the native buttons, the keys that choose, move or do nothing, and the closes that end them.
 
 #include "framework/gui/application/Alerts.h"
-#include "framework/gui/dialogs/AlertBox.h"
-#include "framework/gui/dialogs/tests/FrameworkDialogsTestSupport.h"
+#include "framework/viewwindows/dialogs/AlertBox.h"
+#include "framework/viewwindows/dialogs/tests/FrameworkDialogsTestSupport.h"
 #include "framework/gui/tests/support/Driver.h"
 #include "framework/gui/tests/support/TestApplication.h"
 #include "framework/gui/windows/tests/ClassWindow.h"

@@ -1,4 +1,4 @@
-#include "framework/gui/progress/SimpleLengthyOperation.h"
+#include "framework/viewwindows/progress/SimpleLengthyOperation.h"
 
 #include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/core/OutOfMemory.h"

@@ -1,8 +1,8 @@
 // The save-before-close question on the Xvfb screen, answered with the keys a user would type.
 
 #include "framework/foundation/modules/CodeModule.h"
-#include "framework/gui/dialogs/SaveBeforeCloseDialog.h"
-#include "framework/gui/dialogs/tests/FrameworkDialogsTestSupport.h"
+#include "framework/viewwindows/dialogs/SaveBeforeCloseDialog.h"
+#include "framework/viewwindows/dialogs/tests/FrameworkDialogsTestSupport.h"
 #include "framework/gui/tests/support/Driver.h"
 #include "framework/gui/tests/support/TestApplication.h"
 #include "framework/views/controls/PushButtonView.h"

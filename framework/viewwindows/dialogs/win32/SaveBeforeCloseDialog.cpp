@@ -1,4 +1,4 @@
-#include "framework/gui/dialogs/SaveBeforeCloseDialog.h"
+#include "framework/viewwindows/dialogs/SaveBeforeCloseDialog.h"
 
 #include "framework/foundation/modules/CodeModule.h"
 #include "framework/foundation/strings/StringUtilities.h"

@@ -1,4 +1,4 @@
-#include "framework/foundation/music/KeyboardGeometry.h"
+#include "framework/gui/geometry/KeyboardGeometry.h"
 
 #include "framework/gui/geometry/Rect.h"
 

@@ -1,4 +1,4 @@
-#include "framework/gui/progress/OldLengthyOperation.h"
+#include "framework/viewwindows/progress/OldLengthyOperation.h"
 
 #include "framework/foundation/platform/TimeBase.h"
 #include "framework/gui/application/WindowRegistry.h"

@@ -1,4 +1,4 @@
-#include "framework/gui/floaters/SplashScreen.h"
+#include "framework/viewwindows/splash/SplashScreen.h"
 
 #include "framework/foundation/core/OutOfMemory.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"

@@ -1,4 +1,4 @@
-#include "framework/gui/dialogs/AlertBox.h"
+#include "framework/viewwindows/dialogs/AlertBox.h"
 
 #include "framework/foundation/core/OutOfMemory.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"

@@ -1,4 +1,4 @@
-#include "framework/gui/dialogs/LowMemoryDialog.h"
+#include "framework/viewwindows/dialogs/LowMemoryDialog.h"
 
 #include "framework/foundation/modules/CodeModule.h"
 #include "framework/foundation/platform/MemoryReserve.h"

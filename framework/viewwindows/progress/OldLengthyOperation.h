@@ -6,7 +6,7 @@
 
 #include "framework/foundation/platform/IdleManager.h"
 #include "framework/gui/progress/ProgressInfo.h"
-#include "framework/gui/progress/SimpleLengthyOperation.h"
+#include "framework/viewwindows/progress/SimpleLengthyOperation.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,8 +1,8 @@
 // The template-built progress windows under a fake clock: what the working code tells them, what the user
 // does in them, and when the older, idle-driven operation puts its window up.
 
-#include "framework/gui/progress/OldLengthyOperation.h"
-#include "framework/gui/progress/SimpleLengthyOperation.h"
+#include "framework/viewwindows/progress/OldLengthyOperation.h"
+#include "framework/viewwindows/progress/SimpleLengthyOperation.h"
 
 #include "framework/foundation/core/OutOfMemory.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
