@@ -3,6 +3,7 @@
 #include "framework/foundation/platform/TimeBase.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace NSTramvell {
 namespace {
@@ -13,11 +14,16 @@ constexpr std::array<std::int32_t, CIdleManager::kSlotCount> kSlotIntervalsMs = 
 // Codes 21 to 29 select slots 1 to 9; every other code selects slot 0.
 constexpr std::int32_t kFirstSlotCode = 20;
 
+constexpr std::int64_t kDueAtOnce = std::numeric_limits<std::int64_t>::min();
+constexpr std::int64_t kNeverDue = std::numeric_limits<std::int64_t>::max();
+
+
 } // namespace
 
 IIdleable::~IIdleable() = default;
 
 CIdleManager::CIdleManager()
+    : mNextDueClock(kNeverDue)
 {
     for (std::int32_t index = 0; index < kSlotCount; ++index)
         mSlots[index].mIntervalMs = kSlotIntervalsMs[index];
@@ -33,7 +39,7 @@ std::int32_t CIdleManager::SlotIndexOf(std::int32_t intervalCode)
 void CIdleManager::Register(IIdleable* client, std::int32_t intervalCode)
 {
     mSlots[SlotIndexOf(intervalCode)].mClients.push_back(client);
-    UpdateWaitTime();
+    UpdateSchedule();
 }
 
 void CIdleManager::Unregister(IIdleable* client)
@@ -43,14 +49,25 @@ void CIdleManager::Unregister(IIdleable* client)
         if (found != slot.mClients.end())
             slot.mClients.erase(found);
     }
-    UpdateWaitTime();
+    UpdateSchedule();
 }
 
-void CIdleManager::UpdateWaitTime()
+void CIdleManager::UpdateSchedule()
 {
     const auto used = std::find_if(mSlots.begin(), mSlots.end(),
                                    [](const CIdleSlot& slot) { return !slot.mClients.empty(); });
     mWaitTimeMs.store(used == mSlots.end() ? kWaitTimeWithoutClientsMs : used->mIntervalMs);
+    std::int64_t nextDue = kNeverDue;
+    for (const CIdleSlot& slot : mSlots) {
+        if (slot.mClients.empty())
+            continue;
+        if (!slot.mLastRun) {
+            nextDue = kDueAtOnce;
+            break;
+        }
+        nextDue = std::min(nextDue, *slot.mLastRun + MicrosecondsToClock(std::int64_t{slot.mIntervalMs} * 1000));
+    }
+    mNextDueClock.store(nextDue);
 }
 
 std::int32_t CIdleManager::GetWaitTime() const
@@ -58,12 +75,30 @@ std::int32_t CIdleManager::GetWaitTime() const
     return mWaitTimeMs.load();
 }
 
+std::int32_t CIdleManager::GetTimeUntilDue(std::int64_t now) const
+{
+    const std::int64_t nextDue = mNextDueClock.load();
+    if (nextDue == kNeverDue)
+        return kWaitTimeWithoutClientsMs;
+    if (nextDue <= now)
+        return 0;
+    const std::int64_t untilDueMs = (ClockToMicroseconds(nextDue - now) + 999) / 1000;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(untilDueMs, 1, kWaitTimeWithoutClientsMs));
+}
+
 void CIdleManager::DoIdle(std::int64_t now)
 {
     if (mSuspendCount != 0)
         return;
-    for (CIdleSlot& slot : mSlots)
-        RunSlot(slot, now);
+    try {
+        for (CIdleSlot& slot : mSlots)
+            RunSlot(slot, now);
+    } catch (...) {
+        // The slots before the failing one ran.
+        UpdateSchedule();
+        throw;
+    }
+    UpdateSchedule();
 }
 
 void CIdleManager::RunSlot(CIdleSlot& slot, std::int64_t now)
@@ -86,6 +121,13 @@ void CIdleManager::Suspend()
 void CIdleManager::Resume()
 {
     --mSuspendCount;
+}
+
+void CIdleManager::ForgetLastRuns()
+{
+    for (CIdleSlot& slot : mSlots)
+        slot.mLastRun.reset();
+    UpdateSchedule();
 }
 
 const CIdleSlot& CIdleManager::GetSlot(std::int32_t intervalCode) const

@@ -2,7 +2,7 @@
 
 // All periodic work runs as idle callbacks on the user-interface thread. The idle manager keeps ten slots
 // of fixed interval, each with its clients; the event loop calls DoIdle with the clock, and the idle-pulse
-// thread asks GetWaitTime how long it may sleep.
+// thread asks GetTimeUntilDue how long it may sleep.
 
 #include <array>
 #include <atomic>
@@ -52,8 +52,13 @@ public:
     void DoIdle(std::int64_t now);
     // The shortest interval in use, 60000 ms with no client. Safe from any thread.
     std::int32_t GetWaitTime() const;
+    // The milliseconds from the clock reading `now` until the first slot with clients is due, rounded up;
+    // 0 when one is due already, 60000 at most (and with no client). Safe from any thread.
+    std::int32_t GetTimeUntilDue(std::int64_t now) const;
     void Suspend();
     void Resume();
+    // Every slot as though it never ran: for tests that change the clock under the process's manager.
+    void ForgetLastRuns();
 
     const CIdleSlot& GetSlot(std::int32_t intervalCode) const;
     std::int32_t GetSlotInterval(std::int32_t intervalCode) const;
@@ -62,12 +67,14 @@ public:
 private:
     static std::int32_t SlotIndexOf(std::int32_t intervalCode);
     void RunSlot(CIdleSlot& slot, std::int64_t now);
-    void UpdateWaitTime();
+    // Called after every change of the clients or of a slot's last run.
+    void UpdateSchedule();
 
     std::array<CIdleSlot, kSlotCount> mSlots;
     std::int32_t mSuspendCount = 0;
-    // Kept by Register and Unregister on the user-interface thread, read by the idle-pulse thread.
+    // Kept on the user-interface thread, read by the idle-pulse thread.
     std::atomic<std::int32_t> mWaitTimeMs{kWaitTimeWithoutClientsMs};
+    std::atomic<std::int64_t> mNextDueClock;   // kDueAtOnce while a slot with clients never ran
 };
 
 CIdleManager& GetIdleManager();

@@ -52,6 +52,39 @@ TEST_F(IdleManager, WaitTimeIsTheShortestIntervalInUse)
     EXPECT_EQ(mManager.GetWaitTime(), 60000);
 }
 
+TEST_F(IdleManager, TimeUntilDueCountsFromEachSlotsLastRun)
+{
+    EXPECT_EQ(mManager.GetTimeUntilDue(0), 60000);
+    CRecordingClient poll;
+    CRecordingClient fast;
+    CRecordingClient throwing;
+    mManager.Register(&poll, 28);
+    EXPECT_EQ(mManager.GetTimeUntilDue(1000), 0);   // never ran: due at once
+    mManager.DoIdle(1000);                          // every slot runs, the empty ones too
+    EXPECT_EQ(mManager.GetTimeUntilDue(1000), 2000);
+    mManager.Register(&fast, 23);
+    const struct { std::int64_t now; std::int32_t untilDueMs; } kCases[] = {
+        {1000, 50}, {1049, 1}, {1050, 0}, {1500, 0}};
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.now);
+        EXPECT_EQ(mManager.GetTimeUntilDue(c.now), c.untilDueMs);
+    }
+    mManager.DoIdle(1050);
+    EXPECT_EQ(mManager.GetTimeUntilDue(1060), 40);
+    mManager.Unregister(&fast);
+    EXPECT_EQ(mManager.GetTimeUntilDue(1500), 1500);
+    // A pass that fails leaves its slot due.
+    throwing.mAction = [] { throw std::runtime_error("idle failure"); };
+    mManager.Register(&throwing, 28);
+    EXPECT_THROW(mManager.DoIdle(3000), std::runtime_error);
+    EXPECT_EQ(mManager.GetTimeUntilDue(3001), 0);
+    mManager.Unregister(&throwing);
+    mManager.DoIdle(3001);
+    EXPECT_EQ(mManager.GetTimeUntilDue(3001), 2000);
+    mManager.Unregister(&poll);
+    EXPECT_EQ(mManager.GetTimeUntilDue(3001), 60000);
+}
+
 TEST_F(IdleManager, CodesOutsideTwentyOneToTwentyNineSelectSlotZero)
 {
     const struct { std::int32_t code; std::int32_t intervalMs; } kCases[] = {

@@ -1,6 +1,7 @@
 #include "framework/gui/application/Application.h"
 
 #include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/gui/tests/support/FakeClock.h"
 #include "framework/gui/tests/support/TestApplication.h"
 
 #include <gtest/gtest.h>
@@ -106,6 +107,20 @@ TEST_F(PumpTest, OnAnEmptyQueueOnlyTheModalStepWaits)
     EXPECT_EQ(gInputWaitMs, 1u);
     EXPECT_EQ(gPauses, 0);
     EXPECT_EQ(mApplication.GetNestingCount(), 0);
+}
+
+TEST_F(PumpTest, TheModalStepWaitsUntilTheNextIdleClientIsDue)
+{
+    NSGuiTest::CFakeClock clock(5000);
+    GetIdleManager().Unregister(&mEveryIdleRun);
+    CTestIdleClient poll(28, nullptr);
+    mApplication.RunModalStep();   // every slot runs at 5000 ms; the application's own 50 ms slot is next
+    EXPECT_EQ(gInputWaitMs, 50u);
+    clock.Set(5030);
+    mApplication.RunModalStep();
+    EXPECT_EQ(gInputWaits, 2);
+    EXPECT_EQ(gInputWaitMs, 20u);
+    EXPECT_EQ(poll.GetRunCount(), 1);
 }
 
 TEST_F(PumpTest, QuitMessagesAreDroppedAndPulsesTakenWithoutReachingAWindow)

@@ -259,15 +259,16 @@ void CApplication::ProcessEvents(bool mayWait)
 }
 
 // A view that follows the mouse is ticked every millisecond. Otherwise nothing is due before input
-// arrives or the shortest idle interval in use has passed: a modal dialog that waits for the user
-// sleeps until then rather than wake a thousand times a second.
+// arrives or the next idle client is due: a modal dialog that waits for the user sleeps until then
+// rather than wake a thousand times a second.
 void CApplication::WaitForInput(bool mouseHeld)
 {
     if (mouseHeld) {
         GetKernelTable().Sleep(1);
         return;
     }
-    const DWORD waitMs = static_cast<DWORD>(std::max<std::int32_t>(1, GetIdleManager().GetWaitTime()));
+    const DWORD waitMs =
+        static_cast<DWORD>(std::max<std::int32_t>(1, GetIdleManager().GetTimeUntilDue(GetClock())));
     GetWindowTable().MsgWaitForMultipleObjects(0, nullptr, FALSE, waitMs, QS_ALLINPUT);
 }
 
