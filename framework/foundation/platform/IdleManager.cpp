@@ -44,12 +44,38 @@ void CIdleManager::Register(IIdleable* client, std::int32_t intervalCode)
 
 void CIdleManager::Unregister(IIdleable* client)
 {
+    bool stillRegistered = false;
     for (CIdleSlot& slot : mSlots) {
         const auto found = std::find(slot.mClients.begin(), slot.mClients.end(), client);
         if (found != slot.mClients.end())
             slot.mClients.erase(found);
+        stillRegistered = stillRegistered ||
+                          std::find(slot.mClients.begin(), slot.mClients.end(), client) != slot.mClients.end();
     }
+    if (!stillRegistered)
+        std::erase(mDozing, client);
     UpdateSchedule();
+}
+
+void CIdleManager::SetDozing(IIdleable* client, bool dozing)
+{
+    if (IsDozing(client) == dozing)
+        return;
+    if (dozing)
+        mDozing.push_back(client);
+    else
+        std::erase(mDozing, client);
+    UpdateSchedule();
+}
+
+bool CIdleManager::IsDozing(const IIdleable* client) const
+{
+    return std::find(mDozing.begin(), mDozing.end(), client) != mDozing.end();
+}
+
+void CIdleManager::SetEarlierDueListener(std::function<void()> listener)
+{
+    mEarlierDueListener = std::move(listener);
 }
 
 void CIdleManager::UpdateSchedule()
@@ -59,7 +85,8 @@ void CIdleManager::UpdateSchedule()
     mWaitTimeMs.store(used == mSlots.end() ? kWaitTimeWithoutClientsMs : used->mIntervalMs);
     std::int64_t nextDue = kNeverDue;
     for (const CIdleSlot& slot : mSlots) {
-        if (slot.mClients.empty())
+        if (std::all_of(slot.mClients.begin(), slot.mClients.end(),
+                        [this](const IIdleable* client) { return IsDozing(client); }))
             continue;
         if (!slot.mLastRun) {
             nextDue = kDueAtOnce;
@@ -67,7 +94,9 @@ void CIdleManager::UpdateSchedule()
         }
         nextDue = std::min(nextDue, *slot.mLastRun + MicrosecondsToClock(std::int64_t{slot.mIntervalMs} * 1000));
     }
-    mNextDueClock.store(nextDue);
+    const std::int64_t previousDue = mNextDueClock.exchange(nextDue);
+    if (nextDue < previousDue && mEarlierDueListener)
+        mEarlierDueListener();
 }
 
 std::int32_t CIdleManager::GetWaitTime() const

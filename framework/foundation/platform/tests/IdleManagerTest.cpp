@@ -85,6 +85,46 @@ TEST_F(IdleManager, TimeUntilDueCountsFromEachSlotsLastRun)
     EXPECT_EQ(mManager.GetTimeUntilDue(3001), 60000);
 }
 
+TEST_F(IdleManager, DozingClientsRunButWakeNobody)
+{
+    CRecordingClient poll;
+    CRecordingClient housekeeping;
+    CRecordingClient neighbour;
+    int earlierDues = 0;
+    mManager.SetEarlierDueListener([&] { ++earlierDues; });
+    mManager.Register(&poll, 28);
+    mManager.Register(&housekeeping, 23);
+    mManager.DoIdle(1000);
+    EXPECT_EQ(mManager.GetTimeUntilDue(1000), 50);
+    mManager.SetDozing(&housekeeping, true);
+    mManager.SetDozing(&housekeeping, true);
+    EXPECT_EQ(mManager.GetTimeUntilDue(1000), 2000);
+    EXPECT_EQ(mManager.GetWaitTime(), 50);   // still the shortest interval in use
+    earlierDues = 0;
+    // It still runs with its slot; it only gives no reason to wake for it.
+    mManager.DoIdle(1050);
+    EXPECT_EQ(housekeeping.mCalls.size(), 2u);
+    EXPECT_EQ(mManager.GetTimeUntilDue(1050), 1950);
+    // A client of the same slot that does not doze keeps the slot in the due time.
+    mManager.Register(&neighbour, 23);
+    EXPECT_EQ(mManager.GetTimeUntilDue(1060), 40);
+    EXPECT_EQ(earlierDues, 1);
+    mManager.Unregister(&neighbour);
+    EXPECT_EQ(mManager.GetTimeUntilDue(1060), 1940);
+    // Waking moves the due time earlier, and tells whoever sleeps until the old one.
+    mManager.SetDozing(&housekeeping, false);
+    EXPECT_EQ(mManager.GetTimeUntilDue(1060), 40);
+    EXPECT_EQ(earlierDues, 2);
+    // Leaving forgets the dozing: registered again, the client wakes the loop.
+    mManager.SetDozing(&housekeeping, true);
+    mManager.Unregister(&housekeeping);
+    mManager.Register(&housekeeping, 23);
+    EXPECT_EQ(mManager.GetTimeUntilDue(1060), 40);
+    mManager.SetEarlierDueListener({});
+    mManager.Unregister(&housekeeping);
+    mManager.Unregister(&poll);
+}
+
 TEST_F(IdleManager, CodesOutsideTwentyOneToTwentyNineSelectSlotZero)
 {
     const struct { std::int32_t code; std::int32_t intervalMs; } kCases[] = {

@@ -238,3 +238,38 @@ TEST(IdlePulse, SleepsUntilTheNextIdleClientIsDueAndPostsThen)
         EXPECT_EQ(gPulsePosts.load(), 1);
     }
 }
+
+TEST(IdlePulse, LooksAgainAtOnceWhenAClientWakes)
+{
+    NSGuiTest::CWatchdog watchdog;
+    NSGuiTest::CFakeClock clock(200000);
+    gPulsePosts = 0;
+    TakePulseWaits();
+    gTestThread = ::GetCurrentThreadId();
+    CScopedTableEntry waits(GetKernelTable().WaitForSingleObject, [](HANDLE handle, DWORD timeoutMs) -> DWORD {
+        if (::GetCurrentThreadId() != gTestThread) {
+            const CWaitsLock lock;
+            gPulseWaitsMs.push_back(timeoutMs);
+        }
+        return ::WaitForSingleObject(handle, timeoutMs);
+    });
+    CScopedTableEntry posts(GetWindowTable().PostMessageA, [](HWND, UINT message, WPARAM, LPARAM) -> BOOL {
+        if (message == kIdlePulseMessage)
+            ++gPulsePosts;
+        return TRUE;
+    });
+    {
+        CTestIdleClient housekeeping(23, nullptr);
+        GetIdleManager().DoIdle(GetClock());
+        GetIdleManager().SetDozing(&housekeeping, true);
+        NSApplicationInternal::CIdlePulse pulse(::GetModuleHandleA(nullptr), [] {});
+        // With every client dozing, the thread sleeps as long as it may.
+        ASSERT_TRUE(NSGuiTest::WaitUntil([] { return CountPulseWaits() >= 1; }, 10000));
+        EXPECT_EQ(TakePulseWaits(), std::vector<DWORD>{60000});
+
+        clock.Set(200050);
+        GetIdleManager().SetDozing(&housekeeping, false);
+        // Due now: the pulse comes well before the minute is over.
+        ASSERT_TRUE(NSGuiTest::WaitUntil([] { return gPulsePosts.load() == 1; }, 10000));
+    }
+}

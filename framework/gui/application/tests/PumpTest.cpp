@@ -114,12 +114,21 @@ TEST_F(PumpTest, TheModalStepWaitsUntilTheNextIdleClientIsDue)
     NSGuiTest::CFakeClock clock(5000);
     GetIdleManager().Unregister(&mEveryIdleRun);
     CTestIdleClient poll(28, nullptr);
-    mApplication.RunModalStep();   // every slot runs at 5000 ms; the application's own 50 ms slot is next
-    EXPECT_EQ(gInputWaitMs, 50u);
-    clock.Set(5030);
+    // The application's 50 ms idle work has had nothing to do: it dozes, and the poll is the next due.
     mApplication.RunModalStep();
-    EXPECT_EQ(gInputWaits, 2);
-    EXPECT_EQ(gInputWaitMs, 20u);
+    EXPECT_EQ(gInputWaitMs, 2000u);
+    // A message wakes it, and it stays awake for one pass after the last one.
+    Queue(kTestMessage, 1);
+    mApplication.RunModalStep();
+    EXPECT_EQ(gDispatched, 1);
+    const struct { ULONGLONG nowMs; DWORD waitMs; } kSteps[] = {{5030, 20}, {5050, 50}, {5100, 1900}};
+    for (const auto& step : kSteps) {
+        SCOPED_TRACE(step.nowMs);
+        clock.Set(step.nowMs);
+        mApplication.RunModalStep();
+        EXPECT_EQ(gInputWaitMs, step.waitMs);
+    }
+    EXPECT_EQ(gInputWaits, 4);
     EXPECT_EQ(poll.GetRunCount(), 1);
 }
 

@@ -48,11 +48,14 @@ CIdlePulse::CIdlePulse(HINSTANCE instance, std::function<void()> onForeignPulse)
         gPulse.store(nullptr);
         throw XBase();
     }
+    GetIdleManager().SetEarlierDueListener([event = mEvent] { GetKernelTable().SetEvent(event); });
 }
 
 CIdlePulse::~CIdlePulse()
 {
+    GetIdleManager().SetEarlierDueListener({});
     CKernelTable& kernel = GetKernelTable();
+    mStopping.store(true);
     kernel.SetEvent(mEvent);
     if (kernel.WaitForSingleObject(mThread, kStopTimeoutMs) == WAIT_TIMEOUT)
         kernel.TerminateThread(mThread, 0);
@@ -91,7 +94,10 @@ void CIdlePulse::PulseLoop()
             // a look one interval on, with a millisecond for the taking, finds it without a second wake.
             waitMs = idle.GetWaitTime() + 1;
         }
-        if (kernel.WaitForSingleObject(mEvent, static_cast<DWORD>(waitMs)) != WAIT_TIMEOUT) {
+        const DWORD result = kernel.WaitForSingleObject(mEvent, static_cast<DWORD>(waitMs));
+        if (result == WAIT_OBJECT_0 && !mStopping.load())
+            continue;
+        if (result != WAIT_TIMEOUT) {
             // Leave the event signalled for anyone else who waits on it.
             kernel.SetEvent(mEvent);
             return;
