@@ -2,11 +2,12 @@
 
 // All periodic work runs as idle callbacks on the user-interface thread. The idle manager keeps ten slots
 // of fixed interval, each with its clients; the event loop calls DoIdle with the clock, and the idle-pulse
-// thread asks GetWaitTime how long it may sleep.
+// thread asks GetTimeUntilDue how long it may sleep.
 
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -48,12 +49,25 @@ public:
     void Register(IIdleable* client, std::int32_t intervalCode);
     // Removes the client's first occurrence from every slot; an unknown client is ignored.
     void Unregister(IIdleable* client);
+    // A dozing client still runs whenever its slot runs, but is no reason to wake a waiting loop for it: a
+    // slot whose clients all doze is left out of the due time. A client that has nothing to do until
+    // something happens dozes, and whoever makes it happen wakes it.
+    void SetDozing(IIdleable* client, bool dozing);
+    // Called on the user-interface thread whenever the due time moves earlier (a client came or woke), so
+    // that a thread sleeping until the old due time can look again. Empty for none.
+    void SetEarlierDueListener(std::function<void()> listener);
     // Runs every due slot; an exception of a client leaves at once, that slot's last run unchanged.
     void DoIdle(std::int64_t now);
     // The shortest interval in use, 60000 ms with no client. Safe from any thread.
     std::int32_t GetWaitTime() const;
+    // The milliseconds from the clock reading `now` until the first slot with clients not all dozing is
+    // due, rounded up; 0 when one is due already, 60000 at most (and with no such client). Safe from any
+    // thread.
+    std::int32_t GetTimeUntilDue(std::int64_t now) const;
     void Suspend();
     void Resume();
+    // Every slot as though it never ran: for tests that change the clock under the process's manager.
+    void ForgetLastRuns();
 
     const CIdleSlot& GetSlot(std::int32_t intervalCode) const;
     std::int32_t GetSlotInterval(std::int32_t intervalCode) const;
@@ -62,12 +76,17 @@ public:
 private:
     static std::int32_t SlotIndexOf(std::int32_t intervalCode);
     void RunSlot(CIdleSlot& slot, std::int64_t now);
-    void UpdateWaitTime();
+    bool IsDozing(const IIdleable* client) const;
+    // Called after every change of the clients, their dozing or a slot's last run.
+    void UpdateSchedule();
 
     std::array<CIdleSlot, kSlotCount> mSlots;
     std::int32_t mSuspendCount = 0;
-    // Kept by Register and Unregister on the user-interface thread, read by the idle-pulse thread.
+    std::vector<const IIdleable*> mDozing;   // borrowed, as the slots' clients
+    std::function<void()> mEarlierDueListener;
+    // Kept on the user-interface thread, read by the idle-pulse thread.
     std::atomic<std::int32_t> mWaitTimeMs{kWaitTimeWithoutClientsMs};
+    std::atomic<std::int64_t> mNextDueClock;   // kDueAtOnce while a slot with clients never ran
 };
 
 CIdleManager& GetIdleManager();

@@ -246,7 +246,12 @@ public:
 private:
     class CNestedStep;
 
+    // The application's idle work every 50 ms; after a pass with nothing to do and nothing dispatched since
+    // the pass before, its client dozes until WakeIdleWork.
     void DoIdleWork(const CIdleInfo& info);
+    // Something the idle work follows happened: a message was dispatched, a command posted, a request
+    // queued, memory ran short.
+    void WakeIdleWork();
     // A key press that types a key equivalent of the bar's items carries out the item's command.
     void HandleMenuShortcut(const tagMSG& message);
     // Reports what a client throws: it also runs from the pulse window's procedure, where nothing may
@@ -263,6 +268,7 @@ private:
     COpenRequestQueue mOpenRequests;
     std::uint16_t mNestingCount = 0;
     CIdleClient<CApplication> mIdleClient;
+    bool mActivitySinceIdleWork = false;
     std::uint32_t mMemoryState = kMemoryStateNormal;
     std::uint32_t mRunState = kRunStateConstructed;
     std::int32_t mDefaultHelpId = -1;

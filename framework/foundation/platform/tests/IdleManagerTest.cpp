@@ -52,6 +52,79 @@ TEST_F(IdleManager, WaitTimeIsTheShortestIntervalInUse)
     EXPECT_EQ(mManager.GetWaitTime(), 60000);
 }
 
+TEST_F(IdleManager, TimeUntilDueCountsFromEachSlotsLastRun)
+{
+    EXPECT_EQ(mManager.GetTimeUntilDue(0), 60000);
+    CRecordingClient poll;
+    CRecordingClient fast;
+    CRecordingClient throwing;
+    mManager.Register(&poll, 28);
+    EXPECT_EQ(mManager.GetTimeUntilDue(1000), 0);   // never ran: due at once
+    mManager.DoIdle(1000);                          // every slot runs, the empty ones too
+    EXPECT_EQ(mManager.GetTimeUntilDue(1000), 2000);
+    mManager.Register(&fast, 23);
+    const struct { std::int64_t now; std::int32_t untilDueMs; } kCases[] = {
+        {1000, 50}, {1049, 1}, {1050, 0}, {1500, 0}};
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.now);
+        EXPECT_EQ(mManager.GetTimeUntilDue(c.now), c.untilDueMs);
+    }
+    mManager.DoIdle(1050);
+    EXPECT_EQ(mManager.GetTimeUntilDue(1060), 40);
+    mManager.Unregister(&fast);
+    EXPECT_EQ(mManager.GetTimeUntilDue(1500), 1500);
+    // A pass that fails leaves its slot due.
+    throwing.mAction = [] { throw std::runtime_error("idle failure"); };
+    mManager.Register(&throwing, 28);
+    EXPECT_THROW(mManager.DoIdle(3000), std::runtime_error);
+    EXPECT_EQ(mManager.GetTimeUntilDue(3001), 0);
+    mManager.Unregister(&throwing);
+    mManager.DoIdle(3001);
+    EXPECT_EQ(mManager.GetTimeUntilDue(3001), 2000);
+    mManager.Unregister(&poll);
+    EXPECT_EQ(mManager.GetTimeUntilDue(3001), 60000);
+}
+
+TEST_F(IdleManager, DozingClientsRunButWakeNobody)
+{
+    CRecordingClient poll;
+    CRecordingClient housekeeping;
+    CRecordingClient neighbour;
+    int earlierDues = 0;
+    mManager.SetEarlierDueListener([&] { ++earlierDues; });
+    mManager.Register(&poll, 28);
+    mManager.Register(&housekeeping, 23);
+    mManager.DoIdle(1000);
+    EXPECT_EQ(mManager.GetTimeUntilDue(1000), 50);
+    mManager.SetDozing(&housekeeping, true);
+    mManager.SetDozing(&housekeeping, true);
+    EXPECT_EQ(mManager.GetTimeUntilDue(1000), 2000);
+    EXPECT_EQ(mManager.GetWaitTime(), 50);   // still the shortest interval in use
+    earlierDues = 0;
+    // It still runs with its slot; it only gives no reason to wake for it.
+    mManager.DoIdle(1050);
+    EXPECT_EQ(housekeeping.mCalls.size(), 2u);
+    EXPECT_EQ(mManager.GetTimeUntilDue(1050), 1950);
+    // A client of the same slot that does not doze keeps the slot in the due time.
+    mManager.Register(&neighbour, 23);
+    EXPECT_EQ(mManager.GetTimeUntilDue(1060), 40);
+    EXPECT_EQ(earlierDues, 1);
+    mManager.Unregister(&neighbour);
+    EXPECT_EQ(mManager.GetTimeUntilDue(1060), 1940);
+    // Waking moves the due time earlier, and tells whoever sleeps until the old one.
+    mManager.SetDozing(&housekeeping, false);
+    EXPECT_EQ(mManager.GetTimeUntilDue(1060), 40);
+    EXPECT_EQ(earlierDues, 2);
+    // Leaving forgets the dozing: registered again, the client wakes the loop.
+    mManager.SetDozing(&housekeeping, true);
+    mManager.Unregister(&housekeeping);
+    mManager.Register(&housekeeping, 23);
+    EXPECT_EQ(mManager.GetTimeUntilDue(1060), 40);
+    mManager.SetEarlierDueListener({});
+    mManager.Unregister(&housekeeping);
+    mManager.Unregister(&poll);
+}
+
 TEST_F(IdleManager, CodesOutsideTwentyOneToTwentyNineSelectSlotZero)
 {
     const struct { std::int32_t code; std::int32_t intervalMs; } kCases[] = {

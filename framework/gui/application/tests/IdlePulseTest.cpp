@@ -1,13 +1,18 @@
 #include "framework/gui/application/Application.h"
 
+#include "framework/foundation/platform/TimeBase.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/gui/application/win32/IdlePulse.h"
 #include "framework/gui/tests/support/Driver.h"
+#include "framework/gui/tests/support/FakeClock.h"
 #include "framework/gui/tests/support/TestApplication.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <climits>
+#include <vector>
 
 using namespace NSTramvell;
 using NSGuiTest::CTestApplication;
@@ -23,6 +28,44 @@ int gForcedEnds = 0;
 DWORD Now()
 {
     return ::GetTickCount();
+}
+
+// What the pulse thread does: the time-out of each of its waits, and its posts.
+std::atomic<int> gPulsePosts{0};
+std::vector<DWORD> gPulseWaitsMs;
+DWORD gTestThread = 0;
+
+// The noted waits are shared by the pulse thread and the test's.
+class CWaitsLock
+{
+public:
+    CWaitsLock() { ::EnterCriticalSection(&Section()); }
+    ~CWaitsLock() { ::LeaveCriticalSection(&Section()); }
+    CWaitsLock(const CWaitsLock&) = delete;
+    CWaitsLock& operator=(const CWaitsLock&) = delete;
+
+private:
+    static CRITICAL_SECTION& Section()
+    {
+        static CRITICAL_SECTION section;
+        static const bool initialized = (::InitializeCriticalSection(&section), true);
+        static_cast<void>(initialized);
+        return section;
+    }
+};
+
+std::size_t CountPulseWaits()
+{
+    const CWaitsLock lock;
+    return gPulseWaitsMs.size();
+}
+
+std::vector<DWORD> TakePulseWaits()
+{
+    const CWaitsLock lock;
+    std::vector<DWORD> waits;
+    waits.swap(gPulseWaitsMs);
+    return waits;
 }
 
 } // namespace
@@ -148,4 +191,85 @@ TEST(IdlePulse, APulseDeliveredByAForeignLoopIsTakenOnceAndRunsTheIdleClients)
     ::SendMessageA(target, kIdlePulseMessage, 0, 0);
     EXPECT_EQ(application.GetPendingIdlePulses(), 1);
     EXPECT_EQ(everyRun.GetRunCount(), 1);
+}
+
+TEST(IdlePulse, SleepsUntilTheNextIdleClientIsDueAndPostsThen)
+{
+    NSGuiTest::CWatchdog watchdog;
+    NSGuiTest::CFakeClock clock(100000);
+    gPulsePosts = 0;
+    TakePulseWaits();
+    gTestThread = ::GetCurrentThreadId();
+    // The pulse thread's waits are noted and then last a few real milliseconds, so that it looks at the
+    // fake clock often; the test thread's own waits are left alone.
+    CScopedTableEntry waits(GetKernelTable().WaitForSingleObject, [](HANDLE handle, DWORD timeoutMs) -> DWORD {
+        if (::GetCurrentThreadId() == gTestThread)
+            return ::WaitForSingleObject(handle, timeoutMs);
+        {
+            const CWaitsLock lock;
+            gPulseWaitsMs.push_back(timeoutMs);
+        }
+        return ::WaitForSingleObject(handle, std::min<DWORD>(timeoutMs, 5));
+    });
+    // Nobody takes the pulses: one stays in flight once posted.
+    CScopedTableEntry posts(GetWindowTable().PostMessageA, [](HWND, UINT message, WPARAM, LPARAM) -> BOOL {
+        if (message == kIdlePulseMessage)
+            ++gPulsePosts;
+        return TRUE;
+    });
+    {
+        CTestIdleClient poll(28, nullptr);
+        GetIdleManager().DoIdle(GetClock());   // at 100000 ms: the 2000 ms slot is due next at 102000
+        clock.Set(100500);
+        NSApplicationInternal::CIdlePulse pulse(::GetModuleHandleA(nullptr), [] {});
+        ASSERT_TRUE(NSGuiTest::WaitUntil([] { return CountPulseWaits() >= 3; }, 10000));
+        // Every look until then waits for the rest of the interval, and posts nothing.
+        for (const DWORD waitMs : TakePulseWaits())
+            EXPECT_EQ(waitMs, 1500u);
+        EXPECT_EQ(gPulsePosts.load(), 0);
+
+        clock.Set(102000);
+        ASSERT_TRUE(NSGuiTest::WaitUntil([] { return gPulsePosts.load() == 1; }, 10000));
+        TakePulseWaits();
+        ASSERT_TRUE(NSGuiTest::WaitUntil([] { return CountPulseWaits() >= 3; }, 10000));
+        // The pulse is in flight: the thread looks again after an interval and does not post another.
+        for (const DWORD waitMs : TakePulseWaits())
+            EXPECT_EQ(waitMs, 2001u);
+        EXPECT_EQ(gPulsePosts.load(), 1);
+    }
+}
+
+TEST(IdlePulse, LooksAgainAtOnceWhenAClientWakes)
+{
+    NSGuiTest::CWatchdog watchdog;
+    NSGuiTest::CFakeClock clock(200000);
+    gPulsePosts = 0;
+    TakePulseWaits();
+    gTestThread = ::GetCurrentThreadId();
+    CScopedTableEntry waits(GetKernelTable().WaitForSingleObject, [](HANDLE handle, DWORD timeoutMs) -> DWORD {
+        if (::GetCurrentThreadId() != gTestThread) {
+            const CWaitsLock lock;
+            gPulseWaitsMs.push_back(timeoutMs);
+        }
+        return ::WaitForSingleObject(handle, timeoutMs);
+    });
+    CScopedTableEntry posts(GetWindowTable().PostMessageA, [](HWND, UINT message, WPARAM, LPARAM) -> BOOL {
+        if (message == kIdlePulseMessage)
+            ++gPulsePosts;
+        return TRUE;
+    });
+    {
+        CTestIdleClient housekeeping(23, nullptr);
+        GetIdleManager().DoIdle(GetClock());
+        GetIdleManager().SetDozing(&housekeeping, true);
+        NSApplicationInternal::CIdlePulse pulse(::GetModuleHandleA(nullptr), [] {});
+        // With every client dozing, the thread sleeps as long as it may.
+        ASSERT_TRUE(NSGuiTest::WaitUntil([] { return CountPulseWaits() >= 1; }, 10000));
+        EXPECT_EQ(TakePulseWaits(), std::vector<DWORD>{60000});
+
+        clock.Set(200050);
+        GetIdleManager().SetDozing(&housekeeping, false);
+        // Due now: the pulse comes well before the minute is over.
+        ASSERT_TRUE(NSGuiTest::WaitUntil([] { return gPulsePosts.load() == 1; }, 10000));
+    }
 }

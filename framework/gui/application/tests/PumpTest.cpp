@@ -1,6 +1,7 @@
 #include "framework/gui/application/Application.h"
 
 #include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/gui/tests/support/FakeClock.h"
 #include "framework/gui/tests/support/TestApplication.h"
 
 #include <gtest/gtest.h>
@@ -106,6 +107,29 @@ TEST_F(PumpTest, OnAnEmptyQueueOnlyTheModalStepWaits)
     EXPECT_EQ(gInputWaitMs, 1u);
     EXPECT_EQ(gPauses, 0);
     EXPECT_EQ(mApplication.GetNestingCount(), 0);
+}
+
+TEST_F(PumpTest, TheModalStepWaitsUntilTheNextIdleClientIsDue)
+{
+    NSGuiTest::CFakeClock clock(5000);
+    GetIdleManager().Unregister(&mEveryIdleRun);
+    CTestIdleClient poll(28, nullptr);
+    // The application's 50 ms idle work has had nothing to do: it dozes, and the poll is the next due.
+    mApplication.RunModalStep();
+    EXPECT_EQ(gInputWaitMs, 2000u);
+    // A message wakes it, and it stays awake for one pass after the last one.
+    Queue(kTestMessage, 1);
+    mApplication.RunModalStep();
+    EXPECT_EQ(gDispatched, 1);
+    const struct { ULONGLONG nowMs; DWORD waitMs; } kSteps[] = {{5030, 20}, {5050, 50}, {5100, 1900}};
+    for (const auto& step : kSteps) {
+        SCOPED_TRACE(step.nowMs);
+        clock.Set(step.nowMs);
+        mApplication.RunModalStep();
+        EXPECT_EQ(gInputWaitMs, step.waitMs);
+    }
+    EXPECT_EQ(gInputWaits, 4);
+    EXPECT_EQ(poll.GetRunCount(), 1);
 }
 
 TEST_F(PumpTest, QuitMessagesAreDroppedAndPulsesTakenWithoutReachingAWindow)

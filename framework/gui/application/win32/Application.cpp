@@ -259,15 +259,16 @@ void CApplication::ProcessEvents(bool mayWait)
 }
 
 // A view that follows the mouse is ticked every millisecond. Otherwise nothing is due before input
-// arrives or the shortest idle interval in use has passed: a modal dialog that waits for the user
-// sleeps until then rather than wake a thousand times a second.
+// arrives or the next idle client is due: a modal dialog that waits for the user sleeps until then
+// rather than wake a thousand times a second.
 void CApplication::WaitForInput(bool mouseHeld)
 {
     if (mouseHeld) {
         GetKernelTable().Sleep(1);
         return;
     }
-    const DWORD waitMs = static_cast<DWORD>(std::max<std::int32_t>(1, GetIdleManager().GetWaitTime()));
+    const DWORD waitMs =
+        static_cast<DWORD>(std::max<std::int32_t>(1, GetIdleManager().GetTimeUntilDue(GetClock())));
     GetWindowTable().MsgWaitForMultipleObjects(0, nullptr, FALSE, waitMs, QS_ALLINPUT);
 }
 
@@ -291,6 +292,7 @@ void CApplication::DispatchOneMessage(const MSG& message)
                 mIdlePulse->TakePulse();
             return;
         default:
+            WakeIdleWork();
             GetWindowTable().TranslateMessage(&message);
             GetWindowTable().DispatchMessageA(&message);
             if (message.message == WM_KEYDOWN)
@@ -336,6 +338,8 @@ void CApplication::SetPendingIdlePulses(std::int32_t count)
 
 void CApplication::DoIdleWork(const CIdleInfo&)
 {
+    const bool activeBefore = mActivitySinceIdleWork;
+    mActivitySinceIdleWork = false;
     if (mMemoryState == kMemoryStateLow) {
         if (!(IsInFront() && IsModalWindowInFront()))
             ShowLowMemoryDialog();
@@ -352,6 +356,19 @@ void CApplication::DoIdleWork(const CIdleInfo&)
     UpdateFlaggedWindows();
     if (IsReadyForRequests())
         ProcessOpenRequests();
+    // A program waiting for a disc with nothing coming in has nothing here to do: the idle work waits for
+    // the next message instead of waking the loop 20 times a second. One pass after the last activity
+    // takes care of what that activity left.
+    const bool nothingWaits =
+        mPostedCommands.empty() && mOpenRequests.IsEmpty() && mMemoryState == kMemoryStateNormal;
+    if (!activeBefore && !mActivitySinceIdleWork && nothingWaits)
+        GetIdleManager().SetDozing(&mIdleClient, true);
+}
+
+void CApplication::WakeIdleWork()
+{
+    mActivitySinceIdleWork = true;
+    GetIdleManager().SetDozing(&mIdleClient, false);
 }
 
 bool CApplication::TryQuit()
@@ -375,6 +392,7 @@ bool CApplication::QuitAndDrainEvents()
 void CApplication::EnterLowMemoryState()
 {
     mMemoryState = kMemoryStateLow;
+    WakeIdleWork();
 }
 
 void CApplication::LeaveLowMemoryState()
@@ -444,16 +462,19 @@ void CApplication::GetAlertForException(const std::exception& exception, std::st
 void CApplication::QueueOpenFile(const CFileSpec& file)
 {
     mOpenRequests.QueueFile(file);
+    WakeIdleWork();
 }
 
 void CApplication::QueueOpenFolder(const CDirSpec& folder)
 {
     mOpenRequests.QueueFolder(folder);
+    WakeIdleWork();
 }
 
 void CApplication::QueueOpenNothing()
 {
     mOpenRequests.QueueNothing();
+    WakeIdleWork();
 }
 
 void CApplication::ProcessOpenRequests()

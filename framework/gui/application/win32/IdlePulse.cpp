@@ -2,10 +2,9 @@
 
 #include "framework/foundation/core/Exceptions.h"
 #include "framework/foundation/platform/IdleManager.h"
+#include "framework/foundation/platform/TimeBase.h"
 #include "framework/foundation/platform/win32/PlatformTables.h"
 #include "framework/gui/application/Application.h"
-
-#include <algorithm>
 
 namespace NSTramvell {
 namespace NSApplicationInternal {
@@ -49,11 +48,14 @@ CIdlePulse::CIdlePulse(HINSTANCE instance, std::function<void()> onForeignPulse)
         gPulse.store(nullptr);
         throw XBase();
     }
+    GetIdleManager().SetEarlierDueListener([event = mEvent] { GetKernelTable().SetEvent(event); });
 }
 
 CIdlePulse::~CIdlePulse()
 {
+    GetIdleManager().SetEarlierDueListener({});
     CKernelTable& kernel = GetKernelTable();
+    mStopping.store(true);
     kernel.SetEvent(mEvent);
     if (kernel.WaitForSingleObject(mThread, kStopTimeoutMs) == WAIT_TIMEOUT)
         kernel.TerminateThread(mThread, 0);
@@ -78,17 +80,24 @@ DWORD WINAPI CIdlePulse::RunPulseThread(LPVOID pulse)
     return 0;
 }
 
-// The pulse thread touches only the target window, the event, the count and the idle manager's wait time.
+// The pulse thread touches only the target window, the event, the count and the idle manager's schedule.
 void CIdlePulse::PulseLoop()
 {
     CKernelTable& kernel = GetKernelTable();
+    const CIdleManager& idle = GetIdleManager();
     for (;;) {
-        if (mPendingCount.load() < 1)
-            PostPulse();
-        // Half the shortest interval: a pulse that arrives a moment before a slot is due would otherwise
-        // cost that slot a whole interval, and the clients would run at half their rate.
-        const DWORD waitTimeMs = std::max<DWORD>(1, static_cast<DWORD>(GetIdleManager().GetWaitTime()) / 2);
-        if (kernel.WaitForSingleObject(mEvent, waitTimeMs) != WAIT_TIMEOUT) {
+        std::int32_t waitMs = idle.GetTimeUntilDue(GetClock());
+        if (waitMs == 0) {
+            if (mPendingCount.load() < 1)
+                PostPulse();
+            // The loop runs the clients when it takes the pulse, and their next due time counts from then:
+            // a look one interval on, with a millisecond for the taking, finds it without a second wake.
+            waitMs = idle.GetWaitTime() + 1;
+        }
+        const DWORD result = kernel.WaitForSingleObject(mEvent, static_cast<DWORD>(waitMs));
+        if (result == WAIT_OBJECT_0 && !mStopping.load())
+            continue;
+        if (result != WAIT_TIMEOUT) {
             // Leave the event signalled for anyone else who waits on it.
             kernel.SetEvent(mEvent);
             return;

@@ -2,8 +2,9 @@
 
 // Keeps the idle clients running while the user-interface thread waits for messages: a thread sleeps
 // until the idle manager's next due time and posts one pulse message to a message-only window of the
-// user-interface thread, which wakes the loop. At most one pulse is in flight; a pulse that a foreign
-// loop (a message box, a menu, a chooser) delivers to the window runs the idle clients there.
+// user-interface thread, which wakes the loop. A due time that moves earlier wakes the thread to look
+// again. At most one pulse is in flight; a pulse that a foreign loop (a message box, a menu, a chooser)
+// delivers to the window runs the idle clients there.
 
 #include "framework/foundation/platform/win32/PlatformWin32.h"
 
@@ -40,9 +41,10 @@ private:
     HINSTANCE mInstance;
     std::function<void()> mOnForeignPulse;
     HWND mTarget = nullptr;
-    HANDLE mEvent = nullptr;
+    HANDLE mEvent = nullptr;   // signalled to stop the thread, or to make it look at the due time again
     HANDLE mThread = nullptr;
     // Shared with the pulse thread.
+    std::atomic<bool> mStopping{false};
     std::atomic<std::int32_t> mPendingCount{0};
     std::atomic<std::uint32_t> mLastPostTickCount{0};
 };

@@ -80,6 +80,7 @@ bool CApplication::RouteKey(const CKeyEvent& event)
 void CApplication::PostMenuCommand(const CMenuCommand& command)
 {
     mPostedCommands.push_back(command);
+    WakeIdleWork();
 }
 
 void CApplication::DispatchPostedCommand()

@@ -11,6 +11,7 @@ if(DRAVIM_WINDOWS)
         SOURCES
             ${CMAKE_CURRENT_LIST_DIR}/TestApplication.cpp
             ${CMAKE_CURRENT_LIST_DIR}/Driver.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/FakeClock.cpp
             ${CMAKE_SOURCE_DIR}/framework/foundation/files/tests/FilesTestSupport.cpp
         PUBLIC_LIBS tramvell_application gui_test_fakes GTest::gtest)
 
