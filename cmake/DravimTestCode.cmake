@@ -21,6 +21,15 @@ set(DRAVIM_TEST_CODE_FLAGS "${DRAVIM_TEST_CODE_FLAGS_DEFAULT}" CACHE STRING
     "C and C++ flags of test code, after the build type's (-O0 -g for a test to step through in a debugger)")
 separate_arguments(DRAVIM_TEST_CODE_OPTIONS UNIX_COMMAND "${DRAVIM_TEST_CODE_FLAGS}")
 
+# A compiler cache cannot keep what is compiled against a precompiled header unless told to ignore it, and
+# with a warm cache the header saves nothing: so the header is used only without a compiler launcher.
+if(CMAKE_CXX_COMPILER_LAUNCHER OR DRAVIM_FUZZ)
+    set(DRAVIM_TEST_PCH_DEFAULT OFF)
+else()
+    set(DRAVIM_TEST_PCH_DEFAULT ON)
+endif()
+option(DRAVIM_TEST_PCH "Compile gtest/gtest.h once for all test programs of the build" ${DRAVIM_TEST_PCH_DEFAULT})
+
 # dravim_test_code_options(target): the flags of test code on one target.
 function(dravim_test_code_options target)
     if(DRAVIM_TEST_CODE_OPTIONS)
@@ -30,6 +39,28 @@ function(dravim_test_code_options target)
 endfunction()
 
 dravim_test_code_options(gtest)
+
+# One precompiled gtest/gtest.h for every test program (each test source spent about a second parsing it):
+# compiled for each program, it would cost about as much as it saves. Its users must be compiled with the
+# same flags (dravim_target_options and the test code's); CMake adds -Winvalid-pch, so with -Werror a
+# program that does not match fails to build instead of silently parsing the header again.
+if(DRAVIM_TEST_PCH)
+    file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/dravim_test_pch.cpp CONTENT "// The precompiled header's own unit.\n")
+    add_library(dravim_test_pch OBJECT ${CMAKE_BINARY_DIR}/dravim_test_pch.cpp)
+    target_include_directories(dravim_test_pch PRIVATE ${CMAKE_SOURCE_DIR})
+    target_link_libraries(dravim_test_pch PRIVATE GTest::gtest)
+    target_precompile_headers(dravim_test_pch PRIVATE <gtest/gtest.h>)
+    dravim_target_options(dravim_test_pch)
+    dravim_test_code_options(dravim_test_pch)
+endif()
+
+# dravim_test_program_code(target): a GoogleTest program, test code with the shared precompiled header.
+function(dravim_test_program_code target)
+    dravim_test_code_options(${target})
+    if(DRAVIM_TEST_PCH)
+        target_precompile_headers(${target} REUSE_FROM dravim_test_pch)
+    endif()
+endfunction()
 
 # The targets that a directory and the directories below it define.
 function(dravim_collect_targets dir out)
