@@ -200,7 +200,8 @@ TEST_F(PictureButtonView, DestructionRemovesTheToolTipAndFreesBothListsAndIcons)
     EXPECT_EQ(gCounts.mListsMade, 2);
 
     button.reset();
-    EXPECT_EQ(::SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), tools - 1);
+    // Both of its tools go: the one kept by the control's handle and the one kept by its rectangle.
+    EXPECT_EQ(::SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), tools - 2);
     EXPECT_FALSE(::IsWindow(handle));
     EXPECT_EQ(gCounts.mListsDestroyed, 2);
     EXPECT_EQ(gCounts.mIconsDestroyed, 2);

@@ -182,3 +182,21 @@ TEST_F(PushButtonView, ABuiltButtonLeavesNoControlOrCallbackBehind)
     EXPECT_EQ(NSWinControlUtils::GetRegisteredCallbackCount(), registered - 1);
     EXPECT_NE(NSWinControlUtils::FindNativeControlCallback(mOk->GetNativeHandle()), nullptr);
 }
+
+TEST_F(PushButtonView, DestructionTakesBothToolsOfItsToolTipAway)
+{
+    auto button = std::make_unique<CPushButtonView>(mGroup.get(), "Help", CPushButtonView::kOrdinaryButton,
+                                                    CPushButtonView::FrameFromItemRect(CRect(20, 60, 100, 80)));
+    const HWND tips = mWindow->GetToolTipControl();
+    const LRESULT before = tips != nullptr ? ::SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0) : 0;
+    button->SetToolTipText("Opens the help");
+    ASSERT_NE(mWindow->GetToolTipControl(), nullptr);
+    const HWND handle = button->GetNativeHandle();
+    button.reset();
+    const HWND control = mWindow->GetToolTipControl();
+    EXPECT_EQ(::SendMessageA(control, TTM_GETTOOLCOUNT, 0, 0), before);
+    TTTOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    for (WPARAM index = 0; ::SendMessageA(control, TTM_ENUMTOOLSA, index, reinterpret_cast<LPARAM>(&tool)); ++index)
+        EXPECT_NE(tool.uId, reinterpret_cast<UINT_PTR>(handle)) << "a tool is still kept by the destroyed control";
+}

@@ -1,7 +1,9 @@
 #include "framework/views/controls/NativeControl.h"
 
 #include "framework/foundation/platform/win32/PlatformTables.h"
+#include "framework/gui/input/ToolTips.h"
 #include "framework/gui/views/View.h"
+#include "framework/gui/windows/Window.h"
 #include "framework/views/controls/NativeWindowHandle.h"
 
 #include <string>
@@ -78,6 +80,10 @@ void CNativeControl::Destroy()
 {
     if (mHandle == nullptr)
         return;
+    // A view whose implementation object is already going reads no handle any more, and would take only
+    // its tool tip's rectangle tool away: the tool kept by the control's handle goes here, while it is known.
+    if (const NSTramvell::CABCWindow* window = mView.GetWindow(); window != nullptr && window->GetToolTipControl())
+        NSTramvell::RemoveHandleTool(window->GetToolTipControl(), window->GetWindowHandle(), mHandle);
     mView.SetToolTipText(std::string());
     Discard();
 }
