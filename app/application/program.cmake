@@ -31,13 +31,14 @@ if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
 endif()
 
 # One folder holds what a user's installation holds, with the stand-in in place of the raw-disk library,
-# and the driver; its screenshots land beside it.
+# the packer tests' fake packer as a stand-in packer, and the driver; its screenshots land beside it.
 set(e2e ${CMAKE_CURRENT_BINARY_DIR}/e2e)
 add_custom_target(dravim_e2e_bin ALL
     COMMAND ${CMAKE_COMMAND} -E make_directory ${e2e}/bin
     COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Dravim> $<TARGET_FILE:Sondrel>
-            $<TARGET_FILE:BrakvelStandIn> $<TARGET_FILE:DravimDriver> ${e2e}/bin
-    DEPENDS Dravim Sondrel BrakvelStandIn DravimDriver
+            $<TARGET_FILE:BrakvelStandIn> $<TARGET_FILE:DravimDriver> $<TARGET_FILE:conversion_fake_packer>
+            ${e2e}/bin
+    DEPENDS Dravim Sondrel BrakvelStandIn DravimDriver conversion_fake_packer
     VERBATIM)
 set(imageFolder ${CMAKE_BINARY_DIR}/tools/conversion-e2e)
 file(GENERATE OUTPUT ${e2e}/config.json CONTENT "{
@@ -60,7 +61,7 @@ file(GENERATE OUTPUT ${e2e}/config.json CONTENT "{
 # not registered: they need the conversion still running once its first ".wav" is written, and the read-ahead
 # now takes the acceptance disc's few hundred kilobytes in its first reads, so slowed reads no longer hold the
 # writing back; they wait for a disc whose samples outgrow the read-ahead.
-foreach(scenario 1 2 5 first-start)
+foreach(scenario 1 2 5 first-start packer-keeps-input)
     string(REPLACE "-" "_" name ${scenario})
     if(scenario MATCHES "^[0-9]$")
         set(name scenario_${scenario})
