@@ -23,6 +23,7 @@
 #include <chrono>
 #include <cstdio>
 #include <new>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -109,10 +110,16 @@ bool MakeFullArgumentPath(const std::string& text, const char* what, std::string
     }
 }
 
-// True when the sentence says that a file could not be stored (the output is full or cannot be written):
-// the files after it would fail alike, so the conversion ends there. abortCauseId is then the cause for
-// the whole conversion.
-bool IsOutputFailure(const std::string& message, std::uint32_t& abortCauseId)
+// What an item's sentence says when a file could not be stored (the output is full or cannot be written):
+// the files after it would fail alike, so the conversion ends there with abortCauseId as its cause.
+struct COutputFailure
+{
+    std::string itemName;
+    bool isProgram = false;
+    std::uint32_t abortCauseId = 0;
+};
+
+std::optional<COutputFailure> FindOutputFailure(const std::string& message)
 {
     using namespace NSAkaiConversion;
     const struct { std::uint32_t causeId; std::uint32_t abortId; } kCauses[] = {
@@ -130,19 +137,20 @@ bool IsOutputFailure(const std::string& message, std::uint32_t& abortCauseId)
             const std::string ending = middle + NSConverter::GetConversionString(c.causeId) + tail;
             if (message.size() >= head.size() + ending.size() && message.compare(0, head.size(), head) == 0 &&
                 message.compare(message.size() - ending.size(), ending.size(), ending) == 0) {
-                abortCauseId = c.abortId;
-                return true;
+                return COutputFailure{message.substr(head.size(), message.size() - head.size() - ending.size()),
+                                      sentenceId == kProgramNotConvertedId, c.abortId};
             }
         }
     }
-    return false;
+    return std::nullopt;
 }
 
 class CPrintingListeners final : public NSProgressListener::IProgressListener, public NSErrorListener::IErrorListener
 {
 public:
-    CPrintingListeners()
-        : mProgress(WriteToStandardOutput,
+    explicit CPrintingListeners(const NSTramvell::CDirSpec& outputFolder)
+        : mOutputFolderPath(outputFolder.GetPath())
+        , mProgress(WriteToStandardOutput,
                     IsStandardOutputAConsole() ? NSToolProgress::EProgressOutput::kConsole
                                                : NSToolProgress::EProgressOutput::kFile,
                     NowMs())
@@ -155,6 +163,8 @@ public:
     {
         if (!message.empty())
             mItem = partitionName + " / " + volumeName + ": " + message;
+        mPartitionFolderName = partitionName;
+        mVolumeFolderName = volumeName;
         mBytesWritten = std::max(mBytesWritten, bytesWritten);
         mProgress.Update(NowMs(), done, total, mBytesWritten, mItem);
         return NSProgressListener::kGoOn;
@@ -163,8 +173,11 @@ public:
 
     std::uint32_t ReportError(std::string message) override
     {
-        if (IsOutputFailure(message, mOutputFailureCauseId))
+        if (const std::optional<COutputFailure> failure = FindOutputFailure(message)) {
+            mOutputFailureCauseId = failure->abortCauseId;
+            mTooLongPath = FindTooLongPath(*failure);
             return NSErrorListener::kAbortKeepOutput;
+        }
         mProgress.PrintLine("Error: " + message);
         return NSErrorListener::kIgnoreError;
     }
@@ -173,10 +186,31 @@ public:
 
     // The abort cause of the output failure that ended the conversion; 0 when none did.
     std::uint32_t GetOutputFailureCauseId() const { return mOutputFailureCauseId; }
+    // The failed file's path when that failure was a path longer than Windows takes; empty otherwise.
+    const std::string& GetTooLongPath() const { return mTooLongPath; }
 
 private:
+    // Windows refuses a path of kMaximumPathLength characters or more as too long (Wine one of more than
+    // that), and the item's sentence calls it a disk error, as any file that cannot be stored. The folders of the
+    // partition and the volume are named as the progress names them, the file as its sentence does; a
+    // program's file gets the patch extension.
+    std::string FindTooLongPath(const COutputFailure& failure) const
+    {
+        if (failure.abortCauseId != NSAkaiConversion::kAbortedDiskErrorId)
+            return std::string();
+        std::string path = mOutputFolderPath + mPartitionFolderName + "\\" + mVolumeFolderName + "\\" +
+                           failure.itemName;
+        if (failure.isProgram)
+            path += NSConverter::GetConversionString(NSAkaiConversion::kPatchFileExtensionId);
+        return path.size() >= NSTramvell::kMaximumPathLength ? path : std::string();
+    }
+
+    const std::string mOutputFolderPath;  // ends with a backslash
     NSToolProgress::CConsoleProgress mProgress;
     std::string mItem;
+    std::string mPartitionFolderName;
+    std::string mVolumeFolderName;
+    std::string mTooLongPath;
     std::uint64_t mBytesWritten = 0;
     std::uint32_t mOutputFailureCauseId = 0;
 };
@@ -208,7 +242,7 @@ int Run(const std::string& imagePath, const std::string& outputPath, const CConv
     if (outputExisted && !NSAkaiConversion::IsFolderEmpty(outputFolder))
         return ReportBadUsage(("The output folder " + Quoted(outputPath) + " is not empty.").c_str());
 
-    CPrintingListeners listeners;
+    CPrintingListeners listeners(outputFolder);
     NSLoggerImplementation::CLogger logger;
     bool aborted = false;
     std::string cause;
@@ -228,6 +262,10 @@ int Run(const std::string& imagePath, const std::string& outputPath, const CConv
     if (!aborted && listeners.GetOutputFailureCauseId() != 0) {
         aborted = true;
         cause = NSConverter::GetConversionString(listeners.GetOutputFailureCauseId());
+        const std::string& tooLongPath = listeners.GetTooLongPath();
+        if (!tooLongPath.empty())
+            cause = "because the path " + Quoted(tooLongPath) + " is too long for Windows (" +
+                    std::to_string(tooLongPath.size()) + " characters)";
     }
 
     if (NSTramvell::FolderExists(outputFolder)) {

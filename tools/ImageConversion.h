@@ -13,7 +13,8 @@
 namespace NSImageConversion {
 
 // Exit codes: completed; aborted (one line gives the cause and the output folder: a full disk or an
-// output that cannot be written ends the conversion at the first file it fails); bad usage (a line names
+// output that cannot be written ends the conversion at the first file it fails; a file path too long for
+// Windows is named as the cause); bad usage (a line names
 // the argument and why: an empty one, an image that is missing, a folder or no Akai disc, an output
 // folder that is a file, not empty, or on a missing drive or in a missing folder; a missing output folder
 // whose parent exists is created).

@@ -31,13 +31,14 @@ if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
 endif()
 
 # One folder holds what a user's installation holds, with the stand-in in place of the raw-disk library,
-# and the driver; its screenshots land beside it.
+# the packer tests' fake packer as a stand-in packer, and the driver; its screenshots land beside it.
 set(e2e ${CMAKE_CURRENT_BINARY_DIR}/e2e)
 add_custom_target(dravim_e2e_bin ALL
     COMMAND ${CMAKE_COMMAND} -E make_directory ${e2e}/bin
     COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Dravim> $<TARGET_FILE:Sondrel>
-            $<TARGET_FILE:BrakvelStandIn> $<TARGET_FILE:DravimDriver> ${e2e}/bin
-    DEPENDS Dravim Sondrel BrakvelStandIn DravimDriver
+            $<TARGET_FILE:BrakvelStandIn> $<TARGET_FILE:DravimDriver> $<TARGET_FILE:conversion_fake_packer>
+            ${e2e}/bin
+    DEPENDS Dravim Sondrel BrakvelStandIn DravimDriver conversion_fake_packer
     VERBATIM)
 set(imageFolder ${CMAKE_BINARY_DIR}/tools/conversion-e2e)
 file(GENERATE OUTPUT ${e2e}/config.json CONTENT "{
@@ -59,9 +60,10 @@ file(GENERATE OUTPUT ${e2e}/config.json CONTENT "{
 }
 ")
 # The first start runs in a new prefix of its own; first-start-wm the same under a window manager, on an X
-# server of its own. Scenarios 3 and 4 (Stop with Keep, Stop with Delete) convert
+# server of its own; packer-keeps-input in one of its own too, whose registry names the stand-in packer.
+# Scenarios 3 and 4 (Stop with Keep, Stop with Delete) convert
 # the stop disc, whose long samples keep slowed reads going after the first files are written.
-foreach(scenario 1 2 3 4 5 first-start first-start-wm)
+foreach(scenario 1 2 3 4 5 first-start first-start-wm packer-keeps-input)
     string(REPLACE "-" "_" name ${scenario})
     if(scenario MATCHES "^[0-9]$")
         set(name scenario_${scenario})

@@ -11,7 +11,9 @@ if(DRAVIM_WINDOWS)
         PUBLIC_LIBS conversion_disc tramvell_system tramvell_modules tramvell_files tramvell_paths tramvell_platform
         PRIVATE_LIBS user32 advapi32)
 
-    add_executable(conversion_fake_packer ${CMAKE_CURRENT_LIST_DIR}/tests/fakepacker/FakePacker.cpp)
+    # A windowed program, as the packer is: started by the windowed Dravim, a console program would get a
+    # console window of its own on the screen.
+    add_executable(conversion_fake_packer WIN32 ${CMAKE_CURRENT_LIST_DIR}/tests/fakepacker/FakePacker.cpp)
     target_include_directories(conversion_fake_packer PRIVATE ${CMAKE_SOURCE_DIR})
     target_link_libraries(conversion_fake_packer PRIVATE user32)
     set_target_properties(conversion_fake_packer PROPERTIES

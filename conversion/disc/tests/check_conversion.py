@@ -8,7 +8,10 @@ nothing of the program: python's wave and struct modules, and the patch checker 
       runs the tool with its writes failing after a number of bytes: exit 1 with the cause printed, every
       file written is whole and right, the failed one is absent and logged "disk full";
   check_conversion.py bad-usage WORKFOLDER EMULATOR TOOL IMAGE
-      arguments, images and output folders the tool refuses with exit 2.
+      arguments, images and output folders the tool refuses with exit 2;
+  check_conversion.py too-long MANIFEST WORKFOLDER CHECK_PATCH_PY EMULATOR TOOL IMAGE
+      an output folder so deep that the longest file's path is too long for Windows: exit 1 with a line that
+      names that path as too long, every file written is whole and the log too.
 """
 
 import importlib.util
@@ -286,6 +289,40 @@ def command_bad_usage(work, emulator, tool, image):
     print("ok: %d refused runs" % len(cases))
 
 
+def windows_path(path):
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+def command_too_long(manifest_path, work, checker_path, emulator, tool, image):
+    with open(manifest_path, encoding="utf-8") as f:
+        manifest = json.load(f)
+    checker = load_patch_checker(checker_path)
+    longest = max(manifest["patches"] + [w["path"] for w in manifest["waves"]], key=len).replace("/", "\\")
+    # Under Wine a path fails beyond 260 characters: the longest file's is 262 long, the log's short enough.
+    folder = os.path.join(work, "too-long")
+    shutil.rmtree(folder, ignore_errors=True)
+    wanted = 262 - len(longest) - len("\\Out\\")
+    need(len(windows_path(folder)) + 2 <= wanted, "the work folder %s is too deep for the case" % folder)
+    # Folder names of at most 40 characters, each with its backslash, to the exact length.
+    while len(windows_path(folder)) < wanted:
+        remaining = wanted - len(windows_path(folder))
+        folder = os.path.join(folder, "d" * (remaining - 1 if remaining <= 41 else 39 if remaining == 42 else 40))
+    os.makedirs(folder)
+    out = os.path.join(folder, "Out")
+    too_long = windows_path(out) + "\\" + longest
+    need(len(too_long) == 262, "the case's path has %d characters" % len(too_long))
+    code, output = run_tool([emulator, tool, image, windows_path(out)])
+    need(code == 1, "exit %d, not 1\n%s" % (code, output))
+    lines = [line for line in output.splitlines() if line.startswith("The conversion was aborted")]
+    need(len(lines) == 1 and '"%s" is too long' % too_long in lines[0] and "disk error" not in lines[0],
+         "the line does not name the path as too long\n%s" % output)
+    files = check_output(manifest, out, checker, partial=True)
+    need(longest.replace("\\", "/") not in files, "the file with the long path is there")
+    logs = [f for f in files if f.endswith(".htm") and "/" not in f]
+    need(len(logs) == 1, "logs: %s" % logs)
+    print("ok: %s refused as too long, %d files whole" % (longest, len(files)))
+
+
 def main():
     try:
         if len(sys.argv) == 5 and sys.argv[1] == "check":
@@ -294,6 +331,8 @@ def main():
             command_disk_full(*sys.argv[2:])
         elif len(sys.argv) == 6 and sys.argv[1] == "bad-usage":
             command_bad_usage(*sys.argv[2:])
+        elif len(sys.argv) == 8 and sys.argv[1] == "too-long":
+            command_too_long(*sys.argv[2:])
         else:
             sys.exit(__doc__)
     except Bad as error:

@@ -11,6 +11,9 @@ Every scenario works in a folder of its own under the build tree, in the Wine pr
 Wine and by the X server, and both land beside the driver (screenshots/NAME.bmp and NAME.png): the window
 the step looks at must show on the X screen what it draws, so a window that never reaches the screen, or
 reaches it stale, fails the scenario. Exit status 0 when the scenario went as it should.
+
+SCENARIO packer-keeps-input converts to an archive with a stand-in packer that keeps its input; it runs in a
+prefix of its own, since the packer's registry entry would change what the other scenarios see.
 """
 
 import filecmp
@@ -499,6 +502,136 @@ def scenario_4(run):
     need(visible == [], "left in the output folder: %s" % visible)
 
 
+# The archive packer as the program finds it, and the stand-in that plays it: the fake packer of the packer
+# tests, told to accept every job and keep the parameter file open (its variables and report lines are in
+# conversion/packer/tests/PackerFakeProtocol.h).
+PACKER_KEY = "HKLM\\Software\\Quenholt Software\\Kaplet Packer"
+STAND_IN_PACKER = "FakePacker.exe"
+HAND_OVER = 0x485
+CLOSE_MESSAGE = 16
+SAVE_AS_TITLE = "Save As"
+ARCHIVE_STEM = "My Kaplet"
+ALERT_PACKING_ABORTED = "No Kaplet file was created"
+# How long the hand-over waits at most for the packer to let go of its input: 60 rounds of a second, each
+# also pumping the program's events; a loaded machine stretches the rounds.
+PACKER_WAIT_S = 60
+PACKER_WAIT_DEADLINE_S = 300
+
+
+def packer_report(run):
+    """The stand-in packer's report: its process lines and the messages it took, in order."""
+    if not os.path.exists(run.packer_report):
+        return [], []
+    with open(run.packer_report) as report:
+        lines = [line.split() for line in report if line.strip()]
+    return ([line[1] for line in lines if line[0] == "process"],
+            [int(line[1]) for line in lines if line[0] == "message"])
+
+
+def hand_overs(run):
+    return packer_report(run)[1].count(HAND_OVER)
+
+
+def convert_to_archive(run, what):
+    """From state 1 to the packer holding the job: the archive named in the save chooser's folder, the
+    damaged files' questions answered Ignore All. Returns once the packer has taken its hand-over."""
+    taken = hand_overs(run)
+    click_picture_button(run, 1)
+    run.wait_window(SAVE_AS_TITLE, 60000)
+    run.look("save-as-" + what, SAVE_AS_TITLE)
+    run.click(SAVE_AS_TITLE, "&Save")
+    run.wait_state(2, 60000)
+    run.wait_window(ERROR_QUESTION, 300000)
+    answer_error_dialog(run, "Ignore All Errors")
+    deadline = time.time() + 600
+    while hand_overs(run) == taken:
+        need(run.program.poll() is None and time.time() < deadline, "%s: the packer got no job" % what)
+        need(run.driver("wait", "*", ALERT_PACKING_ABORTED, "0", check=False).returncode != 0,
+             "%s: packing ended before the packer got its job" % what)
+        time.sleep(0.2)
+
+
+def wait_with_stop_enabled(run, what):
+    """While the packer holds its input, the program waits for it with Stop enabled all along; the wait
+    ends by itself with the packing-aborted question. Returns the seconds it took."""
+    start = time.time()
+    run.look("waiting-for-packer-" + what, MAIN_WINDOW)
+    while run.driver("wait", "*", ALERT_PACKING_ABORTED, "0", check=False).returncode != 0:
+        need(time.time() - start < PACKER_WAIT_DEADLINE_S, "%s: the wait for the packer does not end" % what)
+        out = run.driver("wait-child", MAIN_WINDOW, "Stop", "shown", "0").stdout
+        stop = [row for row in children(out) if row["shown"] and row["text"] == "Stop"]
+        # The question may have come between the two looks; Stop is taken away only after it is answered.
+        if run.driver("wait", "*", ALERT_PACKING_ABORTED, "0", check=False).returncode == 0:
+            break
+        need(stop and stop[0]["enabled"], "%s: Stop is disabled while the program waits for the packer" % what)
+        time.sleep(1)
+    return time.time() - start
+
+
+def packer_keeps_input(run):
+    """Archive mode with a packer that accepts the job and keeps its parameter file open: the program
+    starts the packer, hands the job over and waits a bounded time for it with Stop enabled; the wait
+    runs out and the packing-aborted question ends the conversion (Delete: nothing left). A second
+    conversion goes to the packer, still running, and Stop ends its wait at once (Keep: the converted
+    files stay whole in the temporary folder). Exit then ends the program, though the packer holds on."""
+    out_folder, out_for_program = run.output_folder("Out")
+    run.packer_report = os.path.join(run.work, "packer-report.txt")
+    run.env["DRAVIM_FAKE_PACKER_READING"] = "keep"
+    run.env["DRAVIM_FAKE_PACKER_REPORT"] = windows_path(run.packer_report)
+    packer = windows_path(os.path.join(run.config["bin"], STAND_IN_PACKER))
+    result = run.wine("reg", "add", PACKER_KEY, "/v", "Application Path", "/t", "REG_SZ", "/d", packer, "/f")
+    need(result.returncode == 0, "the packer's path cannot be set: " + result.stdout + result.stderr)
+    run.write_prefs({"save_dialog": {"platform": "Win", "folder": out_for_program + "\\"}, "packer_alert_count": 0})
+    run.insert(run.disc)
+    run.start()
+    out = run.wait_state(1, 120000, shot="state-1-archive")
+    buttons = picture_buttons(out)
+    need(len(buttons) == 2 and all(button["enabled"] for button in buttons),
+         "the archive button is not enabled with the packer installed:\n" + out)
+    temporary = os.path.join(out_folder, ARCHIVE_STEM + " Temp Folder")
+
+    convert_to_archive(run, "first")
+    waited = wait_with_stop_enabled(run, "first")
+    need(waited < PACKER_WAIT_DEADLINE_S, "the wait took %.0f s" % waited)
+    run.look("packing-aborted", ALERT_PACKING_ABORTED, dialog=True)
+    run.click(ALERT_PACKING_ABORTED, "Delete")
+    run.wait_state(0, 120000, shot="state-0-after-wait")
+    need(os.listdir(out_folder) == [], "Delete left %s" % os.listdir(out_folder))
+    processes, messages = packer_report(run)
+    need(len(processes) == 1 and messages == [HAND_OVER, CLOSE_MESSAGE],
+         "the started packer saw %s, messages %s" % (processes, messages))
+
+    run.insert(run.disc)
+    run.wait_state(1, 60000)
+    convert_to_archive(run, "second")
+    stopped = time.time()
+    run.click(MAIN_WINDOW, "Stop")
+    run.wait_window(ALERT_NOT_ALL, 60000, shot="stop-question")
+    run.click(ALERT_NOT_ALL, "Keep")
+    run.wait_window(ALERT_PACKING_ABORTED, 60000)
+    need(time.time() - stopped < PACKER_WAIT_S, "Stop did not end the wait for the packer")
+    run.click(ALERT_PACKING_ABORTED, "Keep")
+    run.wait_state(0, 120000, shot="state-0-after-stop")
+    processes, messages = packer_report(run)
+    need(len(processes) == 1 and messages == [HAND_OVER, CLOSE_MESSAGE, HAND_OVER],
+         "the running packer saw %s, messages %s" % (processes, messages))
+    need(os.path.isdir(temporary), "Keep did not keep %s: %s" % (temporary, os.listdir(out_folder)))
+    left = sorted(os.listdir(temporary))
+    need("INFO.TXT" not in left and "Splash.jpg" not in left, "the job's description files were left: %s" % left)
+    checker = load_checker(run)
+    with open(run.config["manifest"], encoding="utf-8") as manifest_file:
+        manifest = json.load(manifest_file)
+    try:
+        checker.check_output(manifest, temporary, checker.load_patch_checker(run.config["check_patch"]),
+                             partial=False)
+    except checker.Bad as error:
+        raise Failed("the kept temporary folder: %s" % error)
+
+    run.click(MAIN_WINDOW, "Exit")
+    run.wait_for_exit()
+    need(packer_report(run)[0] == processes, "the packer was started again")
+
+
 # The waiting page's texts, in the order they stand: each paragraph is a block of lines of its own on the
 # screen, set off from the next by at least a blank line's height.
 WAITING_PAGE_PARAGRAPHS = [
@@ -612,9 +745,11 @@ SCENARIOS = {
     "3": (scenario_3, {"slow_reads": True, "stop_disc": True}),
     "4": (scenario_4, {"slow_reads": True, "stop_disc": True}),
     "5": (scenario_5, {}),
-    "first-start": (first_start, {"new_prefix": True}),
+    "first-start": (first_start, {"new_prefix": ""}),
     # The same under a window manager, which frames and places the windows itself.
-    "first-start-wm": (first_start, {"new_prefix": True, "window_manager": True}),
+    "first-start-wm": (first_start, {"new_prefix": "-wm", "window_manager": True}),
+    # The packer's registry entry would make the other scenarios find it: a prefix of its own.
+    "packer-keeps-input": (packer_keeps_input, {"new_prefix": "-packer"}),
 }
 
 
@@ -654,13 +789,19 @@ class ManagedDisplay:
         self.processes = []
 
 
-def new_prefix(config, suffix=""):
-    """A Wine prefix that no program has used yet; the prefix of the last run goes, its server first."""
-    prefix = config["new_wineprefix"] + suffix
+def remove_prefix(prefix):
+    """Ends the prefix's server, and with it whatever a run left running there (a stand-in packer, say),
+    then removes the prefix: each holds over a gigabyte of Wine's own files."""
     if os.path.isdir(prefix):
         subprocess.run(["wineserver", "-k"], env=dict(os.environ, WINEPREFIX=prefix))
         subprocess.run(["wineserver", "-w"], env=dict(os.environ, WINEPREFIX=prefix))
-        shutil.rmtree(prefix)
+        shutil.rmtree(prefix, ignore_errors=True)
+
+
+def new_prefix(config, suffix):
+    """A Wine prefix that no program has used yet, made by the scenario's first program run."""
+    prefix = config["new_wineprefix"] + suffix
+    remove_prefix(prefix)
     return prefix
 
 
@@ -679,7 +820,7 @@ def main():
             print("scenario %s failed: %s" % (sys.argv[1], error), file=sys.stderr)
             return 1
         os.environ["DISPLAY"] = managed.display
-    prefix = new_prefix(config, "-wm" if managed else "") if options.get("new_prefix") else None
+    prefix = new_prefix(config, options["new_prefix"]) if "new_prefix" in options else None
     run = Run(sys.argv[1], config, prefix, options.get("slow_reads", False), options.get("stop_disc", False))
     try:
         scenario(run)
@@ -689,7 +830,7 @@ def main():
     finally:
         run.finish()
         if prefix is not None:
-            subprocess.run(["wineserver", "-k"], env=run.env)
+            remove_prefix(prefix)
         if managed is not None:
             managed.close()
     print("scenario %s passed" % run.scenario)

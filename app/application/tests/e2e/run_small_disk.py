@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Dravim.exe converting onto a real small disk under Wine, as a user would: a tmpfs with room for about half
-of the files, mounted as the output folder on the prefix's drive C: (where the folder chooser walks as in
-the other scenarios). Needs root to mount it; exits 77 (skipped) where no file system can be mounted.
+of the files, mapped as a drive of its own in the prefix, with the output folder on it. Needs root to mount
+it; exits 77 (skipped) where no file system can be mounted.
 
   run_small_disk.py CONFIG.json
 
@@ -130,8 +130,7 @@ def read_only_midway(run, disk):
     disk.remount("rw")
 
 
-def scenario(run, disk, conv_for_program, cc, checker, manifest):
-    conv = disk.point
+def scenario(run, disk, conv, conv_for_program, cc, checker, manifest):
     run.write_prefs({"folder_dialog": {"platform": "Win", "folder": conv_for_program + "\\"},
                      "packer_alert_count": 3})
     run.insert(run.disc)
@@ -154,6 +153,21 @@ def scenario(run, disk, conv_for_program, cc, checker, manifest):
     run.wait_for_exit()
 
 
+def stop_wine_server(run):
+    """Wine's mount manager lists the drives it finds when the prefix's server starts, and the folder chooser
+    shows only those: the small disk is mapped while the server is down, and unmapped before it runs again."""
+    subprocess.run(["wineserver", "-k"], env=run.env)
+    subprocess.run(["wineserver", "-w"], env=run.env)
+
+
+def unmap_left_over(prefix, point):
+    devices = os.path.join(prefix, "dosdevices")
+    for name in os.listdir(devices) if os.path.isdir(devices) else []:
+        link = os.path.join(devices, name)
+        if os.path.islink(link) and os.readlink(link) == point:
+            os.remove(link)
+
+
 def main():
     if len(sys.argv) != 2:
         print(__doc__, file=sys.stderr)
@@ -169,16 +183,22 @@ def main():
     with open(config["manifest"], encoding="utf-8") as f:
         manifest = json.load(f)
     checker = cc.load_patch_checker(config["check_patch"])
-    sd.unmount_left_over(os.path.join(config["wineprefix"], "drive_c", "dravim-e2e", "scenario-%d" % SCENARIO,
-                                       "Conv"))
+    # A run that was cut off may have left its file system mounted in the scenario's folder, which the run's
+    # start empties, and its drive mapped.
+    point = os.path.join(config["work"], "scenario-%d" % SCENARIO, "small")
+    sd.unmount_left_over(point)
+    unmap_left_over(config["wineprefix"], point)
     run = rs.Run(SCENARIO, config)
     try:
-        conv, conv_for_program = run.output_folder("Conv")
-        with sd.MountedDrive(conv, sd.half_the_files(manifest)) as disk:
+        stop_wine_server(run)
+        with sd.MountedDrive(point, sd.half_the_files(manifest), run.prefix) as disk:
             try:
-                scenario(run, disk, conv_for_program, cc, checker, manifest)
+                conv = os.path.join(disk.point, "Conv")
+                os.makedirs(conv)
+                scenario(run, disk, conv, disk.drive + "\\Conv", cc, checker, manifest)
             finally:
                 run.finish()
+                stop_wine_server(run)
     except sd.Skip as why:
         print("SKIPPED: %s" % why)
         return SKIPPED

@@ -1,4 +1,4 @@
-// A stand-in for the archive packer in the packer tests: a console program with hidden top-level
+// A stand-in for the archive packer in the packer tests: a windowed program with hidden top-level
 // windows of the packer's classes that takes the hand-over message, answers it as told and reports what
 // it found. Its behaviour comes from environment variables (PackerFakeProtocol.h), since it is started
 // the way the real packer is, without arguments.
