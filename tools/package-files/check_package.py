@@ -150,6 +150,7 @@ def run_from_package(folder, build, work):
         raise Failed("the first-start scenario from the package: %s" % error)
     finally:
         run.finish()
+        run_scenario.remove_prefix(prefix)
 
 
 def main():

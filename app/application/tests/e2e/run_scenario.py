@@ -579,8 +579,11 @@ def packer_keeps_input(run):
     run.env["DRAVIM_FAKE_PACKER_READING"] = "keep"
     run.env["DRAVIM_FAKE_PACKER_REPORT"] = windows_path(run.packer_report)
     packer = windows_path(os.path.join(run.config["bin"], STAND_IN_PACKER))
-    result = run.wine("reg", "add", PACKER_KEY, "/v", "Application Path", "/t", "REG_SZ", "/d", packer, "/f")
-    need(result.returncode == 0, "the packer's path cannot be set: " + result.stdout + result.stderr)
+    # Both views of the registry: the i686 program reads the 32-bit one, the x86_64 program the other.
+    for view in ("/reg:32", "/reg:64"):
+        result = run.wine("reg", "add", PACKER_KEY, "/v", "Application Path", "/t", "REG_SZ", "/d", packer, "/f",
+                          view)
+        need(result.returncode == 0, "the packer's path cannot be set: " + result.stdout + result.stderr)
     run.write_prefs({"save_dialog": {"platform": "Win", "folder": out_for_program + "\\"}, "packer_alert_count": 0})
     run.insert(run.disc)
     run.start()
@@ -593,7 +596,7 @@ def packer_keeps_input(run):
     convert_to_archive(run, "first")
     waited = wait_with_stop_enabled(run, "first")
     need(waited < PACKER_WAIT_DEADLINE_S, "the wait took %.0f s" % waited)
-    run.look("packing-aborted", ALERT_PACKING_ABORTED, dialog=True)
+    run.look("packing-aborted", ALERT_PACKING_ABORTED)
     run.click(ALERT_PACKING_ABORTED, "Delete")
     run.wait_state(0, 120000, shot="state-0-after-wait")
     need(os.listdir(out_folder) == [], "Delete left %s" % os.listdir(out_folder))
