@@ -68,6 +68,47 @@ std::vector<DWORD> TakePulseWaits()
     return waits;
 }
 
+DWORD gShortestWaitMs = INFINITE;
+
+// Notes the time-out of every wait of the pulse thread (the test thread's own waits are left alone) and
+// counts its posts, which nobody takes: one stays in flight once posted. A noted wait lasts at most
+// shortestWaitMs real milliseconds.
+class CPulseThreadWatch
+{
+public:
+    explicit CPulseThreadWatch(DWORD shortestWaitMs)
+        : mWaits(GetKernelTable().WaitForSingleObject, &Wait)
+        , mPosts(GetWindowTable().PostMessageA, &Post)
+    {
+        gPulsePosts = 0;
+        TakePulseWaits();
+        gTestThread = ::GetCurrentThreadId();
+        gShortestWaitMs = shortestWaitMs;
+    }
+
+private:
+    static DWORD Wait(HANDLE handle, DWORD timeoutMs)
+    {
+        if (::GetCurrentThreadId() == gTestThread)
+            return ::WaitForSingleObject(handle, timeoutMs);
+        {
+            const CWaitsLock lock;
+            gPulseWaitsMs.push_back(timeoutMs);
+        }
+        return ::WaitForSingleObject(handle, std::min(timeoutMs, gShortestWaitMs));
+    }
+
+    static BOOL Post(HWND, UINT message, WPARAM, LPARAM)
+    {
+        if (message == kIdlePulseMessage)
+            ++gPulsePosts;
+        return TRUE;
+    }
+
+    CScopedTableEntry<decltype(CKernelTable::WaitForSingleObject)> mWaits;
+    CScopedTableEntry<decltype(CWindowTable::PostMessageA)> mPosts;
+};
+
 } // namespace
 
 TEST(IdlePulse, KeepsEachIntervalWhileTheLoopWaits)
@@ -197,26 +238,8 @@ TEST(IdlePulse, SleepsUntilTheNextIdleClientIsDueAndPostsThen)
 {
     NSGuiTest::CWatchdog watchdog;
     NSGuiTest::CFakeClock clock(100000);
-    gPulsePosts = 0;
-    TakePulseWaits();
-    gTestThread = ::GetCurrentThreadId();
-    // The pulse thread's waits are noted and then last a few real milliseconds, so that it looks at the
-    // fake clock often; the test thread's own waits are left alone.
-    CScopedTableEntry waits(GetKernelTable().WaitForSingleObject, [](HANDLE handle, DWORD timeoutMs) -> DWORD {
-        if (::GetCurrentThreadId() == gTestThread)
-            return ::WaitForSingleObject(handle, timeoutMs);
-        {
-            const CWaitsLock lock;
-            gPulseWaitsMs.push_back(timeoutMs);
-        }
-        return ::WaitForSingleObject(handle, std::min<DWORD>(timeoutMs, 5));
-    });
-    // Nobody takes the pulses: one stays in flight once posted.
-    CScopedTableEntry posts(GetWindowTable().PostMessageA, [](HWND, UINT message, WPARAM, LPARAM) -> BOOL {
-        if (message == kIdlePulseMessage)
-            ++gPulsePosts;
-        return TRUE;
-    });
+    // The pulse thread's waits last a few real milliseconds, so that it looks at the fake clock often.
+    const CPulseThreadWatch watch(5);
     {
         CTestIdleClient poll(28, nullptr);
         GetIdleManager().DoIdle(GetClock());   // at 100000 ms: the 2000 ms slot is due next at 102000
@@ -243,21 +266,7 @@ TEST(IdlePulse, LooksAgainAtOnceWhenAClientWakes)
 {
     NSGuiTest::CWatchdog watchdog;
     NSGuiTest::CFakeClock clock(200000);
-    gPulsePosts = 0;
-    TakePulseWaits();
-    gTestThread = ::GetCurrentThreadId();
-    CScopedTableEntry waits(GetKernelTable().WaitForSingleObject, [](HANDLE handle, DWORD timeoutMs) -> DWORD {
-        if (::GetCurrentThreadId() != gTestThread) {
-            const CWaitsLock lock;
-            gPulseWaitsMs.push_back(timeoutMs);
-        }
-        return ::WaitForSingleObject(handle, timeoutMs);
-    });
-    CScopedTableEntry posts(GetWindowTable().PostMessageA, [](HWND, UINT message, WPARAM, LPARAM) -> BOOL {
-        if (message == kIdlePulseMessage)
-            ++gPulsePosts;
-        return TRUE;
-    });
+    const CPulseThreadWatch watch(INFINITE);
     {
         CTestIdleClient housekeeping(23, nullptr);
         GetIdleManager().DoIdle(GetClock());
