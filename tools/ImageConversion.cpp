@@ -190,8 +190,8 @@ public:
     const std::string& GetTooLongPath() const { return mTooLongPath; }
 
 private:
-    // Windows refuses a path of kMaximumPathLength characters or more as too long (Wine one of more than
-    // that), and the item's sentence calls it a disk error, as any file that cannot be stored. The folders of the
+    // Windows refuses a path of kMaximumPathLength characters or more as too long (Wine only a longer one),
+    // and the item's sentence calls it a disk error, as any file that cannot be stored. The folders of the
     // partition and the volume are named as the progress names them, the file as its sentence does; a
     // program's file gets the patch extension.
     std::string FindTooLongPath(const COutputFailure& failure) const
