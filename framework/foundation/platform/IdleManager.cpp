@@ -17,7 +17,6 @@ constexpr std::int32_t kFirstSlotCode = 20;
 constexpr std::int64_t kDueAtOnce = std::numeric_limits<std::int64_t>::min();
 constexpr std::int64_t kNeverDue = std::numeric_limits<std::int64_t>::max();
 
-
 } // namespace
 
 IIdleable::~IIdleable() = default;
